@@ -1,0 +1,41 @@
+# Source collection by folder and suffix, so that adding a file needs no
+# edit here:
+#   portable core   src/{list,search,exchange,util,checker,settings}/*.cpp
+#                   and src/platform/*_posix.cpp or *_win.cpp
+#   Win32 only      src/{app,ui,browser,setup,framework}/**/*.cpp and every
+#                   other *_win.cpp (not src/app/main.cpp)
+set(VELLOX_CORE_DIRS list search exchange util checker settings)
+set(VELLOX_WIN_DIRS app ui browser setup framework)
+
+function(vellox_collect_core_sources out)
+  set(result "")
+  foreach(dir ${VELLOX_CORE_DIRS} platform)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${dir}/*.cpp)
+    list(APPEND result ${found})
+  endforeach()
+  list(FILTER result EXCLUDE REGEX "_win\\.cpp$")
+  if(WIN32)
+    list(FILTER result EXCLUDE REGEX "/platform/.*_posix\\.cpp$")
+    file(GLOB platform_win CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/*_win.cpp)
+    list(APPEND result ${platform_win})
+  else()
+    list(FILTER result EXCLUDE REGEX "_posix\\.cpp$")
+    file(GLOB platform_posix CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/*_posix.cpp)
+    list(APPEND result ${platform_posix})
+  endif()
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()
+
+function(vellox_collect_win_sources out)
+  set(result "")
+  foreach(dir ${VELLOX_WIN_DIRS})
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${dir}/*.cpp)
+    list(APPEND result ${found})
+  endforeach()
+  foreach(dir ${VELLOX_CORE_DIRS})
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${dir}/*_win.cpp)
+    list(APPEND result ${found})
+  endforeach()
+  list(FILTER result EXCLUDE REGEX "/src/app/main\\.cpp$")
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()

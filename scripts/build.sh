@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Configures and builds both trees: build/native (host compiler, with
+# AddressSanitizer and UBSan) and build/win32 (mingw-w64, i686: the
+# product), plus build/win64 where only 64-bit Wine can run.
+set -euo pipefail
+top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$top"
+jobs="${VELLOX_JOBS:-$(nproc)}"
+what="${1:-all}"
+
+if [ "$what" = all ] || [ "$what" = native ]; then
+  cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug -DVELLOX_SANITIZE=ON >/dev/null
+  cmake --build build/native -j"$jobs"
+fi
+if [ "$what" = all ] || [ "$what" = win32 ]; then
+  cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build build/win32 -j"$jobs"
+fi
+# Where Wine cannot run 32-bit programs (a kernel without 32-bit support),
+# the same sources are also built for x86-64 so that the Windows tests and
+# the program can run under wine64.
+if { [ "$what" = all ] && [ "$("$top/scripts/wine-arch.sh")" = win64 ]; } || [ "$what" = win64 ]; then
+  cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build build/win64 -j"$jobs"
+fi

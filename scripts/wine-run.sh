@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine in the project's private prefix, with a
+# display: the caller's DISPLAY, or a private Xvfb when there is none. The
+# prefix is 32-bit (build/wineprefix) where Wine's 32-bit side runs, else
+# 64-bit (build/wineprefix64); VELLOX_WINEPREFIX overrides the folder.
+set -euo pipefail
+top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+arch="$("$top/scripts/wine-arch.sh")"
+if [ "$arch" = win32 ]; then
+  export WINEARCH=win32
+  export WINEPREFIX="${VELLOX_WINEPREFIX:-$top/build/wineprefix}"
+else
+  export WINEARCH=win64
+  export WINEPREFIX="${VELLOX_WINEPREFIX:-$top/build/wineprefix64}"
+fi
+export WINEDEBUG="${WINEDEBUG:--all}"
+# No Mono or Gecko installer prompts in a fresh prefix.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+unset http_proxy https_proxy HTTP_PROXY HTTPS_PROXY
+
+wine_cmd=wine
+if [ "$arch" = win64 ]; then
+  # Debian's wine wrapper would pick the 32-bit loader, which cannot run here.
+  wine_cmd=/usr/lib/wine/wine64
+  export WINELOADER=$wine_cmd
+fi
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+      echo "wine-run: creating the Wine prefix $WINEPREFIX" >&2
+      "$wine_cmd" wineboot -i >/dev/null 2>&1 || true
+      wineserver -w || true
+    fi
+  ) 9>"$WINEPREFIX.lock"
+fi
+
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$wine_cmd" "$@"
+fi
+exec "$wine_cmd" "$@"

@@ -1,0 +1,154 @@
+#include "app/application.h"
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include <clocale>
+
+#include "app/run_mode.h"
+#include "app/single_instance.h"
+#include "resources/resource.h"
+#include "settings/settings_store.h"
+#include "setup/installer.h"
+#include "ui/app_command_window.h"
+#include "ui/drawing_resources.h"
+#include "ui/main_window.h"
+
+namespace {
+VelloxApp* theApp = nullptr;
+constexpr char kHelpFileName[] = "VelloxFl.chm";
+constexpr DWORD kCommandWindowStyle = 0x90CA0080;  // popup, visible, caption, system menu, minimize box
+constexpr DWORD kHiddenCommandWindowStyle = 0x80CA0080;
+constexpr uint32_t kTrayFlag = 0x100;
+constexpr uint32_t kAskBeforeSavingFlag = 0x10000;
+constexpr uint32_t kAutosaveSeconds = 600;
+}  // namespace
+
+VelloxApp& App() { return *theApp; }
+
+VelloxApp::VelloxApp() { theApp = this; }
+VelloxApp::~VelloxApp() {
+  if (theApp == this) theApp = nullptr;
+}
+
+void VelloxApp::TakeProgramPath() {
+  char path[MAX_PATH + 1] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  programPath = path;
+  if (IsInstallerProgramPath(programPath)) runMode = kRunInstaller;
+  size_t cut = programPath.find_last_of('\\');
+  programFolder = cut == std::string::npos ? std::string() : programPath.substr(0, cut + 1);
+  helpPath = programFolder + kHelpFileName;
+}
+
+void VelloxApp::SetLocaleFromUser() {
+  char name[8] = {};
+  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SABBREVLANGNAME, name, sizeof name))
+    setlocale(LC_ALL, name);
+}
+
+bool VelloxApp::EnforceSingleInstance() {
+  HANDLE mutex = nullptr;
+  bool otherRunning = AnotherInstanceIsRunning(&mutex);
+  instanceMutex.Reset(mutex);
+  if (!otherRunning) return true;
+  if (HWND running = FindRunningInstance()) HandOverCommandLine(running, commandLine);
+  return false;
+}
+
+void VelloxApp::RemoveOldInstaller() {
+  const std::string& installer = settings.installer;
+  if (installer.empty() || lstrcmpiA(installer.c_str(), programPath.c_str()) == 0) return;
+  if (GetFileAttributesA(installer.c_str()) != INVALID_FILE_ATTRIBUTES) DeleteFileA(installer.c_str());
+  if (GetFileAttributesA(installer.c_str()) == INVALID_FILE_ATTRIBUTES) ClearMachineInstallerEntry(&settings);
+}
+
+void VelloxApp::StartSubsystems() {
+  oleInitialized = SUCCEEDED(OleInitialize(nullptr));
+  accessibilityLibrary.Reset(LoadLibraryA("OLEACC.DLL"));
+  InitCommonControls();
+  acceleratorTable.Reset(LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCELERATORS)));
+}
+
+bool VelloxApp::CreateCommandWindow() {
+  WNDCLASSEXA wc = {};
+  wc.hIcon = largeIcon;
+  wc.hIconSm = largeIcon;
+  wc.lpszClassName = kCommandWindowClass;
+  commandWindowClass = framework::Window::RegisterClass(wc);
+  commandWindow = new AppCommandWindow();
+  framework::CreateArgs args;
+  args.className = kCommandWindowClass;
+  args.title = "Vellox";
+  args.style = (settings.behaviourFlags & kTrayFlag) ? kHiddenCommandWindowStyle : kCommandWindowStyle;
+  args.rect = {0, 0, 0, 0};
+  if (!commandWindow->Create(args)) return false;
+  SetMainWindow(commandWindow->Handle());
+  return true;
+}
+
+void VelloxApp::OpenFirstList() {
+  bool opened = false;
+  if (!commandLine.empty() && GetFileAttributesA(commandLine.c_str()) != INVALID_FILE_ATTRIBUTES)
+    opened = OpenListByPath(commandLine);
+  if (!opened && settings.currentListIndex >= 0) opened = OpenKnownList(settings.currentListIndex);
+  if (currentMainWindow && lists.HasCurrent()) currentMainWindow->RefreshDisplay();
+}
+
+bool VelloxApp::InitInstance() {
+  ResetSettingsToDefaults(&settings);
+  TakeProgramPath();
+  largeIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VELLOX_LARGE));
+  smallIcon = static_cast<HICON>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VELLOX_SMALL), IMAGE_ICON, 16, 16, 0));
+  SetLocaleFromUser();
+  commandLine = CommandLineArgument(GetCommandLineA());
+
+  if (IsUninstallSwitch(commandLine)) {
+    LoadMachineSettings(&settings);
+    runMode = kRunUninstaller;
+  } else {
+    if (!LoadSettings(&settings) && runMode != kRunInstaller) runMode = kRunNotConfigured;
+    if (runMode < kRunInstaller && !EnforceSingleInstance()) return false;
+    if (runMode == kRunInstaller && !RunInstallerDialog()) return false;
+    if (runMode < kRunNotConfigured) RemoveOldInstaller();
+    StartSubsystems();
+  }
+
+  CreateSharedDrawingResources(settings);
+  if (!CreateCommandWindow()) return false;
+  SetAccelerators(acceleratorTable.Get(), nullptr);
+  commandWindow->BuildMainWindow(static_cast<int>(settings.behaviourFlags & 0xF),
+                                 (settings.behaviourFlags >> 9) & 1);
+  if (runMode >= kRunNotConfigured) return false;
+  OpenFirstList();
+  return true;
+}
+
+int VelloxApp::ExitInstance() {
+  acceleratorTable.Reset();
+  DeleteSharedDrawingResources();
+  DeleteMainWindow();
+  // Nothing is saved here: the main window offered to save before closing.
+  lists.CloseAll();
+  accessibilityLibrary.Reset();
+  if (oleInitialized) OleUninitialize();
+  instanceMutex.Reset();
+  if (commandWindow) {
+    commandWindow->Destroy();
+    delete commandWindow;
+    commandWindow = nullptr;
+  }
+  return framework::Application::ExitInstance();
+}
+
+bool VelloxApp::OnIdle(long /*count*/) {
+  if (lists.HasCurrent() && currentMainWindow && lists.CurrentIsWritable() && lists.CurrentIsModified() &&
+      lists.SecondsSinceSave() > kAutosaveSeconds) {
+    currentMainWindow->SaveIfChanged(false, (settings.behaviourFlags & kAskBeforeSavingFlag) != 0, false);
+  }
+  if (lists.ScanDueVisits() && currentMainWindow && currentMainWindow->IsVisible())
+    currentMainWindow->ShowDueVisitAlert();
+  if (lists.DueVisitScanInProgress()) return true;
+  return false;
+}

@@ -1,0 +1,55 @@
+// The application object: start-up in its run mode, the single-instance
+// check, the hidden command window, the first list, the idle work and the
+// release of everything at exit. One exists per process (App()).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/list_opening.h"
+#include "framework/message_loop.h"
+#include "framework/scoped_handle.h"
+#include "settings/settings.h"
+
+class AppCommandWindow;
+
+class VelloxApp : public framework::Application {
+ public:
+  VelloxApp();
+  ~VelloxApp() override;
+
+  Settings settings;
+  int runMode = 0;
+  std::string programPath;
+  std::string programFolder;  // with a trailing backslash
+  std::string helpPath;
+  std::string commandLine;  // after the program name, unquoted
+  HICON largeIcon = nullptr;
+  HICON smallIcon = nullptr;
+  framework::ScopedHandle instanceMutex;
+  bool oleInitialized = false;
+  framework::ScopedModule accessibilityLibrary;
+  framework::ScopedAccelerators acceleratorTable;
+  ATOM commandWindowClass = 0;
+  AppCommandWindow* commandWindow = nullptr;
+  ListSlots lists;
+
+ protected:
+  bool InitInstance() override;
+  int ExitInstance() override;
+  bool OnIdle(long count) override;
+
+ private:
+  void TakeProgramPath();
+  void SetLocaleFromUser();
+  // Step 7: true when this copy may go on.
+  bool EnforceSingleInstance();
+  void RemoveOldInstaller();
+  void StartSubsystems();
+  bool CreateCommandWindow();
+  void OpenFirstList();
+};
+
+// The one application object.
+VelloxApp& App();

@@ -1,0 +1,208 @@
+#include "list/item_codec.h"
+
+#include <charconv>
+
+namespace {
+
+bool IsTrimSpace(char c) { return IsLineSpace(c); }
+
+// Splits at single tabs; an absent trailing field reads as empty.
+class FieldReader {
+ public:
+  explicit FieldReader(std::string_view line) : rest_(line) {}
+  std::string_view Next() {
+    if (done_) return std::string_view();
+    size_t tab = rest_.find('\t');
+    std::string_view field = rest_.substr(0, tab);
+    if (tab == std::string_view::npos) {
+      done_ = true;
+    } else {
+      rest_.remove_prefix(tab + 1);
+    }
+    return field;
+  }
+
+ private:
+  std::string_view rest_;
+  bool done_ = false;
+};
+
+template <typename T>
+T Narrow(uint32_t value, T maxValue) {
+  return value > maxValue ? maxValue : static_cast<T>(value);
+}
+
+void AppendNumber(std::string* out, uint32_t value) {
+  char digits[12];
+  auto r = std::to_chars(digits, digits + sizeof digits, value);
+  out->append(digits, static_cast<size_t>(r.ptr - digits));
+}
+
+// A number that the file writes empty when it is 0.
+void AppendOptional(std::string* out, uint32_t value) {
+  out->push_back('\t');
+  if (value != 0) AppendNumber(out, value);
+}
+
+// Any other text field: nothing in it may end the field or the line.
+std::string FieldText(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+  return out;
+}
+
+void AppendField(std::string* out, std::string_view text) {
+  out->push_back('\t');
+  out->append(text.data(), text.size());
+}
+
+}  // namespace
+
+std::string_view TrimTrailingSpace(std::string_view text) {
+  size_t n = text.size();
+  while (n > 0 && IsLineSpace(text[n - 1])) --n;
+  return text.substr(0, n);
+}
+
+uint32_t ParseUnsigned(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  uint64_t value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    value = value * 10 + static_cast<uint64_t>(text[i] - '0');
+    if (value > 0xFFFFFFFFull) return 0xFFFFFFFFu;
+  }
+  return static_cast<uint32_t>(value);
+}
+
+std::string TrimText(std::string_view text) {
+  size_t begin = 0, end = text.size();
+  while (begin < end && IsTrimSpace(text[begin])) ++begin;
+  while (end > begin && IsTrimSpace(text[end - 1])) --end;
+  return std::string(text.substr(begin, end - begin));
+}
+
+std::string CleanLineText(std::string_view text) { return TrimText(FieldText(text)); }
+
+std::string EncodeNoteText(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    if (c == '\t') {
+      out.append("    ");
+    } else if (c == '\n') {
+      out.append("\\n");
+    } else if (c != '\r') {
+      out.push_back(c);
+    }
+  }
+  return out;
+}
+
+std::string DecodeNoteText(std::string_view stored) {
+  std::string out;
+  out.reserve(stored.size());
+  for (size_t i = 0; i < stored.size(); ++i) {
+    if (stored[i] == '\\' && i + 1 < stored.size() && stored[i + 1] == 'n') {
+      out.append("\r\n");
+      ++i;
+    } else {
+      out.push_back(stored[i]);
+    }
+  }
+  return out;
+}
+
+namespace {
+
+int8_t LevelFromStored(uint32_t stored) {
+  return static_cast<int8_t>(stored > 128 ? 127 : static_cast<int>(stored) - 1);
+}
+
+}  // namespace
+
+LineHead DecodeHead(std::string_view line) {
+  FieldReader fields(line);
+  LineHead head;
+  head.id = ParseUnsigned(fields.Next());
+  head.level = LevelFromStored(ParseUnsigned(fields.Next()));
+  head.flags = static_cast<uint16_t>(ParseUnsigned(fields.Next()) & kPersistedFlagBits);
+  head.timeModified = ParseUnsigned(fields.Next());
+  head.aliasId = ParseUnsigned(fields.Next());
+  return head;
+}
+
+void DecodeLine(std::string_view line, bool allFields, BookmarkItem* record) {
+  record->Clear();
+  FieldReader fields(line);
+  record->id = ParseUnsigned(fields.Next());
+  record->level = LevelFromStored(ParseUnsigned(fields.Next()));
+  record->flags = static_cast<uint16_t>(ParseUnsigned(fields.Next()) & kPersistedFlagBits);
+  record->timeModified = ParseUnsigned(fields.Next());
+  record->aliasId = ParseUnsigned(fields.Next());
+  record->decoded = 1;
+  if (!allFields) return;
+  record->title = TrimText(fields.Next());
+  record->url = TrimText(fields.Next());
+  record->notes = std::string(fields.Next());
+  record->keywords = std::string(fields.Next());
+  record->login = TrimText(fields.Next());
+  record->password = TrimText(fields.Next());
+  record->browser = std::string(fields.Next());
+  record->hotkey = ParseUnsigned(fields.Next());
+  uint32_t rating = ParseUnsigned(fields.Next());
+  record->rating = static_cast<uint8_t>(rating > 5 ? 0 : rating);
+  record->timeAdded = ParseUnsigned(fields.Next());
+  record->visits = Narrow<uint16_t>(ParseUnsigned(fields.Next()), 0xFFFF);
+  record->timeLastVisit = ParseUnsigned(fields.Next());
+  record->timePreviousVisit = ParseUnsigned(fields.Next());
+  record->timeDueVisit = ParseUnsigned(fields.Next());
+  record->dueVisitInterval = std::string(fields.Next());
+  record->siteStatus = Narrow<uint8_t>(ParseUnsigned(fields.Next()), 0xFF);
+  record->dateSiteUpdated = ParseUnsigned(fields.Next());
+  record->timeSiteChecked = ParseUnsigned(fields.Next());
+  record->decoded = 2;
+}
+
+void EncodeLine(const BookmarkItem& r, std::string* line) {
+  line->clear();
+  AppendNumber(line, r.id);
+  line->push_back('\t');
+  AppendNumber(line, static_cast<uint32_t>(r.level + 1) & 0xFF);
+  line->push_back('\t');
+  AppendNumber(line, r.flags & kPersistedFlagBits);
+  line->push_back('\t');
+  AppendNumber(line, r.timeModified);
+  if (r.id == 0 && r.index == kRootIndex) return;
+  line->push_back('\t');
+  if (r.aliasId != 0) {
+    AppendNumber(line, r.aliasId);
+    return;
+  }
+  AppendField(line, CleanLineText(r.title));
+  if (r.flags & kFlagBookmark) {
+    AppendField(line, CleanLineText(r.url));
+    AppendField(line, EncodeNoteText(r.notes));
+    AppendField(line, EncodeNoteText(r.keywords));
+    AppendField(line, FieldText(TrimText(r.login)));
+    AppendField(line, FieldText(TrimText(r.password)));
+    AppendField(line, FieldText(r.browser));
+    AppendOptional(line, r.hotkey);
+    AppendOptional(line, r.rating);
+    AppendOptional(line, r.timeAdded);
+    AppendOptional(line, r.visits);
+    AppendOptional(line, r.timeLastVisit);
+    AppendOptional(line, r.timePreviousVisit);
+    AppendOptional(line, r.timeDueVisit);
+    AppendField(line, FieldText(r.dueVisitInterval));
+    AppendOptional(line, r.siteStatus);
+    AppendOptional(line, r.dateSiteUpdated);
+    AppendOptional(line, r.timeSiteChecked);
+  } else {
+    line->push_back('\t');  // no URL
+    AppendField(line, EncodeNoteText(r.notes));
+    AppendField(line, EncodeNoteText(r.keywords));
+  }
+  line->resize(TrimTrailingSpace(*line).size());
+}

@@ -1,0 +1,103 @@
+// Growing the outline and reading it column by column.
+#include "list/bookmark_list.h"
+#include "list/item_codec.h"
+#include "list/smart_folders.h"
+
+uint16_t BookmarkList::AddItem(uint16_t afterIndex, const BookmarkItem& record,
+                               uint16_t aliasTarget) {
+  // The last index a list can hold also fills it: nothing is added beyond,
+  // since a file holding more items could not be loaded back whole.
+  if (full || itemCount >= kMaxItems || lastId == 0xFFFFFFFFu) {
+    full = true;
+    return 0;
+  }
+  if (aliasTarget != 0 && (!IsIndex(aliasTarget) || IsAlias(aliasTarget))) return 0;
+  if (!GrowTables(static_cast<size_t>(itemCount) + 2)) return 0;
+  if (!IsIndex(afterIndex)) afterIndex = kRootIndex;
+  EncodeCurrentIfChanged();
+
+  uint32_t now = Now();
+  BookmarkItem r = record;
+  uint16_t index = static_cast<uint16_t>(itemCount + 1);
+  r.id = lastId + 1;
+  r.index = r.viaIndex = index;
+  r.notes = EncodeNoteText(r.notes);
+  r.keywords = EncodeNoteText(r.keywords);
+  if (r.timeAdded == 0) r.timeAdded = now;
+  r.timeModified = now;
+  uint16_t flags = r.flags & kPersistedFlagBits;
+  flags = r.notes.empty() ? flags & ~kFlagHasNotes : flags | kFlagHasNotes;
+  if (r.level == kLevelBookmark && !(flags & kFlagSeparator) && aliasTarget == 0 && r.aliasId == 0)
+    flags |= kFlagBookmark;
+  r.flags = flags;
+
+  ItemLink link;
+  link.level = r.level;
+  link.flags = flags;
+  link.aliasTarget = aliasTarget;
+  links_.push_back(link);  // capacity reserved above
+  std::string line;
+  EncodeLine(r, &line);
+  if (!lines_.Push(line)) {
+    links_.pop_back();
+    return 0;
+  }
+  lastId = r.id;
+  itemCount = index;
+  LinkBefore(index, afterIndex);
+  if ((flags & kFlagBookmark) && aliasTarget == 0 && !(flags & kFlagDeleted)) ++bookmarkCount;
+  if (aliasTarget != 0 && !(links_[aliasTarget].flags & kFlagHasAliases)) {
+    links_[aliasTarget].flags |= kFlagHasAliases;
+    Reencode(aliasTarget, false);
+  }
+  if (itemCount >= kMaxItems) full = true;
+  Touch(Parent(index));
+  modified = true;
+  return index;
+}
+
+uint16_t BookmarkList::AddAlias(uint16_t afterIndex, uint16_t targetIndex, uint32_t targetId) {
+  if (targetIndex == kRootIndex) return 0;
+  BookmarkItem r;
+  r.level = kLevelBookmark;
+  r.aliasId = targetId;
+  r.timeAdded = r.timeModified = Now();
+  return AddItem(afterIndex, r, targetIndex);
+}
+
+ChildCounts BookmarkList::CountChildren(uint16_t index) const {
+  ChildCounts counts;
+  if (!IsIndex(index)) return counts;
+  int8_t level = links_[index].level;
+  for (uint16_t i = Next(index, true); i != 0 && links_[i].level > level; i = Next(i, true)) {
+    if (links_[i].level == level + 1) ++counts.children;
+    if (links_[i].level == kLevelBookmark && TestFlags(i, kFlagBookmark)) ++counts.bookmarks;
+  }
+  return counts;
+}
+
+void BookmarkList::FillColumn(int level, uint16_t selectIndex) {
+  if (level < 0 || level > 2) return;
+  ListColumn& column = columns[level];
+  column = ListColumn();
+  uint16_t parent = level == 0 ? kRootIndex : columns[level - 1].SelectedItem();
+  if (level > 0 && parent == 0) return;
+  if (SmartFolderTypeOf(*this, parent) > 0) MaintainSmartFolder(*this, parent);
+  int8_t parentLevel = links_[parent].level;
+  for (uint16_t i = Next(parent, true); i != 0 && links_[i].level > parentLevel;
+       i = Next(i, true)) {
+    if (links_[i].level != parentLevel + 1) continue;
+    if (i == selectIndex) column.selected = static_cast<int>(column.entries.size());
+    column.entries.push_back(i);
+  }
+}
+
+bool BookmarkList::SelectById(uint32_t id) {
+  uint16_t index = FindById(id);
+  if (index == 0) return false;
+  AncestorIndices path = AncestorPath(index);
+  FillColumn(0, path.category);
+  if (path.category != 0) FillColumn(1, path.subcategory);
+  if (path.subcategory != 0) FillColumn(2, path.bookmark);
+  return true;
+}

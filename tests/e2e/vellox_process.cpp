@@ -1,0 +1,197 @@
+#include "vellox_process.h"
+
+#include <cstring>
+
+namespace e2e {
+namespace {
+
+constexpr char kSettingsKey[] = "Software\\Velloxsoft\\Vellox\\3.0";
+constexpr char kMutexName[] = "VELLOXFL-088FA840-B10D-11D3-BC36-006067709674";
+constexpr char kPeerClass[] = "VelloxTestPeer";
+
+void PumpPending() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+struct EnumArgs {
+  DWORD pid;
+  std::string className;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lp) {
+  auto* args = reinterpret_cast<EnumArgs*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if ((args->pid == 0 || pid == args->pid) &&
+      (args->className.empty() || WindowClass(hwnd) == args->className))
+    args->found.push_back(hwnd);
+  return TRUE;
+}
+
+BOOL CALLBACK CloseWindowOf(HWND hwnd, LPARAM lp) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid == static_cast<DWORD>(lp)) PostMessageA(hwnd, WM_CLOSE, 0, 0);
+  return TRUE;
+}
+
+}  // namespace
+
+std::string ProgramFolder() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder = path;
+  return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+std::string VelloxExePath() { return ProgramFolder() + "VelloxFl.exe"; }
+
+VelloxProcess::~VelloxProcess() { Stop(); }
+
+bool VelloxProcess::Start(const std::string& exePath, const std::string& arguments) {
+  std::string commandLine = "\"" + exePath + "\"";
+  if (!arguments.empty()) commandLine += " " + arguments;
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  return CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info_) != 0;
+}
+
+bool VelloxProcess::WaitForExit(DWORD milliseconds, DWORD* exitCode) {
+  if (!info_.hProcess) return true;
+  const DWORD start = GetTickCount();
+  for (;;) {
+    DWORD elapsed = GetTickCount() - start;
+    if (elapsed >= milliseconds) return false;
+    DWORD r = MsgWaitForMultipleObjects(1, &info_.hProcess, FALSE, milliseconds - elapsed, QS_ALLINPUT);
+    if (r == WAIT_OBJECT_0) break;
+    PumpPending();
+  }
+  if (exitCode) GetExitCodeProcess(info_.hProcess, exitCode);
+  return true;
+}
+
+void VelloxProcess::Stop() {
+  if (!info_.hProcess) return;
+  if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+    EnumWindows(CloseWindowOf, static_cast<LPARAM>(info_.dwProcessId));
+    if (!WaitForExit(5000)) {
+      TerminateProcess(info_.hProcess, 1);
+      WaitForSingleObject(info_.hProcess, 5000);
+    }
+  }
+  CloseHandle(info_.hProcess);
+  CloseHandle(info_.hThread);
+  info_ = {};
+}
+
+std::vector<HWND> TopLevelWindows(DWORD pid, const std::string& className) {
+  EnumArgs args{pid, className, {}};
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&args));
+  return args.found;
+}
+
+std::string WindowTitle(HWND hwnd) {
+  char text[512] = {};
+  GetWindowTextA(hwnd, text, sizeof text);
+  return text;
+}
+
+std::string WindowClass(HWND hwnd) {
+  char name[256] = {};
+  GetClassNameA(hwnd, name, sizeof name);
+  return name;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  while (!condition()) {
+    if (GetTickCount() - start >= milliseconds) return false;
+    // Wakes on this thread's messages or after 20 ms, whichever is first.
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    PumpPending();
+  }
+  return true;
+}
+
+HWND MainWindowOf(DWORD pid) {
+  std::vector<HWND> windows = TopLevelWindows(pid, "VelloxMain");
+  return windows.empty() ? nullptr : windows.front();
+}
+
+void EnsureUserSettingsKey() {
+  HKEY key;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) ==
+      ERROR_SUCCESS)
+    RegCloseKey(key);
+}
+
+void DeleteUserSettingsKey() {
+  // The subkeys first: RegDeleteKey removes only empty keys on old systems.
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
+    char name[256];
+    while (RegEnumKeyA(key, 0, name, sizeof name) == ERROR_SUCCESS) {
+      std::string sub = std::string(kSettingsKey) + "\\" + name;
+      HKEY child;
+      if (RegOpenKeyExA(HKEY_CURRENT_USER, sub.c_str(), 0, KEY_ALL_ACCESS, &child) == ERROR_SUCCESS) {
+        char grand[256];
+        while (RegEnumKeyA(child, 0, grand, sizeof grand) == ERROR_SUCCESS) RegDeleteKeyA(child, grand);
+        RegCloseKey(child);
+      }
+      if (RegDeleteKeyA(key, name) != ERROR_SUCCESS) break;
+    }
+    RegCloseKey(key);
+  }
+  RegDeleteKeyA(HKEY_CURRENT_USER, kSettingsKey);
+}
+
+InstancePeer::InstancePeer() {
+  mutex_ = CreateMutexA(nullptr, FALSE, kMutexName);
+  if (mutex_ && GetLastError() == ERROR_ALREADY_EXISTS) {
+    CloseHandle(mutex_);
+    mutex_ = nullptr;
+  }
+}
+
+InstancePeer::~InstancePeer() {
+  if (window_) DestroyWindow(window_);
+  if (mutex_) CloseHandle(mutex_);
+}
+
+void InstancePeer::ShowWindow() {
+  static ATOM registered = 0;
+  if (!registered) {
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = kPeerClass;
+    registered = RegisterClassExA(&wc);
+  }
+  window_ = CreateWindowExA(0, kPeerClass, "Vellox", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                            GetModuleHandleA(nullptr), this);
+}
+
+LRESULT CALLBACK InstancePeer::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  static const UINT kIAmVellox = RegisterWindowMessageA("I AM VELLOXFL");
+  if (msg == WM_NCCREATE)
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
+  auto* self = reinterpret_cast<InstancePeer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (msg == kIAmVellox) return kIAmVellox;
+  if (msg == WM_COPYDATA && self) {
+    auto* data = reinterpret_cast<COPYDATASTRUCT*>(lp);
+    const char* text = static_cast<const char*>(data->lpData);
+    self->received_.push_back(std::string(text, strnlen(text, data->cbData)));
+    return 1;
+  }
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+}  // namespace e2e

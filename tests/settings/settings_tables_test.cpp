@@ -1,0 +1,85 @@
+#include "settings/settings_tables.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/stored_search_options.h"
+
+TEST(SettingsTables, EntriesRoundTripThroughTheirTables) {
+  Settings settings;
+  settings.lists = {{"Work", "C:\\Lists\\Work.bkl", 0}, {"Home", "Home.bkl", 4294967295u}};
+  settings.currentListIndex = 1;
+  settings.browsers = {{"Firefox", "C:\\ff\\firefox.exe -P x", "firefox", "DDE"}};
+  settings.defaultBrowser = -1;
+  settings.exchangeEntries = {{"Netscape", "C:\\bookmarks.html"}};
+  settings.exchangeIndex = 0;
+  StoredSearchOptions options;
+  options.bytes[16] = 0x34;
+  options.bytes[17] = 0x12;
+  settings.searchPresets.push_back({"Dead links", "http", options});
+
+  RegistryTable lists = ListsToTable(settings);
+  ASSERT_EQ(lists.rows.size(), 2u);
+  EXPECT_EQ(lists.rows[1], (std::vector<std::string>{"Home", "Home.bkl", "4294967295"}));
+  EXPECT_TRUE(lists.hasIndex);
+  RegistryTable browsers = BrowsersToTable(settings);
+  EXPECT_EQ(browsers.index, 0xFFFFFFFFu);  // "none" as a DWORD
+  RegistryTable presets = PresetsToTable(settings);
+  EXPECT_FALSE(presets.hasIndex);
+
+  Settings loaded;
+  ListsFromTable(lists, &loaded);
+  BrowsersFromTable(browsers, &loaded);
+  ExchangeFromTable(ExchangeToTable(settings), &loaded);
+  PresetsFromTable(presets, &loaded);
+  EXPECT_EQ(loaded.lists, settings.lists);
+  EXPECT_EQ(loaded.currentListIndex, 1);
+  EXPECT_EQ(loaded.browsers, settings.browsers);
+  EXPECT_EQ(loaded.defaultBrowser, -1);
+  EXPECT_EQ(loaded.exchangeEntries, settings.exchangeEntries);
+  EXPECT_EQ(loaded.searchPresets, settings.searchPresets);
+}
+
+TEST(SettingsTables, ShortOrDamagedRowsReadSafely) {
+  RegistryTable table;
+  table.rows = {{"Only name"}, {"Bad start", "x.bkl", "abc"}};  // no "index" stored
+  Settings settings;
+  settings.currentListIndex = 0;
+  ListsFromTable(table, &settings);
+  ASSERT_EQ(settings.lists.size(), 2u);
+  EXPECT_EQ(settings.lists[0].path, "");
+  EXPECT_EQ(settings.lists[1].start, 0u);
+  EXPECT_EQ(settings.currentListIndex, 0);
+
+  // Presets 0 and 1 always exist; unreadable options fall back to the defaults.
+  RegistryTable presets;
+  presets.rows = {{"Mine", "term", "not hex"}};
+  PresetsFromTable(presets, &settings);
+  ASSERT_EQ(settings.searchPresets.size(), 2u);
+  EXPECT_EQ(settings.searchPresets[0].name, "Mine");
+  EXPECT_EQ(settings.searchPresets[0].match, "term");
+  EXPECT_EQ(settings.searchPresets[0].options, StoredSearchOptions());
+  EXPECT_EQ(settings.searchPresets[1].name, "Simple");
+}
+
+TEST(StoredSearchOptions, TextRoundTripsAndRejectsOtherText) {
+  StoredSearchOptions options;
+  for (int i = 0; i < kSearchOptionsSize; ++i) options.bytes[i] = static_cast<uint8_t>(i * 37);
+  std::string text = SearchOptionsText(options);
+  EXPECT_EQ(text.size(), 56u);
+  EXPECT_EQ(text.substr(0, 6), "00254A");
+  StoredSearchOptions parsed;
+  ASSERT_TRUE(ParseSearchOptionsText(text, &parsed));
+  EXPECT_EQ(parsed, options);
+
+  std::string lower = text;
+  for (char& c : lower) c = static_cast<char>(tolower(c));
+  ASSERT_TRUE(ParseSearchOptionsText(lower, &parsed));
+  EXPECT_EQ(parsed, options);
+
+  StoredSearchOptions kept;
+  for (const std::string& bad : {std::string(), text.substr(2), text + "00",
+                                 "G" + text.substr(1)}) {
+    EXPECT_FALSE(ParseSearchOptionsText(bad, &kept)) << bad;
+    EXPECT_EQ(kept, StoredSearchOptions());
+  }
+}
