@@ -23,6 +23,9 @@ std::string HeaderOfLength(size_t n) {
 }
 
 TEST(ListHeader, ScanTable) {
+  const std::string x36(36, 'x'), x37(37, 'x');
+  const char* kX36 = x36.c_str();
+  const char* kX37 = x37.c_str();
   struct Case {
     std::string line;  // as read: CR kept
     ListResult result;
@@ -48,9 +51,9 @@ TEST(ListHeader, ScanTable) {
       {"", ListResult::NotAListFile, 0, 0, "", ""},
       {"velloxfl/A/0/9/salt/\r", ListResult::NotAListFile, 0, 0, "", ""},
       {std::string("VELL\0XFL/A/0/9/s/\r", 18), ListResult::NotAListFile, 0, 0, "", ""},
-      {HeaderOfLength(63) + "\r", ListResult::ReadWrite, 0, 12, "abcdefghij", ""},
+      {HeaderOfLength(63) + "\r", ListResult::ReadWrite, 0, 12, "abcdefghij", kX36},
       {HeaderOfLength(64) + "\r", ListResult::DamagedHeader, 0, 0, "", ""},
-      {HeaderOfLength(64), ListResult::ReadWrite, 0, 12, "abcdefghij", ""},  // LF-only line end
+      {HeaderOfLength(64), ListResult::ReadWrite, 0, 12, "abcdefghij", kX37},  // LF-only end
       {HeaderOfLength(65), ListResult::DamagedHeader, 0, 0, "", ""},
   };
   for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
@@ -482,8 +485,8 @@ TEST(ListFile, WriteListDrawsASaltWhenTheListHasNone) {
   ASSERT_EQ(WriteList(list, out), WriteResult::Ok);
   out.Close();
   EXPECT_EQ(list.salt.size(), 10u);
-  EXPECT_EQ(ReadBytes(dir.Path("out.bkl")).substr(0, 30),
-            ("VELLOXFL/A/0/1/" + list.salt + "/\r\n").substr(0, 30));
+  std::string written = ReadBytes(dir.Path("out.bkl"));
+  EXPECT_EQ(written.substr(0, written.find('\n') + 1), "VELLOXFL/A/0/1/" + list.salt + "/\r\n");
 }
 
 TEST(ListFile, IsUtf16File) {

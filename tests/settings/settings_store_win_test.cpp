@@ -353,4 +353,13 @@ TEST_F(SettingsStore, DamagedBackupLeavesTheDefaults) {
   EXPECT_EQ(loaded, Fresh());
   ScopedRegKey hive;
   EXPECT_FALSE(hive.Open(HKEY_USERS, kBackupHiveName, KEY_READ));
+
+  // A refused file must not block the next restore.
+  Settings saved = Rich();
+  ASSERT_EQ(SaveSettings(saved, true), 0);
+  if (WriteSettingsBackup(app_.Path("")) != kBackupDone) GTEST_SKIP() << "backup refused here";
+  RegistrySnapshot::DeleteTree(HKEY_CURRENT_USER, kUserKey);
+  loaded = Fresh();
+  ASSERT_TRUE(LoadSettings(&loaded));
+  EXPECT_EQ(loaded, saved);
 }
