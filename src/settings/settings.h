@@ -71,9 +71,8 @@ struct Settings {
   // List View column numbers in display order, ended by the first 0.
   std::array<uint8_t, kMaxListColumns> columnOrder = {1, 5, 13, 16, 18, 15, 21, 14, 3, 6};
   // Widths in the order of columnOrder.
-  std::array<uint16_t, kMaxListColumns> columnWidths = {200, 150, 45, 70, 70,
-                                                        40,  140, 70, 70, 250};
-  std::string listFolder;  // absolute in memory
+  std::array<uint16_t, kMaxListColumns> columnWidths = {200, 150, 45, 70, 70, 40, 140, 70, 70, 250};
+  std::string listFolder;     // absolute in memory
   uint32_t recentPeriod = 3;  // days
   uint32_t maxSmartItems = 25;
   uint32_t quickLoginDelay = 350;  // milliseconds ("Delay")

@@ -28,10 +28,10 @@ int SaveSettings(const Settings& settings, bool withBackup);
 
 // Outcome of writing or reading the backup file.
 constexpr int kBackupDone = 0;
-constexpr int kBackupNoKey = -1;              // writing: no user key to save
-constexpr int kBackupNoFile = -2;             // no backup file, or no folder for one
-constexpr int kBackupPrivilegeRefused = -3;   // the backup/restore privilege was refused
-constexpr int kBackupHiveFailed = -4;         // saving or loading the hive failed
+constexpr int kBackupNoKey = -1;             // writing: no user key to save
+constexpr int kBackupNoFile = -2;            // no backup file, or no folder for one
+constexpr int kBackupPrivilegeRefused = -3;  // the backup/restore privilege was refused
+constexpr int kBackupHiveFailed = -4;        // saving or loading the hive failed
 
 // Saves the user key into the backup file (replacing it only once the new
 // one is complete). systemError, when given, receives the system's error.

@@ -1,10 +1,9 @@
-#include "settings/settings_store.h"
-
 #include <shlwapi.h>
 #include <windows.h>
 
 #include "settings/settings_key_win.h"
 #include "settings/settings_paths.h"
+#include "settings/settings_store.h"
 #include "util/registry_win.h"
 
 void LoadMachineSettings(Settings* settings) {

@@ -73,7 +73,8 @@ RegistryTable ExchangeToTable(const Settings& settings) {
 
 void ExchangeFromTable(const RegistryTable& table, Settings* settings) {
   settings->exchangeEntries.clear();
-  for (const auto& row : table.rows) settings->exchangeEntries.push_back({Column(row, 0), Column(row, 1)});
+  for (const auto& row : table.rows)
+    settings->exchangeEntries.push_back({Column(row, 0), Column(row, 1)});
   ReadIndex(table, &settings->exchangeIndex);
 }
 

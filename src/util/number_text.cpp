@@ -2,8 +2,8 @@
 
 std::string NumberText(long long n) {
   // Work on the unsigned magnitude so the most negative value converts too.
-  unsigned long long magnitude = n < 0 ? 0ULL - static_cast<unsigned long long>(n)
-                                       : static_cast<unsigned long long>(n);
+  unsigned long long magnitude =
+      n < 0 ? 0ULL - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
   char digits[24];
   int length = 0;
   do {

@@ -2,9 +2,8 @@
 
 bool EnablePrivilege(PrivilegeToken* token, const char* name) {
   if (WindowsMajorVersion() <= 4) return true;
-  if (!token->token &&
-      !OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY,
-                        &token->token)) {
+  if (!token->token && !OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY,
+                                         &token->token)) {
     token->token = nullptr;
     return false;
   }

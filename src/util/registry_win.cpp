@@ -94,8 +94,7 @@ bool RegWriteDword(HKEY key, const char* name, uint32_t value) {
 
 int RegReadBinary(HKEY key, const char* name, void* data, int maxSize) {
   DWORD type = 0, size = static_cast<DWORD>(maxSize);
-  if (RegQueryValueExA(key, name, nullptr, &type, static_cast<BYTE*>(data), &size) !=
-      ERROR_SUCCESS)
+  if (RegQueryValueExA(key, name, nullptr, &type, static_cast<BYTE*>(data), &size) != ERROR_SUCCESS)
     return -1;
   return static_cast<int>(size);
 }
@@ -110,7 +109,8 @@ bool RegWriteDwordSet(HKEY root, const char* subkey, const uint32_t* values, int
   ScopedRegKey key;
   if (!key.Create(root, subkey)) return false;
   bool ok = true;
-  for (int i = 0; i < count; ++i) ok = RegWriteDword(key.Get(), NumberText(i).c_str(), values[i]) && ok;
+  for (int i = 0; i < count; ++i)
+    ok = RegWriteDword(key.Get(), NumberText(i).c_str(), values[i]) && ok;
   if (deleteSurplus) DeleteNumberedValuesFrom(key.Get(), count);
   return ok;
 }

@@ -1,8 +1,6 @@
-#include "platform/platform.h"
+#include "platform_cases.h"
 
-#include <gtest/gtest.h>
-
-TEST(Platform, AnsiRoundTripsThroughUtf8) {
-  std::string ansi = "Caf\xE9 \x80 \x93quoted\x94";
-  EXPECT_EQ(platform::Utf8ToAnsi(platform::AnsiToUtf8(ansi)), ansi);
+TEST(PlatformPosix, SlashIsASeparatorToo) {
+  EXPECT_TRUE(platform::IsPathSeparator('/'));
+  EXPECT_EQ(platform::LastSeparator("/tmp/lists\\My.bkl"), 10u);
 }

@@ -15,10 +15,10 @@ TEST(SettingsPaths, StoredFormIsRelativeOnlyInsideTheFolder) {
       {"\\Lists\\My.bkl", "Lists\\My.bkl"},
       {".\\\\Lists\\My.bkl", "Lists\\My.bkl"},
       {".\\..folder\\My.bkl", "..folder\\My.bkl"},  // a name that starts with dots
-      {"..\\Other\\My.bkl", path},                   // outside: absolute
+      {"..\\Other\\My.bkl", path},                  // outside: absolute
       {"..", path},
-      {"", path},     // no relative path (another drive)
-      {".", path},    // the folder itself stays absolute, not "unset"
+      {"", path},   // no relative path (another drive)
+      {".", path},  // the folder itself stays absolute, not "unset"
       {".\\", path},
   };
   for (const auto& c : cases)

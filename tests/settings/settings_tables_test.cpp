@@ -4,41 +4,6 @@
 
 #include "settings/stored_search_options.h"
 
-TEST(SettingsTables, EntriesRoundTripThroughTheirTables) {
-  Settings settings;
-  settings.lists = {{"Work", "C:\\Lists\\Work.bkl", 0}, {"Home", "Home.bkl", 4294967295u}};
-  settings.currentListIndex = 1;
-  settings.browsers = {{"Firefox", "C:\\ff\\firefox.exe -P x", "firefox", "DDE"}};
-  settings.defaultBrowser = -1;
-  settings.exchangeEntries = {{"Netscape", "C:\\bookmarks.html"}};
-  settings.exchangeIndex = 0;
-  StoredSearchOptions options;
-  options.bytes[16] = 0x34;
-  options.bytes[17] = 0x12;
-  settings.searchPresets.push_back({"Dead links", "http", options});
-
-  RegistryTable lists = ListsToTable(settings);
-  ASSERT_EQ(lists.rows.size(), 2u);
-  EXPECT_EQ(lists.rows[1], (std::vector<std::string>{"Home", "Home.bkl", "4294967295"}));
-  EXPECT_TRUE(lists.hasIndex);
-  RegistryTable browsers = BrowsersToTable(settings);
-  EXPECT_EQ(browsers.index, 0xFFFFFFFFu);  // "none" as a DWORD
-  RegistryTable presets = PresetsToTable(settings);
-  EXPECT_FALSE(presets.hasIndex);
-
-  Settings loaded;
-  ListsFromTable(lists, &loaded);
-  BrowsersFromTable(browsers, &loaded);
-  ExchangeFromTable(ExchangeToTable(settings), &loaded);
-  PresetsFromTable(presets, &loaded);
-  EXPECT_EQ(loaded.lists, settings.lists);
-  EXPECT_EQ(loaded.currentListIndex, 1);
-  EXPECT_EQ(loaded.browsers, settings.browsers);
-  EXPECT_EQ(loaded.defaultBrowser, -1);
-  EXPECT_EQ(loaded.exchangeEntries, settings.exchangeEntries);
-  EXPECT_EQ(loaded.searchPresets, settings.searchPresets);
-}
-
 TEST(SettingsTables, ShortOrDamagedRowsReadSafely) {
   RegistryTable table;
   table.rows = {{"Only name"}, {"Bad start", "x.bkl", "abc"}};  // no "index" stored
@@ -77,8 +42,8 @@ TEST(StoredSearchOptions, TextRoundTripsAndRejectsOtherText) {
   EXPECT_EQ(parsed, options);
 
   StoredSearchOptions kept;
-  for (const std::string& bad : {std::string(), text.substr(2), text + "00",
-                                 "G" + text.substr(1)}) {
+  for (const std::string& bad :
+       {std::string(), text.substr(2), text + "00", "G" + text.substr(1)}) {
     EXPECT_FALSE(ParseSearchOptionsText(bad, &kept)) << bad;
     EXPECT_EQ(kept, StoredSearchOptions());
   }

@@ -42,8 +42,7 @@ class RegistrySnapshot {
     for (;;) {
       char name[256];
       DWORD length = sizeof name;
-      if (RegEnumKeyExA(key, 0, name, &length, nullptr, nullptr, nullptr, nullptr) !=
-          ERROR_SUCCESS)
+      if (RegEnumKeyExA(key, 0, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
         break;
       DeleteTree(key, name);
     }

@@ -11,8 +11,10 @@ TEST(NumberText, GivesDecimalDigitsWithSign) {
     long long n;
     const char* text;
   } cases[] = {
-      {0, "0"},          {7, "7"},
-      {10, "10"},        {-1, "-1"},
+      {0, "0"},
+      {7, "7"},
+      {10, "10"},
+      {-1, "-1"},
       {4294967295LL, "4294967295"},
       {LLONG_MIN, "-9223372036854775808"},
   };
