@@ -98,6 +98,8 @@ void VelloxApp::OpenFirstList() {
 bool VelloxApp::InitInstance() {
   ResetSettingsToDefaults(&settings);
   TakeProgramPath();
+  // Paths inside the application folder are stored relative to it.
+  settings.appFolder = programFolder;
   largeIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VELLOX_LARGE));
   smallIcon = static_cast<HICON>(
       LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VELLOX_SMALL), IMAGE_ICON, 16, 16, 0));

@@ -83,6 +83,8 @@ class BookmarkList {
   bool IsIndex(uint16_t index) const { return index <= itemCount; }
   const ItemLink& Link(uint16_t index) const { return links_[index]; }
   std::string_view Line(uint16_t index) const { return lines_.Get(index); }
+  // Bytes held for the lines (live and stale text): enough for all lines.
+  size_t LineBytes() const { return lines_.BufferBytes(); }
   int8_t Level(uint16_t index) const { return links_[index].level; }
   bool IsAlias(uint16_t index) const { return links_[index].aliasTarget != 0; }
   bool IsDeleted(uint16_t index) const { return (links_[index].flags & kFlagDeleted) != 0; }

@@ -196,10 +196,10 @@ WriteResult RenderList(BookmarkList& list, std::string* bytes) {
   bool encrypted = (list.encryptionOptions & 2) != 0;
   try {
     bytes->clear();
-    bytes->reserve(list.Line(0).size() + 2 * (size_t{list.itemCount} + 1) + 1024 +
-                   (encrypted ? 0 : list.itemCount * size_t{160}));
-    *bytes = FormatHeader(list.encryptionOptions, list.lastId, list.salt, list.checkValue);
-    *bytes += kColumnLine;
+    // Every line's text is in the line table's buffer: an upper bound.
+    bytes->reserve(list.LineBytes() * (encrypted ? 2 : 1) + 2 * (size_t{list.itemCount} + 1) + 1024);
+    bytes->append(FormatHeader(list.encryptionOptions, list.lastId, list.salt, list.checkValue));
+    bytes->append(kColumnLine);
     std::string sealed;
     uint16_t i = 0;
     // The ring comes back to the root; the count guards against a broken one.

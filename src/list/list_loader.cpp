@@ -117,7 +117,8 @@ class ListLoader {
     std::string raw;
     std::string& buffer = encrypted_ ? raw : l.lines_.Buffer();
     int64_t size = l.file.Size();
-    if (size > 0) buffer.reserve(static_cast<size_t>(std::min(size + 1, kMaxReserve)));
+    // Room for the whole file and one more chunk, so reading never moves it.
+    if (size > 0) buffer.reserve(static_cast<size_t>(std::min(size, kMaxReserve)) + kChunk);
     ChunkedLines lines(l.file, buffer);
     size_t offset, length;
     for (int skip = 0; skip < 2 && lines.Next(&offset, &length); ++skip)

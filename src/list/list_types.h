@@ -44,11 +44,11 @@ constexpr uint16_t kRuntimeFlagBits = 0xF000;
 // SmartFolder types (flags & kFlagSmartType on an item with kFlagSmartFolder).
 enum SmartFolderType : int {
   kSmartFolders = 0,  // the "SmartFolders" category itself
-  kFavorites = 1,
-  kDueToVisit = 2,
-  kFrequentlyVisited = 3,
-  kRecentlyAdded = 4,
-  kRecentlyVisited = 5,
+  kSmartFavorites = 1,
+  kSmartDueToVisit = 2,
+  kSmartFrequentlyVisited = 3,
+  kSmartRecentlyAdded = 4,
+  kSmartRecentlyVisited = 5,
 };
 constexpr int kSmartFolderSlots = 6;
 

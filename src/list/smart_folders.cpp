@@ -39,12 +39,12 @@ void SortChildren(BookmarkList& list, uint16_t folder, int type) {
     if (list.Level(i) != level + 1) continue;
     list.DecodeInto(i, true, &record);
     Keyed k{i, {}, 0};
-    if (type == kFavorites) k.text = platform::LowerAnsiText(record.title);
-    k.number = type == kFrequentlyVisited ? record.visits : record.timeLastVisit;
+    if (type == kSmartFavorites) k.text = platform::LowerAnsiText(record.title);
+    k.number = type == kSmartFrequentlyVisited ? record.visits : record.timeLastVisit;
     children.push_back(std::move(k));
   }
   auto before = [type](const Keyed& a, const Keyed& b) {
-    return type == kFavorites ? a.text < b.text : a.number > b.number;
+    return type == kSmartFavorites ? a.text < b.text : a.number > b.number;
   };
   std::vector<Keyed> sorted = children;
   for (size_t start = 0; start < sorted.size();) {
@@ -70,8 +70,8 @@ void SortChildren(BookmarkList& list, uint16_t folder, int type) {
 uint32_t EvictionKey(BookmarkList& list, int type, uint16_t entry) {
   BookmarkItem& r = list.ScratchRecord();
   list.DecodeInto(entry, true, &r);
-  if (type == kFrequentlyVisited) return r.visits;
-  return type == kRecentlyAdded ? r.timeAdded : r.timeLastVisit;
+  if (type == kSmartFrequentlyVisited) return r.visits;
+  return type == kSmartRecentlyAdded ? r.timeAdded : r.timeLastVisit;
 }
 
 // Drops entries with the smallest key until the folder is within the
@@ -87,14 +87,14 @@ void Trim(BookmarkList& list, int type, uint16_t folder) {
       if (!list.IsAlias(e)) continue;
       uint32_t key = EvictionKey(list, type, e);
       bool better = victim == 0 || key < smallest ||
-                    (key == smallest && type != kFrequentlyVisited);
+                    (key == smallest && type != kSmartFrequentlyVisited);
       if (better) {
         victim = e;
         smallest = key;
       }
     }
     if (victim == 0) return;  // nothing the program put there
-    if (type == kFrequentlyVisited) list.frequentThreshold = static_cast<uint16_t>(smallest);
+    if (type == kSmartFrequentlyVisited) list.frequentThreshold = static_cast<uint16_t>(smallest);
     list.RemoveAlias(victim);
   }
 }
@@ -108,7 +108,7 @@ int SmartFolderTypeOf(const BookmarkList& list, uint16_t index) {
 }
 
 int AddToSmartFolder(BookmarkList& list, int type, uint16_t bookmark) {
-  if (type < kFavorites || type > kRecentlyVisited || !list.IsIndex(bookmark)) return -1;
+  if (type < kSmartFavorites || type > kSmartRecentlyVisited || !list.IsIndex(bookmark)) return -1;
   uint16_t folder = list.smartFolderIndex[type];
   uint16_t target = list.Target(bookmark);
   if (folder == 0 || list.IsDeleted(folder) || target == 0 || list.IsDeleted(target) ||
@@ -117,17 +117,17 @@ int AddToSmartFolder(BookmarkList& list, int type, uint16_t bookmark) {
   BookmarkItem& record = list.ScratchRecord();
   list.DecodeInto(target, false, &record);
   uint32_t id = record.id;
-  if (type == kFrequentlyVisited && record.visits < list.frequentThreshold) return -1;
-  bool limited = type >= kFrequentlyVisited;
+  if (type == kSmartFrequentlyVisited && record.visits < list.frequentThreshold) return -1;
+  bool limited = type >= kSmartFrequentlyVisited;
   if (limited && list.settings.maxSmartItems == 0) return -1;
 
   std::vector<uint16_t> entries = Entries(list, folder);
   for (uint16_t e : entries) {
     if (list.Link(e).aliasTarget != target) continue;
-    if (type == kRecentlyAdded && e != entries.front()) list.MoveBlockBefore(e, entries.front());
+    if (type == kSmartRecentlyAdded && e != entries.front()) list.MoveBlockBefore(e, entries.front());
     return 0;
   }
-  uint16_t place = type == kFrequentlyVisited ? list.SubtreeEnd(folder, false).index
+  uint16_t place = type == kSmartFrequentlyVisited ? list.SubtreeEnd(folder, false).index
                                               : list.Next(folder, false);
   if (list.AddAlias(place, target, id) == 0) return -1;
   if (limited) Trim(list, type, folder);
@@ -136,9 +136,9 @@ int AddToSmartFolder(BookmarkList& list, int type, uint16_t bookmark) {
 
 void MaintainSmartFolder(BookmarkList& list, uint16_t folder) {
   int type = SmartFolderTypeOf(list, folder);
-  if (type == kFavorites || type == kFrequentlyVisited || type == kRecentlyVisited) {
+  if (type == kSmartFavorites || type == kSmartFrequentlyVisited || type == kSmartRecentlyVisited) {
     SortChildren(list, folder, type);
-  } else if (type == kDueToVisit) {
+  } else if (type == kSmartDueToVisit) {
     int64_t now = list.Now();
     BookmarkItem& r = list.ScratchRecord();
     for (uint16_t e : Entries(list, folder)) {
@@ -163,7 +163,7 @@ bool DueVisitScan(BookmarkList& list) {
     // Index order, not ring order: items moved meanwhile cannot upset it.
     if (list.IsDeleted(i) || list.IsAlias(i) || !list.TestFlags(i, kFlagBookmark)) continue;
     list.DecodeInto(i, false, &record);
-    if (record.dueTime != 0 && record.dueTime <= now && AddToSmartFolder(list, kDueToVisit, i) == 1)
+    if (record.dueTime != 0 && record.dueTime <= now && AddToSmartFolder(list, kSmartDueToVisit, i) == 1)
       added = true;
     if (list.dueScanPosition == 0) break;  // wrapped past the last index
   }

@@ -22,8 +22,8 @@ bool RecordVisit(BookmarkList& list, uint16_t index) {
     list.SetFlags(index, kFlagRecentlyVisited, 1);
     list.SetFlags(target, kFlagRecentlyVisited, 1);
   }
-  AddToSmartFolder(list, kRecentlyVisited, target);
-  AddToSmartFolder(list, kFrequentlyVisited, target);
+  AddToSmartFolder(list, kSmartRecentlyVisited, target);
+  AddToSmartFolder(list, kSmartFrequentlyVisited, target);
   return counted;
 }
 

@@ -27,6 +27,11 @@ HWND CreateEndingCopyWindow() {
   return CreateWindowA("VelloxEndingCopy", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
 }
 
+LRESULT CALLBACK AnsweringProc(HWND h, UINT m, WPARAM w, LPARAM l) {
+  if (m == IAmVelloxMessage()) return IAmVelloxMessage();
+  return DefWindowProcA(h, m, w, l);
+}
+
 }  // namespace
 
 TEST(SingleInstance, NoOtherCopyMeansThisCopyHoldsTheMutex) {
@@ -69,10 +74,7 @@ TEST(SingleInstance, ACopyStillRunningAfterThePauseIsFound) {
 TEST(SingleInstance, TheRunningCopyIsFoundByItsAnswerToTheRegisteredMessage) {
   // Windows of the calling thread are skipped, so a copy never finds itself.
   WNDCLASSA wc = {};
-  wc.lpfnWndProc = [](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-    if (m == IAmVelloxMessage()) return IAmVelloxMessage();
-    return DefWindowProcA(h, m, w, l);
-  };
+  wc.lpfnWndProc = AnsweringProc;
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "VelloxSelf";
   RegisterClassA(&wc);

@@ -142,10 +142,12 @@ std::string ExtendedTemplate(const wchar_t* face) {
   return w.bytes;
 }
 
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
 std::string DialogFontFace(const std::string& tpl, HWND* item) {
   HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
                                            reinterpret_cast<const DLGTEMPLATE*>(tpl.data()), nullptr,
-                                           [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+                                           PlainDialogProc, 0);
   if (!dialog) return "(no dialog)";
   *item = GetDlgItem(dialog, kStaticId);
   char text[32] = {};

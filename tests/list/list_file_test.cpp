@@ -340,9 +340,9 @@ TEST(ListFile, SmartFolderClaims) {
   BookmarkList list;
   ASSERT_EQ(listtest::Open(list, path), ListResult::ReadWrite);
   EXPECT_EQ(list.smartFolderIndex[kSmartFolders], 1);
-  EXPECT_EQ(list.smartFolderIndex[kFavorites], 2);
-  EXPECT_EQ(list.smartFolderIndex[kRecentlyAdded], 6);
-  EXPECT_EQ(list.smartFolderIndex[kDueToVisit], 0);
+  EXPECT_EQ(list.smartFolderIndex[kSmartFavorites], 2);
+  EXPECT_EQ(list.smartFolderIndex[kSmartRecentlyAdded], 6);
+  EXPECT_EQ(list.smartFolderIndex[kSmartDueToVisit], 0);
   for (uint16_t loser : {3, 4, 5, 7}) {
     EXPECT_FALSE(list.TestFlags(loser, kFlagSmartFolder)) << loser;
     EXPECT_EQ(list.Link(loser).flags & 0x0F, 0) << loser;

@@ -59,31 +59,31 @@ class SmartFolders : public ::testing::Test {
 
 TEST_F(SmartFolders, FavoritesTakeEachBookmarkOnceAndSortByTitle) {
   uint16_t b = Add("beta"), a = Add("Alpha"), c = Add("gamma");
-  EXPECT_EQ(AddToSmartFolder(list, kFavorites, b), 1);
-  EXPECT_EQ(AddToSmartFolder(list, kFavorites, c), 1);
-  EXPECT_EQ(AddToSmartFolder(list, kFavorites, a), 1);
-  EXPECT_EQ(Titles(kFavorites), (Titles_{"Alpha", "gamma", "beta"}));  // newest on top
-  uint16_t alias = list.Next(list.smartFolderIndex[kFavorites], false);
-  EXPECT_EQ(AddToSmartFolder(list, kFavorites, alias), 0);  // through an alias: same bookmark
-  Show(kFavorites);
-  EXPECT_EQ(Titles(kFavorites), (Titles_{"Alpha", "beta", "gamma"}));
+  EXPECT_EQ(AddToSmartFolder(list, kSmartFavorites, b), 1);
+  EXPECT_EQ(AddToSmartFolder(list, kSmartFavorites, c), 1);
+  EXPECT_EQ(AddToSmartFolder(list, kSmartFavorites, a), 1);
+  EXPECT_EQ(Titles(kSmartFavorites), (Titles_{"Alpha", "gamma", "beta"}));  // newest on top
+  uint16_t alias = list.Next(list.smartFolderIndex[kSmartFavorites], false);
+  EXPECT_EQ(AddToSmartFolder(list, kSmartFavorites, alias), 0);  // through an alias: same bookmark
+  Show(kSmartFavorites);
+  EXPECT_EQ(Titles(kSmartFavorites), (Titles_{"Alpha", "beta", "gamma"}));
   EXPECT_EQ(list.columns[2].entries.size(), 3u);
   list.settings.maxSmartItems = 0;  // does not limit Favorites
-  EXPECT_EQ(AddToSmartFolder(list, kFavorites, Add("delta")), 1);
-  EXPECT_EQ(AddToSmartFolder(list, kRecentlyAdded, a), -1);
-  EXPECT_EQ(AddToSmartFolder(list, kFavorites, list.smartFolderIndex[kFavorites]), -1);
+  EXPECT_EQ(AddToSmartFolder(list, kSmartFavorites, Add("delta")), 1);
+  EXPECT_EQ(AddToSmartFolder(list, kSmartRecentlyAdded, a), -1);
+  EXPECT_EQ(AddToSmartFolder(list, kSmartFavorites, list.smartFolderIndex[kSmartFavorites]), -1);
 }
 
 TEST_F(SmartFolders, RecentlyAddedMovesAnExistingEntryToTheTopAndDropsTheOldest) {
   list.settings.maxSmartItems = 2;
   uint16_t a = Add("a", 0, 100), b = Add("b", 0, 200), c = Add("c", 0, 50);
-  AddToSmartFolder(list, kRecentlyAdded, a);
-  AddToSmartFolder(list, kRecentlyAdded, b);
-  EXPECT_EQ(Titles(kRecentlyAdded), (Titles_{"b", "a"}));
-  EXPECT_EQ(AddToSmartFolder(list, kRecentlyAdded, a), 0);
-  EXPECT_EQ(Titles(kRecentlyAdded), (Titles_{"a", "b"}));
-  EXPECT_EQ(AddToSmartFolder(list, kRecentlyAdded, c), 1);  // added, then the oldest goes
-  EXPECT_EQ(Titles(kRecentlyAdded), (Titles_{"a", "b"}));
+  AddToSmartFolder(list, kSmartRecentlyAdded, a);
+  AddToSmartFolder(list, kSmartRecentlyAdded, b);
+  EXPECT_EQ(Titles(kSmartRecentlyAdded), (Titles_{"b", "a"}));
+  EXPECT_EQ(AddToSmartFolder(list, kSmartRecentlyAdded, a), 0);
+  EXPECT_EQ(Titles(kSmartRecentlyAdded), (Titles_{"a", "b"}));
+  EXPECT_EQ(AddToSmartFolder(list, kSmartRecentlyAdded, c), 1);  // added, then the oldest goes
+  EXPECT_EQ(Titles(kSmartRecentlyAdded), (Titles_{"a", "b"}));
   EXPECT_FALSE(list.TestFlags(c, kFlagHasAliases));  // its only alias went again
   EXPECT_TRUE(list.TestFlags(a, kFlagHasAliases));
 }
@@ -96,38 +96,38 @@ TEST_F(SmartFolders, VisitsFeedRecentlyAndFrequentlyVisited) {
     RecordVisit(list, i);
   }
   // Recently visited keeps the two latest visits; on filling, latest first.
-  EXPECT_EQ(Titles(kRecentlyVisited), (Titles_{"c", "b"}));
-  Show(kRecentlyVisited);
-  EXPECT_EQ(Titles(kRecentlyVisited), (Titles_{"c", "b"}));
+  EXPECT_EQ(Titles(kSmartRecentlyVisited), (Titles_{"c", "b"}));
+  Show(kSmartRecentlyVisited);
+  EXPECT_EQ(Titles(kSmartRecentlyVisited), (Titles_{"c", "b"}));
   clock.now += 100;
   RecordVisit(list, b);
-  EXPECT_EQ(Titles(kRecentlyVisited), (Titles_{"c", "b"}));  // already there: stays put
-  Show(kRecentlyVisited);
-  EXPECT_EQ(Titles(kRecentlyVisited), (Titles_{"b", "c"}));
+  EXPECT_EQ(Titles(kSmartRecentlyVisited), (Titles_{"c", "b"}));  // already there: stays put
+  Show(kSmartRecentlyVisited);
+  EXPECT_EQ(Titles(kSmartRecentlyVisited), (Titles_{"b", "c"}));
 }
 
 TEST_F(SmartFolders, FrequentlyVisitedAdmissionThreshold) {
   list.settings.maxSmartItems = 2;
   uint16_t five = Add("five", 5), three = Add("three", 3), four = Add("four", 4);
   uint16_t two = Add("two", 2), alsoThree = Add("three again", 3);
-  EXPECT_EQ(AddToSmartFolder(list, kFrequentlyVisited, five), 1);
-  EXPECT_EQ(AddToSmartFolder(list, kFrequentlyVisited, three), 1);
-  EXPECT_EQ(Titles(kFrequentlyVisited), (Titles_{"five", "three"}));  // appended at the end
+  EXPECT_EQ(AddToSmartFolder(list, kSmartFrequentlyVisited, five), 1);
+  EXPECT_EQ(AddToSmartFolder(list, kSmartFrequentlyVisited, three), 1);
+  EXPECT_EQ(Titles(kSmartFrequentlyVisited), (Titles_{"five", "three"}));  // appended at the end
   EXPECT_EQ(list.frequentThreshold, 0);
-  EXPECT_EQ(AddToSmartFolder(list, kFrequentlyVisited, four), 1);
-  EXPECT_EQ(Titles(kFrequentlyVisited), (Titles_{"five", "four"}));
+  EXPECT_EQ(AddToSmartFolder(list, kSmartFrequentlyVisited, four), 1);
+  EXPECT_EQ(Titles(kSmartFrequentlyVisited), (Titles_{"five", "four"}));
   EXPECT_EQ(list.frequentThreshold, 3);  // the smallest count that was dropped
-  EXPECT_EQ(AddToSmartFolder(list, kFrequentlyVisited, two), -1);
-  EXPECT_EQ(AddToSmartFolder(list, kFrequentlyVisited, alsoThree), 1);  // admitted, then dropped
-  EXPECT_EQ(Titles(kFrequentlyVisited), (Titles_{"five", "four"}));
+  EXPECT_EQ(AddToSmartFolder(list, kSmartFrequentlyVisited, two), -1);
+  EXPECT_EQ(AddToSmartFolder(list, kSmartFrequentlyVisited, alsoThree), 1);  // admitted, then dropped
+  EXPECT_EQ(Titles(kSmartFrequentlyVisited), (Titles_{"five", "four"}));
   RecordVisit(list, four);
   RecordVisit(list, four);  // within a minute: counted once, now 5 like "five"
-  Show(kFrequentlyVisited);
-  EXPECT_EQ(Titles(kFrequentlyVisited), (Titles_{"five", "four"}));
+  Show(kSmartFrequentlyVisited);
+  EXPECT_EQ(Titles(kSmartFrequentlyVisited), (Titles_{"five", "four"}));
   clock.now += 61;
   RecordVisit(list, four);
-  Show(kFrequentlyVisited);
-  EXPECT_EQ(Titles(kFrequentlyVisited), (Titles_{"four", "five"}));
+  Show(kSmartFrequentlyVisited);
+  EXPECT_EQ(Titles(kSmartFrequentlyVisited), (Titles_{"four", "five"}));
 }
 
 TEST_F(SmartFolders, DueVisitScanWorksInBatchesAndPauses) {
@@ -153,7 +153,7 @@ TEST_F(SmartFolders, DueVisitScanWorksInBatchesAndPauses) {
   } while (list.dueScanActive);
   EXPECT_EQ(calls, (list.itemCount + 199) / 200);
   EXPECT_GE(addedCalls, 1);
-  EXPECT_EQ(Titles(kDueToVisit).size(), due.size());
+  EXPECT_EQ(Titles(kSmartDueToVisit).size(), due.size());
   EXPECT_FALSE(DueVisitScan(list));  // paused
   EXPECT_FALSE(list.dueScanActive);
   clock.now += 900;
@@ -164,7 +164,7 @@ TEST_F(SmartFolders, DueVisitScanWorksInBatchesAndPauses) {
   BookmarkItem& first = list.Decode(due[0], false);
   first.timeDueVisit = clock.now + 2 * 86400;
   list.Encode(first);
-  Show(kDueToVisit);
+  Show(kSmartDueToVisit);
   EXPECT_EQ(list.columns[2].entries.size(), due.size() - 1);
 }
 
