@@ -21,17 +21,8 @@ mkdir -p "$lists"
 listwin="Z:$(echo "$lists/My Bookmarks.bkl" | tr / '\\')"
 
 headless=""
-if [ -z "${DISPLAY:-}" ]; then
-  headless=1
-  for n in $(seq 90 120); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=":$n"
-    break
-  done
-  for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
-fi
+[ -z "${DISPLAY:-}" ] && headless=1
+. ./scripts/xvfb.sh
 
 # Settings present: the program runs as configured.
 ./scripts/wine-run.sh reg add 'HKCU\Software\Velloxsoft\Vellox\3.0' /f >/dev/null 2>&1 || true

@@ -10,23 +10,14 @@ cd "$top"
 ./scripts/build.sh all
 
 # One display and one Wine server for every Windows test.
-xvfb_pid=""
 cleanup() {
   WINEPREFIX="$top/build/wineprefix" wineserver -k >/dev/null 2>&1 || true
   WINEPREFIX="$top/build/wineprefix64" wineserver -k >/dev/null 2>&1 || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1 || true
+  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" >/dev/null 2>&1 || true
 }
 trap cleanup EXIT
-if [ -z "${DISPLAY:-}" ]; then
-  for n in $(seq 90 120); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=":$n"
-    break
-  done
-  for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X${DISPLAY#:}" ] && break; sleep 0.1; done
-fi
+. ./scripts/xvfb.sh
+
 # The Windows tests run from the tree that Wine can run here: build/win32,
 # or build/win64 where the kernel cannot run 32-bit programs.
 wintree="build/$(./scripts/wine-arch.sh)"
@@ -41,8 +32,9 @@ status=0
 # One summary over both trees, in CTest's own words.
 native_total=$(cd build/native && ctest -N | sed -n 's/^Total Tests: //p')
 win_total=$(cd "$wintree" && ctest -N | sed -n 's/^Total Tests: //p')
-failed=$(( $(cat build/native/Testing/Temporary/LastTestsFailed.log 2>/dev/null | wc -l) + \
-           $(cat "$wintree/Testing/Temporary/LastTestsFailed.log" 2>/dev/null | wc -l) ))
+count_failed() { if [ -f "$1" ]; then wc -l <"$1"; else echo 0; fi; }
+failed=$(( $(count_failed build/native/Testing/Temporary/LastTestsFailed.log) + \
+           $(count_failed "$wintree/Testing/Temporary/LastTestsFailed.log") ))
 total=$(( native_total + win_total ))
 passed=$(( total - failed ))
 echo

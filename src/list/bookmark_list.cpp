@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <new>
 #include <stdexcept>
+#include <stdexcept>
 
 #include "list/due_visit.h"
 #include "list/item_codec.h"

@@ -123,14 +123,18 @@ int8_t LevelFromStored(uint32_t stored) {
 }  // namespace
 
 LineHead DecodeHead(std::string_view line) {
-  // Loading reads this for every line: one pass, no field splitting.
+  // Loading reads this for every line: one pass, numbers read as they come.
   uint32_t numbers[5] = {0, 0, 0, 0, 0};
-  size_t i = 0, n = line.size();
-  for (int field = 0; field < 5 && i <= n; ++field) {
-    size_t end = i;
-    while (end < n && line[end] != '\t') ++end;
-    numbers[field] = ParseUnsigned(line.substr(i, end - i));
-    i = end + 1;
+  const char* p = line.data();
+  const char* end = p + line.size();
+  for (int field = 0; field < 5 && p < end; ++field) {
+    while (p < end && *p == ' ') ++p;
+    uint64_t value = 0;
+    for (; p < end && static_cast<unsigned>(*p - '0') < 10; ++p)
+      if (value <= 0xFFFFFFFFull) value = value * 10 + static_cast<unsigned>(*p - '0');
+    numbers[field] = value > 0xFFFFFFFFull ? 0xFFFFFFFFu : static_cast<uint32_t>(value);
+    while (p < end && *p != '\t') ++p;  // anything after the digits
+    if (p < end) ++p;
   }
   LineHead head;
   head.id = numbers[0];

@@ -6,16 +6,37 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
+#include <memory>
 #include <string_view>
 #include <vector>
+
+// A growable byte buffer that, unlike a string, leaves new room
+// uninitialised: a file is read straight into it.
+class ByteArena {
+ public:
+  const char* Data() const { return data_.get(); }
+  size_t Size() const { return size_; }
+  // Room for at least n more bytes at the end; false when memory runs out.
+  bool Reserve(size_t n);
+  // The end of the buffer, with room for n bytes (after Reserve(n)).
+  char* Tail() { return data_.get() + size_; }
+  void Commit(size_t n) { size_ += n; }
+  bool Append(std::string_view text);
+  void Clear();
+  void Swap(ByteArena& other) noexcept;
+
+ private:
+  std::unique_ptr<char[]> data_;
+  size_t size_ = 0;
+  size_t capacity_ = 0;
+};
 
 class LineTable {
  public:
   size_t Count() const { return refs_.size(); }
   std::string_view Get(size_t index) const {
     const Ref& r = refs_[index];
-    return std::string_view(buffer_.data() + r.offset, r.length);
+    return std::string_view(buffer_.Data() + r.offset, r.length);
   }
 
   // Each returns false when memory runs out (the table is then unchanged).
@@ -26,11 +47,11 @@ class LineTable {
   bool PushInBuffer(size_t offset, size_t length);
 
   // The raw buffer, for the loader to read a file into before PushInBuffer.
-  std::string& Buffer() { return buffer_; }
+  ByteArena& Buffer() { return buffer_; }
   // Counts bytes of the buffer that belong to no line (e.g. the header).
   void AddStale(size_t bytes) { stale_ += bytes; }
   void Clear();
-  size_t BufferBytes() const { return buffer_.size(); }
+  size_t BufferBytes() const { return buffer_.Size(); }
   size_t Capacity() const { return refs_.capacity(); }
 
  private:
@@ -40,9 +61,9 @@ class LineTable {
   };
   bool Append(std::string_view text, Ref* ref);
   bool PushRef(const Ref& ref);
-  bool CompactIfWorthIt();
+  void CompactIfWorthIt();
 
-  std::string buffer_;
+  ByteArena buffer_;
   std::vector<Ref> refs_;
   size_t stale_ = 0;
 };

@@ -19,26 +19,28 @@ constexpr int64_t kMaxReserve = int64_t{1} << 30;
 // may lack one. Nothing is read past the line asked for.
 class ChunkedLines {
  public:
-  ChunkedLines(platform::File& file, std::string& buffer) : file_(file), buffer_(buffer) {}
+  ChunkedLines(platform::File& file, ByteArena& buffer) : file_(file), buffer_(buffer) {}
 
   bool Next(size_t* offset, size_t* length) {
     for (;;) {
-      const char* base = buffer_.data();
-      const void* lf = std::memchr(base + searched_, '\n', buffer_.size() - searched_);
+      const char* base = buffer_.Data();
+      const void* lf =
+          searched_ < buffer_.Size() ? std::memchr(base + searched_, '\n', buffer_.Size() - searched_)
+                                     : nullptr;
       if (lf) {
         size_t end = static_cast<size_t>(static_cast<const char*>(lf) - base);
         Hand(end, end + 1, offset, length);
         return true;
       }
-      searched_ = buffer_.size();
+      searched_ = buffer_.Size();
       if (Fill()) continue;
-      if (pos_ == buffer_.size()) return false;
-      Hand(buffer_.size(), buffer_.size(), offset, length);
+      if (pos_ == buffer_.Size()) return false;
+      Hand(buffer_.Size(), buffer_.Size(), offset, length);
       return true;
     }
   }
   // True when a byte follows the lines handed out so far.
-  bool MoreBytes() { return pos_ < buffer_.size() || (Fill() && pos_ < buffer_.size()); }
+  bool MoreBytes() { return pos_ < buffer_.Size() || (Fill() && pos_ < buffer_.Size()); }
   bool Failed() const { return failed_; }
 
  private:
@@ -49,10 +51,9 @@ class ChunkedLines {
   }
   bool Fill() {
     if (eof_) return false;
-    size_t old = buffer_.size();
-    buffer_.resize(old + kChunk);  // bad_alloc reaches LoadLines
-    long n = file_.Read(&buffer_[old], kChunk);
-    buffer_.resize(old + (n > 0 ? static_cast<size_t>(n) : 0));
+    if (!buffer_.Reserve(kChunk)) throw std::bad_alloc();  // LoadLines reports it
+    long n = file_.Read(buffer_.Tail(), kChunk);
+    if (n > 0) buffer_.Commit(static_cast<size_t>(n));
     if (n <= 0) {
       eof_ = true;
       failed_ = n < 0;
@@ -62,7 +63,7 @@ class ChunkedLines {
   }
 
   platform::File& file_;
-  std::string& buffer_;
+  ByteArena& buffer_;
   size_t pos_ = 0;
   size_t searched_ = 0;
   bool eof_ = false;
@@ -114,18 +115,18 @@ class ListLoader {
     if (!l.lines_.Push("")) return ListResult::OutOfMemory;  // the root's, set at the end
     if (encrypted_ && (!l.cipher || !l.cipher->SetKey(l.password))) return ListResult::Damaged;
     if (!l.file.Seek(0)) return ReadFailure();
-    std::string raw;
-    std::string& buffer = encrypted_ ? raw : l.lines_.Buffer();
+    ByteArena raw;
+    ByteArena& buffer = encrypted_ ? raw : l.lines_.Buffer();
     int64_t size = l.file.Size();
     // Room for the whole file and one more chunk, so reading never moves it.
-    if (size > 0) buffer.reserve(static_cast<size_t>(std::min(size, kMaxReserve)) + kChunk);
+    if (size > 0) buffer.Reserve(static_cast<size_t>(std::min(size, kMaxReserve)) + kChunk);
     ChunkedLines lines(l.file, buffer);
     size_t offset, length;
     for (int skip = 0; skip < 2 && lines.Next(&offset, &length); ++skip)
       l.lines_.AddStale(length + 1);
     std::string plain;
     while (lines.Next(&offset, &length)) {
-      std::string_view text = TrimTrailingSpace(std::string_view(buffer).substr(offset, length));
+      std::string_view text = TrimTrailingSpace(std::string_view(buffer.Data() + offset, length));
       if (encrypted_) {
         if (!l.cipher->DecipherLine(text, &plain)) return ListResult::Damaged;
         text = TrimTrailingSpace(plain);

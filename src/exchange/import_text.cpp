@@ -1,0 +1,179 @@
+#include "exchange/import_text.h"
+
+#include <cstring>
+
+#include "platform/platform.h"
+
+namespace {
+
+constexpr uint32_t kReplacement = 0xFFFD;
+
+// Code points collected for one conversion call: converting a run at once
+// gives the same bytes as converting each code point on its own, at a
+// fraction of the cost.
+class PendingWide {
+ public:
+  explicit PendingWide(std::string* out) : out_(out) {}
+  ~PendingWide() { Flush(); }
+  void Add(uint32_t cp) {
+    if (cp >= 0xD800 && cp <= 0xDFFF) cp = kReplacement;  // never pair up lone halves
+    if (cp > 0x10FFFF) cp = kReplacement;
+    if (sizeof(wchar_t) == 2 && cp > 0xFFFF) {
+      cp -= 0x10000;
+      wide_.push_back(static_cast<wchar_t>(0xD800 + (cp >> 10)));
+      wide_.push_back(static_cast<wchar_t>(0xDC00 + (cp & 0x3FF)));
+    } else {
+      wide_.push_back(static_cast<wchar_t>(cp));
+    }
+  }
+  void Flush() {
+    if (wide_.empty()) return;
+    *out_ += platform::Utf16ToAnsi(wide_);
+    wide_.clear();
+  }
+
+ private:
+  std::string* out_;
+  std::wstring wide_;
+};
+
+// The length of the sequence a lead byte starts and the bits it carries;
+// 0 for a byte that starts none (a continuation byte).
+int SequenceLength(unsigned char lead, uint32_t* bits) {
+  static const struct {
+    unsigned char mask;
+    int length;
+  } kMasks[] = {{0xFC, 6}, {0xF8, 5}, {0xF0, 4}, {0xE0, 3}, {0xC0, 2}};
+  for (const auto& m : kMasks) {
+    if ((lead & m.mask) == m.mask) {
+      *bits = lead & static_cast<unsigned char>(~m.mask);
+      return m.length;
+    }
+  }
+  *bits = 0;
+  return 0;
+}
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+
+bool StartsWithNoCase(std::string_view text, size_t pos, std::string_view word) {
+  if (text.size() - pos < word.size()) return false;
+  for (size_t i = 0; i < word.size(); ++i)
+    if (LowerAscii(text[pos + i]) != word[i]) return false;
+  return true;
+}
+
+// "&#" at pos: the decoded reference and its length, or 0 when it is not
+// one (no digits, or no ";" after them).
+size_t DecimalReference(std::string_view text, size_t pos, std::string* out) {
+  size_t i = pos + 2;
+  uint32_t value = 0;
+  while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+    if (value <= 0x10FFFF) value = value * 10 + static_cast<uint32_t>(text[i] - '0');
+    ++i;
+  }
+  if (i == pos + 2 || i >= text.size() || text[i] != ';') return 0;
+  if (value > 0 && value <= 0xFF) {
+    out->push_back(static_cast<char>(value));
+  } else if (value > 0xFF) {
+    // Beyond a byte the reference names a Unicode character: cutting it to
+    // its low byte would give an unrelated (often control) character.
+    PendingWide wide(out);
+    wide.Add(value);
+  }
+  return i + 1 - pos;
+}
+
+}  // namespace
+
+int64_t ReadImportText(const std::string& path, bool decodeUtf8, bool decodeEntities,
+                       std::string* text) {
+  text->clear();
+  std::string bytes;
+  if (platform::ReadWholeFile(path.c_str(), &bytes) != platform::kErrorNone) return -1;
+  int64_t count = static_cast<int64_t>(bytes.size());
+  if (!decodeUtf8) {
+    *text = std::move(bytes);
+    return count;
+  }
+  std::string decoded = DecodeUtf8ToAnsi(bytes);
+  bytes.clear();
+  bytes.shrink_to_fit();
+  *text = decodeEntities ? DecodeHtmlEntities(decoded) : std::move(decoded);
+  return count;
+}
+
+std::string DecodeUtf8ToAnsi(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  PendingWide wide(&out);
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  size_t n = text.size(), i = 0;
+  while (i < n) {
+    size_t start = i;
+    while (i < n && p[i] < 0x80 && p[i] != 0x02) ++i;
+    if (i > start) {
+      wide.Flush();
+      out.append(text.data() + start, i - start);
+    }
+    if (i >= n) break;
+    if (p[i] == 0x02) {
+      wide.Flush();
+      bool pair = i + 1 < n && p[i + 1] == 0x02;
+      out += pair ? "\\n" : "\x02";
+      i += pair ? 2 : 1;
+      continue;
+    }
+    uint32_t cp = 0;
+    int length = SequenceLength(p[i], &cp);
+    if (length == 0) {  // a stray continuation byte
+      ++i;
+      continue;
+    }
+    if (n - i < static_cast<size_t>(length)) break;  // cut short by the end
+    for (int k = 1; k < length; ++k) cp = (cp << 6) | (p[i + k] & 0x3F);
+    i += static_cast<size_t>(length);
+    if (cp != 0) wide.Add(cp);
+  }
+  wide.Flush();
+  return out;
+}
+
+std::string DecodeHtmlEntities(std::string_view text) {
+  static const struct {
+    const char* name;
+    char value;
+  } kNamed[] = {{"amp;", '&'}, {"quot;", '"'}, {"lt;", '<'},
+                {"gt;", '>'},  {"apos;", '\''}, {"nbsp;", ' '}};
+  std::string out;
+  out.reserve(text.size());
+  size_t i = 0;
+  while (i < text.size()) {
+    const void* hit = std::memchr(text.data() + i, '&', text.size() - i);
+    size_t amp = hit ? static_cast<size_t>(static_cast<const char*>(hit) - text.data())
+                     : text.size();
+    out.append(text.data() + i, amp - i);
+    if (amp >= text.size()) break;
+    if (amp + 1 < text.size() && text[amp + 1] == '#') {
+      size_t used = DecimalReference(text, amp, &out);
+      if (used == 0) {
+        out += "&#";
+        i = amp + 2;
+      } else {
+        i = amp + used;
+      }
+      continue;
+    }
+    i = amp + 1;
+    char value = '&';
+    for (const auto& named : kNamed) {
+      if (StartsWithNoCase(text, amp + 1, named.name)) {
+        value = named.value;
+        i = amp + 1 + std::strlen(named.name);
+        break;
+      }
+    }
+    out.push_back(value);
+  }
+  return out;
+}
