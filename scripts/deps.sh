@@ -21,6 +21,13 @@ for p in cmake g++ make libgtest-dev googletest libsqlite3-dev libbenchmark-dev 
   pkg_ok "$p" || need_apt+=("$p")
 done
 
+# scripts/fuzz.sh (--fuzz) also needs clang with libFuzzer; the tests do not.
+if [ "${1:-}" = "--fuzz" ]; then
+  for p in clang libclang-rt-dev; do
+    pkg_ok "$p" || need_apt+=("$p")
+  done
+fi
+
 # npm normally comes with the machine's Node.js; Debian's npm only when absent.
 have npm || need_apt+=(npm)
 

@@ -110,9 +110,14 @@ bool VelloxApp::InitInstance() {
     LoadMachineSettings(&settings);
     runMode = kRunUninstaller;
   } else {
+    if (runMode == kRunInstaller) UseInstalledFolderForPaths();
     if (!LoadSettings(&settings) && runMode != kRunInstaller) runMode = kRunNotConfigured;
     if (runMode < kRunInstaller && !EnforceSingleInstance()) return false;
-    if (runMode == kRunInstaller && !RunInstallerDialog()) return false;
+    if (runMode == kRunInstaller) {
+      // The installer's work ends with its dialog (or the unattended run).
+      installerExitCode = RunInstaller(&settings, programPath, commandLine);
+      return false;
+    }
     if (runMode < kRunNotConfigured) RemoveOldInstaller();
     StartSubsystems();
   }
@@ -120,11 +125,28 @@ bool VelloxApp::InitInstance() {
   CreateSharedDrawingResources(settings);
   if (!CreateCommandWindow()) return false;
   SetAccelerators(acceleratorTable.Get(), nullptr);
+  if (runMode == kRunUninstaller) {
+    commandWindow->RunUninstall();
+    return false;
+  }
+  // A user without settings chooses the setup first; cancelling ends.
+  if (runMode == kRunNotConfigured) {
+    if (!commandWindow->RunFirstSetup()) return false;
+    runMode = kRunOrdinary;
+  }
   commandWindow->BuildMainWindow(static_cast<int>(settings.behaviourFlags & 0xF),
                                  (settings.behaviourFlags >> 9) & 1);
-  if (runMode >= kRunNotConfigured) return false;
   OpenFirstList();
   return true;
+}
+
+void VelloxApp::UseInstalledFolderForPaths() {
+  // The installer runs from elsewhere: the stored relative paths belong to
+  // the installed program's folder.
+  Settings machine;
+  LoadMachineSettings(&machine);
+  size_t cut = machine.appPath.find_last_of('\\');
+  if (cut != std::string::npos) settings.appFolder = machine.appPath.substr(0, cut + 1);
 }
 
 int VelloxApp::ExitInstance() {
@@ -141,7 +163,8 @@ int VelloxApp::ExitInstance() {
     delete commandWindow;
     commandWindow = nullptr;
   }
-  return framework::Application::ExitInstance();
+  int exitCode = framework::Application::ExitInstance();
+  return runMode == kRunInstaller ? installerExitCode : exitCode;
 }
 
 bool VelloxApp::OnIdle(long /*count*/) {

@@ -34,6 +34,8 @@ class VelloxApp : public framework::Application {
   ATOM commandWindowClass = 0;
   AppCommandWindow* commandWindow = nullptr;
   ListSlots lists;
+  // The installer's result: 0, the failure's message id, or IDCANCEL.
+  int installerExitCode = 0;
 
  protected:
   bool InitInstance() override;
@@ -42,6 +44,7 @@ class VelloxApp : public framework::Application {
 
  private:
   void TakeProgramPath();
+  void UseInstalledFolderForPaths();
   void SetLocaleFromUser();
   // Step 7: true when this copy may go on.
   bool EnforceSingleInstance();

@@ -181,21 +181,23 @@ void BookmarkList::ApplyDerivedFlags(BookmarkItem* r) {
     flags = login ? flags | kFlagHasLogin : flags & ~kFlagHasLogin;
     if (r->level == kLevelBookmark && !(flags & kFlagSeparator)) flags |= kFlagBookmark;
   }
-  uint32_t now = Now();
-  uint64_t period = static_cast<uint64_t>(settings.recentPeriod) * 86400u;
-  bool recent = period != 0 && r->timeLastVisit != 0 &&
-                static_cast<int64_t>(now) - static_cast<int64_t>(r->timeLastVisit) <
-                    static_cast<int64_t>(period);
-  flags = recent ? flags | kFlagRecentlyVisited : flags & ~kFlagRecentlyVisited;
-  r->flags = static_cast<uint16_t>(flags);
   r->dueTime = DueTimeFromWallClock(r->timeDueVisit);
   // The record's flag word is the links' flag word: keep them equal.
   constexpr uint16_t kDerived = kFlagHasNotes | kFlagHasLogin | kFlagBookmark;
   ItemLink& own = links_[r->index];
-  own.flags = static_cast<uint16_t>((own.flags & ~kDerived) | (r->flags & kDerived));
-  ItemLink& via = links_[r->viaIndex];
-  via.flags = static_cast<uint16_t>((via.flags & ~kFlagRecentlyVisited) |
-                                    (r->flags & kFlagRecentlyVisited));
+  own.flags = static_cast<uint16_t>((own.flags & ~kDerived) | (flags & kDerived));
+  // An alias's own line has no visits: only a record with the bookmark's
+  // fields decides the recently-visited flag.
+  if (r->aliasId == 0) {
+    int64_t period = static_cast<int64_t>(settings.recentPeriod) * 86400;
+    int64_t since = static_cast<int64_t>(Now()) - static_cast<int64_t>(r->timeLastVisit);
+    bool recent = period != 0 && r->timeLastVisit != 0 && since < period;
+    flags = recent ? flags | kFlagRecentlyVisited : flags & ~kFlagRecentlyVisited;
+    ItemLink& via = links_[r->viaIndex];
+    via.flags = static_cast<uint16_t>((via.flags & ~kFlagRecentlyVisited) |
+                                      (flags & kFlagRecentlyVisited));
+  }
+  r->flags = static_cast<uint16_t>(flags);
 }
 
 void BookmarkList::DecodeInto(uint16_t index, bool followAlias, BookmarkItem* out) {
@@ -245,7 +247,11 @@ int BookmarkList::Encode(BookmarkItem& r) {
     bool login = !r.login.empty() || !r.password.empty();
     flags = login ? flags | kFlagHasLogin : flags & ~kFlagHasLogin;
   }
-  if (item == kRootIndex) flags &= kFlagKeepSorted | kRuntimeFlagBits;
+  if (item == kRootIndex) {
+    flags &= kFlagKeepSorted | kRuntimeFlagBits;
+    r.id = 0;
+    r.level = kLevelRoot;
+  }
   link.flags = flags;
   if (item != kRootIndex) link.level = r.level;
   r.flags = static_cast<uint16_t>(flags & kPersistedFlagBits);

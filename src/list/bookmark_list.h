@@ -130,6 +130,12 @@ class BookmarkList {
   // outline) and returns its index, or 0 when the tables cannot grow or the
   // list is full. Notes are stored encoded; the item gets the next ID.
   uint16_t AddItem(uint16_t afterIndex, const BookmarkItem& record, uint16_t aliasTarget);
+  // AddItem for a caller that already knows the new item's parent (what
+  // Parent() would return for it), as the importers do while appending at
+  // the end: skips the backward walk over the parent's other children,
+  // which makes filling a wide folder quadratic.
+  uint16_t AddItemWithParent(uint16_t afterIndex, const BookmarkItem& record,
+                             uint16_t aliasTarget, uint16_t parent);
   // A level-2 alias of targetIndex placed like AddItem.
   uint16_t AddAlias(uint16_t afterIndex, uint16_t targetIndex, uint32_t targetId);
   ChildCounts CountChildren(uint16_t index) const;
@@ -154,6 +160,8 @@ class BookmarkList {
  private:
   friend class ListLoader;  // fills the tables directly while loading
 
+  uint16_t AddItemTouching(uint16_t afterIndex, const BookmarkItem& record, uint16_t aliasTarget,
+                           bool parentKnown, uint16_t parent);
   bool GrowTables(size_t entries);
   bool StoreLine(uint16_t index, std::string_view text);
   // Re-encodes an item's line from the links, optionally with a new time.

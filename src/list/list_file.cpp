@@ -188,11 +188,31 @@ WriteResult WriteHeader(platform::File& file, uint32_t lastId, bool withSmartFol
   return file.Write(text.data(), text.size()) ? WriteResult::Ok : WriteResult::CannotWrite;
 }
 
+namespace {
+
+// Numbers read from a damaged header can come out longer than they went in
+// (a sign, leading zeros, lastId raised to the IDs in use); the header must
+// still fit, or the saved file could not be opened again. The check value
+// uses salt characters 2-9 only, so a salt cut to ten characters keeps the
+// password; a check value that still does not fit is longer than any check
+// value and never matched a password.
+void FitHeader(BookmarkList& list) {
+  auto length = [&list] {
+    return FormatHeader(list.encryptionOptions, list.lastId, list.salt, list.checkValue).size() - 1;
+  };
+  if (length() < kMaxHeaderLength) return;
+  if (list.salt.size() > kSaltLength) list.salt.resize(kSaltLength);
+  if (length() >= kMaxHeaderLength) list.checkValue.clear();
+}
+
+}  // namespace
+
 WriteResult RenderList(BookmarkList& list, std::string* bytes) {
   list.EncodeCurrentIfChanged();
   if (list.salt.empty()) list.salt = NewSalt();
   if (list.checkValue.empty() && !list.password.empty() && list.cipher)
     list.checkValue = list.cipher->ComputeCheck(list.salt, list.password);
+  FitHeader(list);
   bool encrypted = (list.encryptionOptions & 2) != 0;
   try {
     bytes->clear();

@@ -5,6 +5,16 @@
 
 uint16_t BookmarkList::AddItem(uint16_t afterIndex, const BookmarkItem& record,
                                uint16_t aliasTarget) {
+  return AddItemTouching(afterIndex, record, aliasTarget, false, 0);
+}
+
+uint16_t BookmarkList::AddItemWithParent(uint16_t afterIndex, const BookmarkItem& record,
+                                         uint16_t aliasTarget, uint16_t parent) {
+  return AddItemTouching(afterIndex, record, aliasTarget, true, parent);
+}
+
+uint16_t BookmarkList::AddItemTouching(uint16_t afterIndex, const BookmarkItem& record,
+                                       uint16_t aliasTarget, bool parentKnown, uint16_t parent) {
   // The last index a list can hold also fills it: nothing is added beyond,
   // since a file holding more items could not be loaded back whole.
   if (full || itemCount >= kMaxItems || lastId == 0xFFFFFFFFu) {
@@ -51,7 +61,7 @@ uint16_t BookmarkList::AddItem(uint16_t afterIndex, const BookmarkItem& record,
     Reencode(aliasTarget, false);
   }
   if (itemCount >= kMaxItems) full = true;
-  Touch(Parent(index));
+  Touch(parentKnown && IsIndex(parent) ? parent : Parent(index));
   modified = true;
   return index;
 }

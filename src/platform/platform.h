@@ -74,8 +74,15 @@ uint32_t RemoveFile(const char* path);
 uint32_t CopyFileTo(const char* from, const char* to, bool failIfExists);
 // Moves from over to, replacing an existing file.
 uint32_t MoveReplacing(const char* from, const char* to);
+// Moves from over to as one step that survives a crash: the data of from
+// must already be flushed; afterwards to holds either its old or its new
+// content, never a mix or nothing. Fails (leaving both files) while another
+// process has to open on Windows.
+uint32_t CommitReplacing(const char* from, const char* to);
 // Last-write time in seconds since 1970 UTC; 0 when the file is missing.
 uint32_t FileLastWriteTime(const char* path);
+// Sets the last-write time (seconds since 1970 UTC); 0 or the error code.
+uint32_t SetFileLastWriteTime(const char* path, uint32_t time);
 uint32_t WriteWholeFile(const char* path, const std::string& bytes);
 uint32_t ReadWholeFile(const char* path, std::string* bytes);
 // A folder for temporary files, with a trailing separator.
@@ -111,6 +118,9 @@ std::string Utf16UnitsToAnsi(const uint16_t* units, size_t count);
 // Lower-cases ANSI text in the current locale (multibyte aware).
 // (Not "AnsiLower": windows.h defines that name as a macro.)
 std::string LowerAnsiText(const std::string& text);
+// True for a letter or digit of the ANSI code page (a single byte; a lead
+// byte of a double-byte character is not one by itself).
+bool IsAnsiAlphaNumeric(unsigned char c);
 
 }  // namespace platform
 

@@ -202,6 +202,29 @@ uint32_t MoveReplacing(const char* from, const char* to) {
   return rename(from, to) == 0 ? kErrorNone : MapErrno(errno);
 }
 
+uint32_t CommitReplacing(const char* from, const char* to) {
+  if (rename(from, to) != 0) return MapErrno(errno);
+  // The rename itself reaches the disk only with its folder.
+  std::string folder(to);
+  size_t slash = folder.find_last_of('/');
+  folder = slash == std::string::npos ? std::string(".") : folder.substr(0, slash + 1);
+  int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd >= 0) {
+    fsync(fd);
+    ::close(fd);
+  }
+  return kErrorNone;
+}
+
+uint32_t SetFileLastWriteTime(const char* path, uint32_t time) {
+  struct timespec times[2];
+  times[0].tv_sec = 0;
+  times[0].tv_nsec = UTIME_OMIT;
+  times[1].tv_sec = static_cast<time_t>(time);
+  times[1].tv_nsec = 0;
+  return utimensat(AT_FDCWD, path, times, 0) == 0 ? kErrorNone : MapErrno(errno);
+}
+
 uint32_t FileLastWriteTime(const char* path) {
   struct stat st;
   if (stat(path, &st) != 0) return 0;
@@ -332,6 +355,17 @@ std::string LowerAnsiText(const std::string& text) {
     c = CodePointToAnsiByte(lc);
   }
   return lower;
+}
+
+bool IsAnsiAlphaNumeric(unsigned char c) {
+  uint32_t cp = AnsiByteToCodePoint(c);
+  if (cp < 0x80) return (cp >= '0' && cp <= '9') || ((cp | 0x20) >= 'a' && (cp | 0x20) <= 'z');
+  // The letters of Windows-1252 beyond ASCII.
+  switch (cp) {
+    case 0xAA: case 0xB5: case 0xBA: case 0x152: case 0x153: case 0x160: case 0x161:
+    case 0x178: case 0x17D: case 0x17E: case 0x192: return true;
+    default: return cp >= 0xC0 && cp <= 0xFF && cp != 0xD7 && cp != 0xF7;
+  }
 }
 
 }  // namespace platform

@@ -148,6 +148,26 @@ uint32_t MoveReplacing(const char* from, const char* to) {
                                                                                  : GetLastError();
 }
 
+uint32_t CommitReplacing(const char* from, const char* to) {
+  // Same folder, so no copy: the replace is one rename, written through.
+  return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ? kErrorNone
+                                                                                : GetLastError();
+}
+
+uint32_t SetFileLastWriteTime(const char* path, uint32_t time) {
+  HANDLE h = CreateFileA(path, FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return GetLastError();
+  ULARGE_INTEGER v;
+  v.QuadPart = (static_cast<uint64_t>(time) + 11644473600ull) * 10000000ull;
+  FILETIME ft;
+  ft.dwLowDateTime = v.LowPart;
+  ft.dwHighDateTime = v.HighPart;
+  uint32_t result = SetFileTime(h, nullptr, nullptr, &ft) ? kErrorNone : GetLastError();
+  CloseHandle(h);
+  return result;
+}
+
 uint32_t FileLastWriteTime(const char* path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return 0;
@@ -239,6 +259,10 @@ std::string LowerAnsiText(const std::string& text) {
   std::string lower = text;
   if (!lower.empty()) CharLowerBuffA(&lower[0], static_cast<DWORD>(lower.size()));
   return lower;
+}
+
+bool IsAnsiAlphaNumeric(unsigned char c) {
+  return !IsDBCSLeadByte(c) && IsCharAlphaNumericA(static_cast<CHAR>(c)) != 0;
 }
 
 }  // namespace platform

@@ -40,6 +40,10 @@
 // Icons (300-399).
 #define IDI_VELLOX_LARGE 301
 #define IDI_VELLOX_SMALL 303
+// Icon index 2 of the program file (the ".bkl" file icon) and index 3
+// (the uninstall shortcut): icons are numbered in the order of their ids.
+#define IDI_LIST_FILE 304
+#define IDI_UNINSTALL 305
 
 // ---------------------------------------------------------------------------
 // Dialog templates and tab pages (500-599).
@@ -195,6 +199,19 @@
 #define IDC_KEYWORDS 2203          // 536 keywords/tags
 #define IDC_RATING 2204            // 535 "&Rating"
 #define IDC_BROWSER_CHOICE 2205    // 536 "&Open with browser"
+
+// Install (511) and setup of a running program (510).
+#define IDC_APP_FOLDER 2250            // application folder
+#define IDC_CHOOSE_APP_FOLDER 2251     // "Choose Application Folder"
+#define IDC_LIST_FOLDER 2252           // default bookmark list folder
+#define IDC_CHOOSE_LIST_FOLDER 2253    // "Choose Default Bookmark List Folder"
+#define IDC_START_MENU_FOLDER 2254     // start-menu subfolder
+#define IDC_SELECT_START_MENU 2255     // "Select Start Menu Subfolder"
+#define IDC_SHORTCUT_PROGRAM_GROUP 2256 // the five shortcut places, in this order
+#define IDC_SHORTCUT_START_MENU 2257
+#define IDC_SHORTCUT_DESKTOP 2258
+#define IDC_SHORTCUT_QUICK_LAUNCH 2259
+#define IDC_SHORTCUT_STARTUP 2260
 
 // Uninstall (521).
 #define IDC_UNINSTALL_PROGRAM 2270 // "&Uninstall Vellox (remove program files)"

@@ -6,7 +6,10 @@
 #include "app/list_opening.h"
 #include "app/run_mode.h"
 #include "app/single_instance.h"
+#include "resources/resource.h"
 #include "settings/settings_store.h"
+#include "setup/installer.h"
+#include "setup/uninstaller.h"
 #include "ui/main_window.h"
 
 bool AppCommandWindow::OnCreate() {
@@ -38,6 +41,67 @@ void AppCommandWindow::RestoreProgram() {
       currentMainWindow->Show(SW_RESTORE);
     SetForegroundWindow(currentMainWindow->Handle());
   }
+}
+
+bool AppCommandWindow::RunFirstSetup() {
+  VelloxApp& app = App();
+  return RunSetupDialog(hwnd_, &app.settings, app.programPath);
+}
+
+void AppCommandWindow::RunUninstall() {
+  VelloxApp& app = App();
+  if (RunUninstallDialog(hwnd_, app.settings, app.programPath)) app.runMode = kRunUninstaller;
+}
+
+bool AppCommandWindow::CloseListAndMainWindow() {
+  VelloxApp& app = App();
+  if (currentMainWindow && !currentMainWindow->SaveIfChanged(true, false, false)) return false;
+  app.lists.CloseAll();
+  DeleteMainWindow();
+  return true;
+}
+
+void AppCommandWindow::ReopenMainWindow() {
+  VelloxApp& app = App();
+  BuildMainWindow(static_cast<int>(app.settings.behaviourFlags & 0xF), false);
+  if (app.settings.currentListIndex >= 0) OpenKnownList(app.settings.currentListIndex);
+  if (currentMainWindow) currentMainWindow->RefreshDisplay();
+}
+
+void AppCommandWindow::OnSetupCommand() {
+  if (!CloseListAndMainWindow()) return;
+  RunFirstSetup();
+  ReopenMainWindow();
+}
+
+void AppCommandWindow::OnUninstallCommand() {
+  if (!CloseListAndMainWindow()) return;
+  RunUninstall();
+  // After a removal the program ends; its settings are not written back.
+  if (App().runMode == kRunUninstaller) {
+    Destroy();
+    return;
+  }
+  ReopenMainWindow();
+}
+
+bool AppCommandWindow::OnCommand(int id, int /*code*/, HWND /*control*/) {
+  switch (id) {
+    case ID_CMD_SETUP:
+      OnSetupCommand();
+      return true;
+    case ID_CMD_UNINSTALL:
+      OnUninstallCommand();
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool AppCommandWindow::OnClose() {
+  // Closing the program from outside (the installer replacing it) offers
+  // to save the list first.
+  return currentMainWindow && !currentMainWindow->SaveIfChanged(true, false, false);
 }
 
 LRESULT AppCommandWindow::OnCopyData(const COPYDATASTRUCT* data) {

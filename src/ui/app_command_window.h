@@ -1,6 +1,8 @@
 // The hidden top-level command window: owns the main window's lifetime,
 // answers a second copy's "I AM VELLOXFL" and takes the command line it
-// hands over, and minimizes or restores the whole program.
+// hands over, minimizes or restores the whole program, and runs the setup
+// and uninstall dialogs (the "Setup" and "Uninstall" commands, the first
+// run of a user without settings, and "-uninstall").
 #pragma once
 
 #include "framework/window.h"
@@ -13,12 +15,26 @@ class AppCommandWindow : public framework::Window {
   // startMinimized comes from the behaviour flags.
   void BuildMainWindow(int mode, bool startMinimized);
   void RestoreProgram();
+  // The setup dialog for a user without settings; true when it was
+  // completed (the settings and the first list then exist).
+  bool RunFirstSetup();
+  // The uninstall dialog; after a removal the program must end without
+  // saving its settings.
+  void RunUninstall();
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   bool OnCreate() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  bool OnClose() override;
   void OnDestroy() override;
 
  private:
   LRESULT OnCopyData(const COPYDATASTRUCT* data);
+  // Closes the list and the main window (after the save prompt); false
+  // when the user cancelled.
+  bool CloseListAndMainWindow();
+  void ReopenMainWindow();
+  void OnSetupCommand();
+  void OnUninstallCommand();
 };

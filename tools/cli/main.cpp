@@ -2,11 +2,13 @@
 //   vellox-cli info LIST
 //   vellox-cli resave LIST OUT
 //   vellox-cli new OUT
+//   vellox-cli search LIST TERM [options]
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "cli_commands.h"
+#include "cli_search.h"
 
 namespace {
 
@@ -14,7 +16,8 @@ int Usage() {
   std::fputs(
       "usage: vellox-cli info LIST\n"
       "       vellox-cli resave LIST OUT\n"
-      "       vellox-cli new OUT\n",
+      "       vellox-cli new OUT\n"
+      "       vellox-cli search LIST TERM [options]\n",
       stderr);
   return 2;
 }
@@ -27,5 +30,6 @@ int main(int argc, char** argv) {
   if (command == "info" && argc == 3) return RunInfo(argv[2], stdout);
   if (command == "resave" && argc == 4) return RunResave(argv[2], argv[3], stdout);
   if (command == "new" && argc == 3) return RunNew(argv[2], stdout);
+  if (command == "search") return RunSearchCommand(argc - 2, argv + 2, stdout);
   return Usage();
 }

@@ -1,0 +1,46 @@
+// The tags a Netscape bookmark file is walked by, found in one pass: the
+// list tokens "<dl>", "</dl>", "<dt>", "<hr>" and the elements "<h3 ...>
+// ...</h3>" and "<a ...>...</a>" that follow a "<dt>". Answers the same
+// questions as the searches
+//   T  "<dl>|</dl>|<dt>|<hr>"
+//   E  " *(<h3[ >].*?</h3>|<a .*?</a>)"
+// (case-insensitive, "." matching line breaks) from any position, without
+// rescanning the text: a search for an element whose closing tag is missing
+// costs a lookup, not a scan to the end of the file.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+enum class ListToken : uint8_t { kListStart, kListEnd, kEntry, kRule };
+
+struct ListTokenAt {
+  size_t pos;
+  ListToken kind;
+};
+
+class NetscapeTags {
+ public:
+  explicit NetscapeTags(std::string_view text);
+
+  const std::vector<ListTokenAt>& Tokens() const { return tokens_; }
+  // The first token that starts at or after pos (Tokens().size() if none).
+  size_t TokenAtOrAfter(size_t pos) const;
+  static size_t TokenLength(ListToken kind);
+
+  // The element E finds searching from pos: [start, end) from its "<" to
+  // the end of its closing tag. False when there is none.
+  bool FindElement(size_t pos, size_t* start, size_t* end) const;
+
+ private:
+  std::vector<ListTokenAt> tokens_;
+  std::vector<size_t> linkOpen_, linkClose_;        // "<a ", "</a>"
+  std::vector<size_t> headingOpen_, headingClose_;  // "<h3 " or "<h3>", "</h3>"
+};
+
+// The searches the tag index stands in for, as the importer defines them
+// (kept for the tests that hold the two side by side).
+constexpr char kNetscapeTokenPattern[] = "<dl>|</dl>|<dt>|<hr>";
+constexpr char kNetscapeElementPattern[] = " *(<h3[ >].*?</h3>|<a .*?</a>)";

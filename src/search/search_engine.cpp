@@ -1,0 +1,213 @@
+#include "search/search_engine.h"
+
+#include <string>
+
+#include "list/item_codec.h"
+#include "search/text_preparation.h"
+
+namespace {
+
+constexpr uint16_t kMatchFlags = kFlagSearchMatch | kFlagPreviousResult;
+
+// Column numbers of the fields a search reads.
+enum SearchField : int {
+  kTimeModifiedField = 3,
+  kTitleField = 5,
+  kUrlField = 6,
+  kNotesField = 7,
+  kKeywordsField = 8,
+  kRatingField = 13,
+  kTimeAddedField = 14,
+  kLastVisitField = 16,
+  kSiteStatusField = 20,
+  kSiteUpdatedField = 21,
+};
+
+constexpr int kDateFields[] = {kLastVisitField, kTimeAddedField, kTimeModifiedField,
+                               kSiteUpdatedField};
+
+// The fields of a stored line, read only as far as the search needs them
+// (a short line leaves the rest empty, which reads as 0).
+struct LineFields {
+  std::string_view field[kFieldCount];
+
+  void Split(std::string_view line, int count) {
+    size_t start = 0;
+    for (int i = 0; i < count; ++i) {
+      if (start > line.size()) {
+        field[i] = std::string_view();
+        continue;
+      }
+      size_t tab = line.find('\t', start);
+      if (tab == std::string_view::npos) tab = line.size();
+      field[i] = line.substr(start, tab - start);
+      start = tab + 1;
+    }
+  }
+};
+
+// Title and URL as the record holds them: trimmed.
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && IsLineSpace(text.front())) text.remove_prefix(1);
+  return TrimTrailingSpace(text);
+}
+
+class Searcher {
+ public:
+  Searcher(const SearchOptions& options, std::string_view term)
+      : o_(options), prep_(options.caseSensitive, options.wholeWord, options.ignorePunctuation) {
+    prep_.Prepare(term, &term_);
+    anyTerm_ = prep_.IsEmptyTerm(term_);
+    fieldCount_ = kKeywordsField + 1;
+    if (o_.ratingFilter) fieldCount_ = kRatingField + 1;
+    if (o_.statusFilter) fieldCount_ = kSiteStatusField + 1;
+    if (o_.dateFilter) fieldCount_ = kSiteUpdatedField + 1;
+  }
+
+  bool Passes(const BookmarkList& list, uint16_t index) {
+    bool bookmark = list.TestFlags(index, kFlagBookmark);
+    bool filtered = o_.ratingFilter || o_.dateFilter || o_.statusFilter;
+    if (filtered && !bookmark) {
+      // Only "more than N days" lets containers through, and only that filter.
+      bool container = list.Level(index) <= kLevelSubcategory;
+      if (o_.ratingFilter || o_.statusFilter || !o_.dateMoreThan || !container) return false;
+    }
+    if (!filtered && anyTerm_) return true;
+    fields_.Split(list.Line(list.Target(index)), fieldCount_);
+    if (bookmark && !PassesFilters()) return false;
+    return anyTerm_ || TextMatches();
+  }
+
+ private:
+  bool PassesFilters() const {
+    const std::string_view* f = fields_.field;
+    if (o_.ratingFilter) {
+      uint32_t rating = ParseUnsigned(f[kRatingField]);
+      if (rating > 5) rating = 0;
+      bool pass = (rating == 0 && (o_.ratingMode == kRatingUnrated || o_.includeUnrated)) ||
+                  (o_.ratingMode == kRatingAtLeast && rating >= o_.ratingValue) ||
+                  (o_.ratingMode == kRatingAtMost && rating > 0 && rating <= o_.ratingValue);
+      if (!pass) return false;
+    }
+    if (o_.dateFilter) {
+      uint32_t date = ParseUnsigned(f[kDateFields[o_.dateField & 3]]);
+      if (o_.dateMoreThan ? date > o_.dateThreshold : date < o_.dateThreshold) return false;
+    }
+    if (o_.statusFilter) {
+      uint32_t status = ParseUnsigned(f[kSiteStatusField]);
+      if (status > 0xFF || status != o_.statusValue) return false;
+    }
+    return true;
+  }
+
+  // Title, address, notes, keywords: in that order, those switched on.
+  bool TextMatches() {
+    const std::string_view* f = fields_.field;
+    return (o_.inTitles && Matches(Trimmed(f[kTitleField]), false)) ||
+           (o_.inAddresses && Matches(Trimmed(f[kUrlField]), false)) ||
+           (o_.inNotes && Matches(f[kNotesField], true)) ||
+           (o_.inKeywords && Matches(f[kKeywordsField], true));
+  }
+
+  bool Matches(std::string_view text, bool stored) {
+    if (text.size() < term_.size() && !o_.wholeWord) return false;
+    bool asItIs = prep_.IsIdentity() && !(stored && text.find('\\') != std::string_view::npos);
+    if (asItIs) return prep_.Contains(text, term_);
+    if (stored) {
+      prep_.PrepareStored(text, &buffer_);
+    } else {
+      prep_.Prepare(text, &buffer_);
+    }
+    return prep_.Contains(buffer_, term_);
+  }
+
+  const SearchOptions& o_;
+  TextPreparer prep_;
+  std::string term_;
+  bool anyTerm_ = false;
+  int fieldCount_ = 0;
+  LineFields fields_;
+  std::string buffer_;
+};
+
+bool IsSmartFolder(const BookmarkList& list, uint16_t index) {
+  return !list.IsAlias(index) && (list.Link(index).flags & kFlagSmartFolder) != 0;
+}
+
+void SetMatchFlags(BookmarkList& list, uint16_t index, uint16_t mask, int mode) {
+  uint16_t now = list.Link(index).flags & mask;
+  if ((mode == 0 && now == 0) || (mode == 1 && now == mask)) return;
+  list.SetFlags(index, mask, mode);
+}
+
+}  // namespace
+
+SearchResult RunSearch(BookmarkList& list, std::string_view term, const SearchOptions& options,
+                       bool selectFirst) {
+  Searcher searcher(options, term);
+  SearchResult result;
+  // The walk remembers the category and subcategory it is in, so that a
+  // match can mark them, and whether they are left out (deleted, or an
+  // excluded SmartFolder) together with everything they hold.
+  uint16_t category = 0, subcategory = 0;
+  bool categoryOut = false, subcategoryOut = false;
+  for (uint16_t i = list.Next(0, false); i != 0; i = list.Next(i, false)) {
+    int8_t level = list.Level(i);
+    bool out = list.IsDeleted(i) || (options.excludeSmartFolders && IsSmartFolder(list, i));
+    if (level <= kLevelCategory) {
+      category = i;
+      subcategory = 0;
+      categoryOut = out;
+      subcategoryOut = false;
+    } else if (level == kLevelSubcategory) {
+      subcategory = i;
+      subcategoryOut = out = out || categoryOut;
+    } else {
+      out = out || categoryOut || subcategoryOut;
+    }
+    bool candidate = !out && !list.TestFlags(i, kFlagSeparator) &&
+                     (!options.withinPrevious || list.TestFlags(i, kFlagPreviousResult));
+    SetMatchFlags(list, i, kMatchFlags, 0);
+    if (!candidate || !searcher.Passes(list, i)) continue;
+
+    SetMatchFlags(list, i, kMatchFlags, 1);
+    if (level > kLevelCategory && category != 0) SetMatchFlags(list, category, kFlagSearchMatch, 1);
+    if (level > kLevelSubcategory && subcategory != 0)
+      SetMatchFlags(list, subcategory, kFlagSearchMatch, 1);
+    if (result.matches++ == 0) result.firstMatch = i;
+    if (list.TestFlags(i, kFlagBookmark) && !list.IsAlias(i)) {
+      if (result.bookmarks++ == 0) result.firstBookmark = i;
+    }
+    result.items.push_back(i);
+  }
+  if (selectFirst && result.firstMatch != 0) SelectItem(list, result.firstMatch);
+  return result;
+}
+
+uint16_t DeepestSelection(const BookmarkList& list) {
+  for (int level = 2; level >= 0; --level) {
+    uint16_t selected = list.columns[level].SelectedItem();
+    if (selected != 0) return selected;
+  }
+  return 0;
+}
+
+void SelectItem(BookmarkList& list, uint16_t index) {
+  AncestorIndices path = list.AncestorPath(index);
+  list.FillColumn(0, path.category);
+  list.FillColumn(1, path.subcategory);
+  list.FillColumn(2, path.bookmark);
+}
+
+uint16_t WalkToMatch(const BookmarkList& list, uint16_t from, bool backward) {
+  // The walk passes the root at the end of the ring and goes on from the
+  // other end. It is bounded, since `from` may lie off the live ring.
+  uint32_t steps = static_cast<uint32_t>(list.itemCount) + 1;
+  uint16_t i = from;
+  while (steps-- > 0) {
+    i = backward ? list.Prev(i, true) : list.Next(i, true);
+    if (i == from) return 0;
+    if (i != 0 && list.TestFlags(i, kFlagPreviousResult)) return i;
+  }
+  return 0;
+}
