@@ -38,7 +38,8 @@ struct BenchList {
   int items = 0;
 
   BenchList() {
-    path = platform::TempFolder() + "vellox-bench-" + std::to_string(platform::TickCount()) + ".bkl";
+    path =
+        platform::TempFolder() + "vellox-bench-" + std::to_string(platform::TickCount()) + ".bkl";
     BookmarkList list;
     uint32_t now = 1600000000;
     list.clock = [&now] { return now; };

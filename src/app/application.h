@@ -33,7 +33,7 @@ class VelloxApp : public framework::Application {
   framework::ScopedAccelerators acceleratorTable;
   ATOM commandWindowClass = 0;
   AppCommandWindow* commandWindow = nullptr;
-  ListSlots lists;
+  ListSlots lists{&settings, &AppListHost()};
   // The installer's result: 0, the failure's message id, or IDCANCEL.
   int installerExitCode = 0;
 

@@ -3,56 +3,70 @@
 #include <windows.h>
 
 #include "app/application.h"
+#include "framework/message_loop.h"
+#include "list/list_dialogs_win.h"
 #include "platform/platform.h"
+#include "settings/settings_store.h"
 #include "ui/main_window.h"
-#include "util/messages.h"
 
 namespace {
-// 10013 "File Error": the list file cannot be opened.
-constexpr int kCannotOpenMessage = 10013;
+
+HWND MainHandle() { return currentMainWindow ? currentMainWindow->Handle() : nullptr; }
+
+class ProgramListHost : public ListHost {
+ public:
+  void* OwnerWindow() override { return MainHandle(); }
+  void ShowMainWindow() override {
+    if (currentMainWindow && (!currentMainWindow->IsVisible() || IsIconic(MainHandle())))
+      currentMainWindow->Show(SW_RESTORE);
+  }
+  void ListsChanged() override {
+    if (currentMainWindow) currentMainWindow->RefreshDisplay();
+  }
+  void SaveSettings() override { ::SaveSettings(App().settings, false); }
+  bool RequestPassword(const std::string& title, std::string* password) override {
+    return RunPasswordDialog(MainHandle(), title, password);
+  }
+  void RaisePasswordRequest() override {
+    if (HWND open = OpenPasswordDialog()) SetForegroundWindow(open);
+  }
+  bool ShowReadOnlyWarning() override { return RunReadOnlyWarning(MainHandle()); }
+  int ChooseRevert(const RevertChoices& choices) override { return RunRevertDialog(MainHandle(), choices); }
+  bool ChooseCopyPath(const std::string& title, const std::string& folder, const std::string& name,
+                      std::string* path) override {
+    return ChooseSaveCopyPath(MainHandle(), title, folder, name, path);
+  }
+  void PumpWait(uint32_t milliseconds) override { framework::PumpWait(milliseconds); }
+  void BeginWaitCursor() override { previousCursor_ = SetCursor(LoadCursor(nullptr, IDC_WAIT)); }
+  void EndWaitCursor() override { SetCursor(previousCursor_); }
+
+ private:
+  HCURSOR previousCursor_ = nullptr;
+};
+
 }  // namespace
 
-uint32_t ListSlots::SecondsSinceSave() const { return platform::Now() - lastSaveTime; }
-
-void ListSlots::CloseAll() {
-  currentPath.clear();
-  currentName.clear();
-  modified = false;
+ListHost& AppListHost() {
+  static ProgramListHost host;
+  return host;
 }
 
-std::string ListNameFromPath(const std::string& path) {
-  size_t slash = path.find_last_of("\\/");
-  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  size_t dot = name.rfind('.');
-  if (dot != std::string::npos && dot > 0) name.resize(dot);
-  return name;
-}
+bool OpenListByPath(const std::string& path) { return App().lists.OpenListByPath(path, false); }
 
-bool OpenListByPath(const std::string& path) {
+bool OpenKnownList(int index) { return App().lists.OpenKnownList(index, false); }
+
+bool OpenOrCreateListFromDialog() {
   VelloxApp& app = App();
-  platform::File file;
-  if (uint32_t error = file.Open(path.c_str(), platform::FileAccess::kRead)) {
-    MessageFromTable(currentMainWindow ? currentMainWindow->Handle() : nullptr, kCannotOpenMessage,
-                     MB_OK | MB_ICONSTOP, {platform::SystemErrorText(error)});
-    return false;
-  }
-  app.lists.currentPath = path;
-  app.lists.currentName = ListNameFromPath(path);
-  app.lists.currentListIndex = -1;
-  for (size_t i = 0; i < app.settings.lists.size(); ++i) {
-    if (lstrcmpiA(app.settings.lists[i].path.c_str(), path.c_str()) == 0) {
-      app.lists.currentListIndex = static_cast<int>(i);
-      app.lists.currentName = app.settings.lists[i].name;
-    }
-  }
-  app.lists.readOnly = true;
-  app.lists.lastSaveTime = platform::Now();
-  if (currentMainWindow) currentMainWindow->RefreshDisplay();
-  return true;
+  std::string path;
+  if (!ChooseListPath(MainHandle(), app.settings.listFolder, &path)) return false;
+  if (!platform::FileExists(path.c_str()) && !app.lists.CreateList(path, false)) return false;
+  return app.lists.OpenListByPath(path, false);
 }
 
-bool OpenKnownList(int index) {
-  const Settings& settings = App().settings;
-  if (index < 0 || static_cast<size_t>(index) >= settings.lists.size()) return false;
-  return OpenListByPath(settings.lists[static_cast<size_t>(index)].path);
+bool EditEncryptionOptions() {
+  ListSlots& lists = App().lists;
+  if (!lists.HasCurrent() || lists.currentList->readOnly) return false;
+  if (!RunEncryptionOptionsDialog(MainHandle(), *lists.currentList)) return false;
+  AppListHost().ListsChanged();
+  return true;
 }

@@ -24,3 +24,18 @@ inline std::string_view Group(const ImportMatch& match, int n) {
   if (!match[n].matched) return {};
   return std::string_view(match[n].first, static_cast<size_t>(match[n].second - match[n].first));
 }
+
+// Which bytes "\s" matches with the importers' pattern settings, so that a
+// scan can skip white space exactly as a pattern would.
+class RegexSpaces {
+ public:
+  RegexSpaces();
+  bool Is(char c) const { return space_[static_cast<unsigned char>(c)]; }
+
+ private:
+  bool space_[256];
+};
+
+// Case-insensitive (ASCII) search for a lower-case word in [from, to);
+// std::string_view::npos when absent.
+size_t FindNoCase(std::string_view text, size_t from, size_t to, std::string_view word);

@@ -25,13 +25,6 @@ constexpr size_t kNone = static_cast<size_t>(-1);
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 
-// Every byte some regular-expression traits class as white space: the
-// description check skips at least what "\s" may match, and the pattern
-// itself then decides.
-bool MaybeSpace(unsigned char c) {
-  return (c >= 0x09 && c <= 0x0D) || (c >= 0x1C && c <= 0x20) || c == 0x85 || c == 0xA0;
-}
-
 struct NetscapePatterns {
   boost::regex text = ImportPattern(">([^>]*?)</");
   boost::regex description = ImportPattern("\\A\\s*<dd>(.*?)[\\r\\n]");
@@ -124,7 +117,7 @@ class NetscapeWalk {
   // first line break after the "<dd>", where its match must end.
   std::string DescriptionAfter(size_t end) {
     size_t p = end;
-    while (p < text_.size() && MaybeSpace(static_cast<unsigned char>(text_[p]))) ++p;
+    while (p < text_.size() && spaces_.Is(text_[p])) ++p;
     if (text_.size() - p < 4 || Lower(text_[p]) != '<' || Lower(text_[p + 1]) != 'd' ||
         Lower(text_[p + 2]) != 'd' || text_[p + 3] != '>')
       return {};
@@ -191,6 +184,7 @@ class NetscapeWalk {
   NetscapePatterns patterns_;
   ImportAppender out_;
   LineBreaks breaks_;
+  RegexSpaces spaces_;
   uint8_t rating_;
   int depth_ = -1, currentLevel_ = -1, scanDepth_ = -1;
   bool linkMode_ = false;

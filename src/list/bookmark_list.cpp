@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <new>
 #include <stdexcept>
-#include <stdexcept>
 
 #include "list/due_visit.h"
 #include "list/item_codec.h"
@@ -194,8 +193,8 @@ void BookmarkList::ApplyDerivedFlags(BookmarkItem* r) {
     bool recent = period != 0 && r->timeLastVisit != 0 && since < period;
     flags = recent ? flags | kFlagRecentlyVisited : flags & ~kFlagRecentlyVisited;
     ItemLink& via = links_[r->viaIndex];
-    via.flags = static_cast<uint16_t>((via.flags & ~kFlagRecentlyVisited) |
-                                      (flags & kFlagRecentlyVisited));
+    via.flags =
+        static_cast<uint16_t>((via.flags & ~kFlagRecentlyVisited) | (flags & kFlagRecentlyVisited));
   }
   r->flags = static_cast<uint16_t>(flags);
 }

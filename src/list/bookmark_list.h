@@ -43,9 +43,9 @@ class BookmarkList {
   BookmarkList& operator=(const BookmarkList&) = delete;
 
   // ---- List-wide state -------------------------------------------------
-  uint16_t itemCount = 0;      // highest item index in use
-  uint32_t lastId = 0;         // highest ID handed out
-  uint32_t bookmarkCount = 0;  // live bookmarks (aliases not counted)
+  uint16_t itemCount = 0;          // highest item index in use
+  uint32_t lastId = 0;             // highest ID handed out
+  uint32_t bookmarkCount = 0;      // live bookmarks (aliases not counted)
   uint32_t encryptionOptions = 0;  // bit 0 site passwords, bit 1 whole list
   int keyState = 0;                // 0 no key, 1 password required, 2 given
   std::string salt;
@@ -134,8 +134,8 @@ class BookmarkList {
   // Parent() would return for it), as the importers do while appending at
   // the end: skips the backward walk over the parent's other children,
   // which makes filling a wide folder quadratic.
-  uint16_t AddItemWithParent(uint16_t afterIndex, const BookmarkItem& record,
-                             uint16_t aliasTarget, uint16_t parent);
+  uint16_t AddItemWithParent(uint16_t afterIndex, const BookmarkItem& record, uint16_t aliasTarget,
+                             uint16_t parent);
   // A level-2 alias of targetIndex placed like AddItem.
   uint16_t AddAlias(uint16_t afterIndex, uint16_t targetIndex, uint32_t targetId);
   ChildCounts CountChildren(uint16_t index) const;

@@ -61,7 +61,8 @@ bool ParseInterval(std::string_view text, Interval* out) {
   size_t i = 0;
   while (i < number.size() && number[i] == ' ') ++i;
   for (; i < number.size() && number[i] >= '0' && number[i] <= '9'; ++i)
-    if (out->whole <= kMaxWhole) out->whole = out->whole * 10 + static_cast<uint64_t>(number[i] - '0');
+    if (out->whole <= kMaxWhole)
+      out->whole = out->whole * 10 + static_cast<uint64_t>(number[i] - '0');
   if (i < number.size() && (number[i] == '.' || number[i] == ',')) {
     for (++i; i < number.size() && number[i] >= '0' && number[i] <= '9'; ++i) {
       if (out->denominator >= 1000000000) continue;  // nine digits are plenty
@@ -74,7 +75,8 @@ bool ParseInterval(std::string_view text, Interval* out) {
 
 // fraction x factor, truncated to whole units.
 int64_t FractionOf(const Interval& iv, uint64_t factorNumerator, uint64_t factorDenominator) {
-  return static_cast<int64_t>(iv.numerator * factorNumerator / (iv.denominator * factorDenominator));
+  return static_cast<int64_t>(iv.numerator * factorNumerator /
+                              (iv.denominator * factorDenominator));
 }
 
 int64_t AddInterval(int64_t wall, const Interval& iv) {
@@ -108,10 +110,14 @@ int64_t AddInterval(int64_t wall, const Interval& iv) {
 int64_t FixedStep(const Interval& iv) {
   int64_t n = static_cast<int64_t>(iv.whole);
   switch (iv.unit) {
-    case 'h': return n * 3600 + FractionOf(iv, 60, 1) * 60;
-    case 'd': return n * kDay + FractionOf(iv, 24, 1) * 3600;
-    case 'w': return (n * 7 + FractionOf(iv, 7, 1)) * kDay;
-    default: return 0;
+    case 'h':
+      return n * 3600 + FractionOf(iv, 60, 1) * 60;
+    case 'd':
+      return n * kDay + FractionOf(iv, 24, 1) * 3600;
+    case 'w':
+      return (n * 7 + FractionOf(iv, 7, 1)) * kDay;
+    default:
+      return 0;
   }
 }
 
@@ -149,8 +155,8 @@ int64_t DueTimeFromWallClock(uint32_t timeDueVisit) {
 uint32_t WallClockFromTime(int64_t time) {
   std::tm tm = {};
   if (!platform::UtcToLocalTm(time, &tm)) return 0;
-  int64_t wall = CivilToSeconds(tm.tm_year + 1900, tm.tm_mon, tm.tm_mday, tm.tm_hour, tm.tm_min,
-                                tm.tm_sec);
+  int64_t wall =
+      CivilToSeconds(tm.tm_year + 1900, tm.tm_mon, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec);
   return wall <= 0 || wall > 0xFFFFFFFFll ? 0 : static_cast<uint32_t>(wall);
 }
 

@@ -15,15 +15,15 @@ const char kColumnLine[] =
 namespace {
 
 constexpr size_t kMaxScannedText = 63;
-constexpr size_t kHeaderProbe = 256;    // bytes: any longer header is damaged anyway
+constexpr size_t kHeaderProbe = 256;     // bytes: any longer header is damaged anyway
 constexpr size_t kMaxUtf16Header = 255;  // characters
 constexpr uint32_t kErrorNotEnoughMemory = 8;
 
 // The six SmartFolder lines of a new list; %lu is the creation time.
 constexpr const char* kSmartFolderLines[] = {
-    "1\t1\t8\t%\t\tSmartFolders",       "2\t2\t9\t%\t\tFavorites",
-    "3\t2\t10\t%\t\tDue to visit",      "4\t2\t11\t%\t\tFrequently visited",
-    "5\t2\t12\t%\t\tRecently added",    "6\t2\t13\t%\t\tRecently visited"};
+    "1\t1\t8\t%\t\tSmartFolders",    "2\t2\t9\t%\t\tFavorites",
+    "3\t2\t10\t%\t\tDue to visit",   "4\t2\t11\t%\t\tFrequently visited",
+    "5\t2\t12\t%\t\tRecently added", "6\t2\t13\t%\t\tRecently visited"};
 
 bool IsScanSpace(char c) { return IsLineSpace(c); }
 
@@ -217,7 +217,8 @@ WriteResult RenderList(BookmarkList& list, std::string* bytes) {
   try {
     bytes->clear();
     // Every line's text is in the line table's buffer: an upper bound.
-    bytes->reserve(list.LineBytes() * (encrypted ? 2 : 1) + 2 * (size_t{list.itemCount} + 1) + 1024);
+    bytes->reserve(list.LineBytes() * (encrypted ? 2 : 1) + 2 * (size_t{list.itemCount} + 1) +
+                   1024);
     bytes->append(FormatHeader(list.encryptionOptions, list.lastId, list.salt, list.checkValue));
     bytes->append(kColumnLine);
     std::string sealed;

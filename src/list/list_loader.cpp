@@ -24,9 +24,9 @@ class ChunkedLines {
   bool Next(size_t* offset, size_t* length) {
     for (;;) {
       const char* base = buffer_.Data();
-      const void* lf =
-          searched_ < buffer_.Size() ? std::memchr(base + searched_, '\n', buffer_.Size() - searched_)
-                                     : nullptr;
+      const void* lf = searched_ < buffer_.Size()
+                           ? std::memchr(base + searched_, '\n', buffer_.Size() - searched_)
+                           : nullptr;
       if (lf) {
         size_t end = static_cast<size_t>(static_cast<const char*>(lf) - base);
         Hand(end, end + 1, offset, length);
@@ -200,8 +200,9 @@ class ListLoader {
     if (flags & kFlagSmartFolder) {
       int type = flags & kFlagSmartType;
       // Only a plain category (type 0) or subcategory (types 1-5) can be one.
-      bool fits = head.aliasId == 0 && (type == 0 ? level == kLevelCategory
-                                                  : type < kSmartFolderSlots && level == kLevelSubcategory);
+      bool fits =
+          head.aliasId == 0 && (type == 0 ? level == kLevelCategory
+                                          : type < kSmartFolderSlots && level == kLevelSubcategory);
       if (fits && l.smartFolderIndex[type] == 0) {
         l.smartFolderIndex[type] = static_cast<uint16_t>(l.itemCount + 1);
       } else {

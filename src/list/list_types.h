@@ -36,8 +36,8 @@ constexpr uint16_t kFlagSearchMatch = 0x2000;
 constexpr uint16_t kFlagPreviousResult = 0x4000;
 constexpr uint16_t kFlagMarked = 0x8000;
 
-constexpr uint16_t kItemFlagBits = 0x07FF;     // live on the designated item
-constexpr uint16_t kLinkFlagBits = 0xF800;     // live on each link
+constexpr uint16_t kItemFlagBits = 0x07FF;  // live on the designated item
+constexpr uint16_t kLinkFlagBits = 0xF800;  // live on each link
 constexpr uint16_t kPersistedFlagBits = 0x0FFF;
 constexpr uint16_t kRuntimeFlagBits = 0xF000;
 
@@ -116,4 +116,3 @@ struct ListColumn {
     return selected >= 0 && selected < static_cast<int>(entries.size()) ? entries[selected] : 0;
   }
 };
-

@@ -86,8 +86,8 @@ void Trim(BookmarkList& list, int type, uint16_t folder) {
     for (uint16_t e : entries) {
       if (!list.IsAlias(e)) continue;
       uint32_t key = EvictionKey(list, type, e);
-      bool better = victim == 0 || key < smallest ||
-                    (key == smallest && type != kSmartFrequentlyVisited);
+      bool better =
+          victim == 0 || key < smallest || (key == smallest && type != kSmartFrequentlyVisited);
       if (better) {
         victim = e;
         smallest = key;
@@ -124,11 +124,12 @@ int AddToSmartFolder(BookmarkList& list, int type, uint16_t bookmark) {
   std::vector<uint16_t> entries = Entries(list, folder);
   for (uint16_t e : entries) {
     if (list.Link(e).aliasTarget != target) continue;
-    if (type == kSmartRecentlyAdded && e != entries.front()) list.MoveBlockBefore(e, entries.front());
+    if (type == kSmartRecentlyAdded && e != entries.front())
+      list.MoveBlockBefore(e, entries.front());
     return 0;
   }
   uint16_t place = type == kSmartFrequentlyVisited ? list.SubtreeEnd(folder, false).index
-                                              : list.Next(folder, false);
+                                                   : list.Next(folder, false);
   if (list.AddAlias(place, target, id) == 0) return -1;
   if (limited) Trim(list, type, folder);
   return 1;
@@ -163,7 +164,8 @@ bool DueVisitScan(BookmarkList& list) {
     // Index order, not ring order: items moved meanwhile cannot upset it.
     if (list.IsDeleted(i) || list.IsAlias(i) || !list.TestFlags(i, kFlagBookmark)) continue;
     list.DecodeInto(i, false, &record);
-    if (record.dueTime != 0 && record.dueTime <= now && AddToSmartFolder(list, kSmartDueToVisit, i) == 1)
+    if (record.dueTime != 0 && record.dueTime <= now &&
+        AddToSmartFolder(list, kSmartDueToVisit, i) == 1)
       added = true;
     if (list.dueScanPosition == 0) break;  // wrapped past the last index
   }

@@ -152,6 +152,16 @@
 #define IDC_NEW_PASSWORD 2053           // "Chosen &password:"
 #define IDC_CONFIRM_PASSWORD 2054       // "Please &re-enter:"
 // "&Current password:" is IDC_PASSWORD (2202).
+// The password field of "Decryption Password" (515) is IDC_PASSWORD too; the
+// check box of "Read-Only Bookmark List File" (525) is
+// IDC_NO_READ_ONLY_WARNING (2220), the setting it changes.
+
+// Revert bookmark list (530).
+#define IDC_REVERT_PROMPT 2410     // "Revert to previously-saved copy of '%1':"
+#define IDC_REVERT_LAST_SAVED 2411 // the four choices, in this order
+#define IDC_REVERT_RECENT 2412
+#define IDC_REVERT_OLDER 2413
+#define IDC_REVERT_OLDEST 2414
 
 // Main window (522 Regular/Organize, 523 Compact).
 #define IDC_CATEGORY_LIST 2067     // owner-drawn list boxes, columns 1-3

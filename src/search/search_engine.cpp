@@ -46,10 +46,13 @@ struct LineFields {
   }
 };
 
-// Title and URL as the record holds them: trimmed.
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && IsLineSpace(text.front())) text.remove_prefix(1);
-  return TrimTrailingSpace(text);
+// Where field `field` of a line starts (the line's end when it is short).
+// The fields before the title are short numbers.
+size_t FieldStart(std::string_view line, int field) {
+  size_t at = 0;
+  for (int tabs = 0; at < line.size() && tabs < field; ++at)
+    if (line[at] == '\t') ++tabs;
+  return at;
 }
 
 class Searcher {
@@ -58,10 +61,20 @@ class Searcher {
       : o_(options), prep_(options.caseSensitive, options.wholeWord, options.ignorePunctuation) {
     prep_.Prepare(term, &term_);
     anyTerm_ = prep_.IsEmptyTerm(term_);
+    // No field holds a tab: a term with one is found nowhere.
+    noText_ = term_.find('\t') != std::string::npos;
     fieldCount_ = kKeywordsField + 1;
     if (o_.ratingFilter) fieldCount_ = kRatingField + 1;
     if (o_.statusFilter) fieldCount_ = kSiteStatusField + 1;
     if (o_.dateFilter) fieldCount_ = kSiteUpdatedField + 1;
+    // Title, address, notes, keywords: the order of the line's columns.
+    textOn_[0] = o_.inTitles;
+    textOn_[1] = o_.inAddresses;
+    textOn_[2] = o_.inNotes;
+    textOn_[3] = o_.inKeywords;
+    for (int f = 0; f < kTextFields; ++f)
+      if (textOn_[f]) textCount_ = f + 1;
+    allText_ = textOn_[0] && textOn_[1] && textOn_[2] && textOn_[3];
   }
 
   bool Passes(const BookmarkList& list, uint16_t index) {
@@ -73,12 +86,19 @@ class Searcher {
       if (o_.ratingFilter || o_.statusFilter || !o_.dateMoreThan || !container) return false;
     }
     if (!filtered && anyTerm_) return true;
-    fields_.Split(list.Line(list.Target(index)), fieldCount_);
-    if (bookmark && !PassesFilters()) return false;
-    return anyTerm_ || TextMatches();
+    std::string_view line = list.Line(list.Target(index));
+    if (filtered && bookmark) {
+      fields_.Split(line, fieldCount_);
+      if (!PassesFilters()) return false;
+    }
+    if (anyTerm_) return true;
+    if (noText_ || textCount_ == 0) return false;
+    return TextMatches(line.substr(FieldStart(line, kTitleField)));
   }
 
  private:
+  static constexpr int kTextFields = 4;
+
   bool PassesFilters() const {
     const std::string_view* f = fields_.field;
     if (o_.ratingFilter) {
@@ -100,34 +120,32 @@ class Searcher {
     return true;
   }
 
-  // Title, address, notes, keywords: in that order, those switched on.
-  bool TextMatches() {
-    const std::string_view* f = fields_.field;
-    return (o_.inTitles && Matches(Trimmed(f[kTitleField]), false)) ||
-           (o_.inAddresses && Matches(Trimmed(f[kUrlField]), false)) ||
-           (o_.inNotes && Matches(f[kNotesField], true)) ||
-           (o_.inKeywords && Matches(f[kKeywordsField], true));
-  }
-
-  bool Matches(std::string_view text, bool stored) {
-    if (text.size() < term_.size() && !o_.wholeWord) return false;
-    bool asItIs = prep_.IsIdentity() && !(stored && text.find('\\') != std::string_view::npos);
-    if (asItIs) return prep_.Contains(text, term_);
-    if (stored) {
-      prep_.PrepareStored(text, &buffer_);
-    } else {
-      prep_.Prepare(text, &buffer_);
+  // `text` starts at the title. The fields are prepared together; with all
+  // four searched, one search over them all does (no hit spans a tab).
+  bool TextMatches(std::string_view text) {
+    prep_.PrepareFields(text, textCount_, kNotesField - kTitleField, &buffer_, spans_);
+    if (allText_) return prep_.Contains(buffer_, term_);
+    std::string_view prepared(buffer_);
+    for (int f = 0; f < textCount_; ++f) {
+      if (!textOn_[f]) continue;
+      const TextPreparer::Span& s = spans_[f];
+      if (prep_.Contains(prepared.substr(s.begin, s.end - s.begin), term_)) return true;
     }
-    return prep_.Contains(buffer_, term_);
+    return false;
   }
 
   const SearchOptions& o_;
   TextPreparer prep_;
   std::string term_;
   bool anyTerm_ = false;
+  bool noText_ = false;
   int fieldCount_ = 0;
+  bool textOn_[kTextFields] = {};
+  int textCount_ = 0;
+  bool allText_ = false;
   LineFields fields_;
   std::string buffer_;
+  TextPreparer::Span spans_[kTextFields];
 };
 
 bool IsSmartFolder(const BookmarkList& list, uint16_t index) {

@@ -5,92 +5,223 @@
 #include "platform/platform.h"
 
 namespace {
+
 // Blank, hyphen, full stop, comma, colon, semicolon, apostrophe, double quote.
 constexpr char kPunctuationChars[] = " -.,:;'\"";
+
+bool IsPunctuation(unsigned char c) { return c != 0 && std::strchr(kPunctuationChars, c); }
+
+// How often a character turns up in titles, addresses and notes, roughly.
+int Commonness(unsigned char c) {
+  static const char kByFrequency[] = " etaoinsr/.hldcupmfgw:-ybvkxjqz";
+  if (c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c + 32);
+  const char* at = c ? std::strchr(kByFrequency, c) : nullptr;
+  if (at) return static_cast<int>(sizeof kByFrequency) - static_cast<int>(at - kByFrequency);
+  return c >= '0' && c <= '9' ? 8 : 0;
+}
+
+// Stored notes keep a line break as backslash-"n"; the prepared text has
+// CR LF in its place. For preparations that keep every character in place.
+void MarkLineBreaks(const unsigned char* in, size_t begin, size_t end, char* out) {
+  for (size_t k = begin; k + 1 < end; ++k) {
+    const void* hit = std::memchr(in + k, '\\', end - k - 1);
+    if (!hit) return;
+    k = static_cast<size_t>(static_cast<const unsigned char*>(hit) - in);
+    if (in[k + 1] == 'n') {
+      out[k] = '\r';
+      out[++k] = '\n';
+    }
+  }
+}
+
 }  // namespace
 
 TextPreparer::TextPreparer(bool caseSensitive, bool wholeWord, bool ignorePunctuation)
     : caseSensitive_(caseSensitive), wholeWord_(wholeWord), ignorePunctuation_(ignorePunctuation) {
   std::string one(1, '\0');
+  bool wordChar[256];
   for (int c = 0; c < 256; ++c) {
     unsigned char byte = static_cast<unsigned char>(c);
-    uint8_t kind = 0;
-    if (platform::IsLeadByte(byte)) {
-      kind = kLead;
-      doubleByte_ = true;
-    } else if (platform::IsAnsiAlphaNumeric(byte)) {
-      kind = kWordChar;
-    }
-    if (c != 0 && std::strchr(kPunctuationChars, c)) kind |= kPunctuation;
-    kind_[c] = kind;
+    lead_[c] = platform::IsLeadByte(byte) ? 1 : 0;
+    doubleByte_ = doubleByte_ || lead_[c];
+    wordChar[c] = platform::IsAnsiAlphaNumeric(byte);
     fold_[c] = byte;
-    if (!caseSensitive && !(kind & kLead) && c != 0) {
+    if (!caseSensitive && !lead_[c] && c != 0) {
       one[0] = static_cast<char>(byte);
       std::string lower = platform::LowerAnsiText(one);
       if (lower.size() == 1) fold_[c] = static_cast<uint8_t>(lower[0]);
     }
+    if (c < 0x80) {
+      bool upper = c >= 'A' && c <= 'Z';
+      asciiFold_ = asciiFold_ && fold_[c] == (upper && !caseSensitive ? c + 32 : c);
+    }
+  }
+  foldOnly_ = !wholeWord && !ignorePunctuation && !doubleByte_;
+  for (int c = 0; c < 256; ++c) commonness_[c] = static_cast<uint8_t>(Commonness(static_cast<unsigned char>(c)));
+  // The steps in order, per byte: fold, drop punctuation, turn what is not
+  // a letter or digit into a gap.
+  for (int c = 0; c < 256; ++c) {
+    uint8_t folded = fold_[c];
+    bool dropped = ignorePunctuation && IsPunctuation(folded);
+    bool gap = !dropped && wholeWord && !wordChar[folded];
+    keep_[c] = !dropped && !gap;
+    gap_[c] = gap;
+    out_[c] = gap ? ' ' : folded;
   }
 }
 
 void TextPreparer::Prepare(std::string_view text, std::string* out) const {
-  Run(text, false, out);
-}
-
-void TextPreparer::PrepareStored(std::string_view stored, std::string* out) const {
-  Run(stored, true, out);
-}
-
-void TextPreparer::Run(std::string_view text, bool stored, std::string* out) const {
-  // Searching prepares every field of every item: the loops write through
-  // a pointer into a buffer sized for the worst case.
-  const size_t n = text.size();
-  out->resize(n + 2);
-  char* const begin = &(*out)[0];
-  char* o = begin;
+  out->resize(text.size() + 2);
+  char* begin = &(*out)[0];
   const unsigned char* in = reinterpret_cast<const unsigned char*>(text.data());
-  if (!wholeWord_ && !ignorePunctuation_ && !doubleByte_) {
-    for (size_t i = 0; i < n; ++i) o[i] = static_cast<char>(fold_[in[i]]);
-    // Same length in and out: a stored line break becomes CR LF in place.
-    for (size_t i = 0; stored && i + 1 < n; ++i) {
-      const void* hit = std::memchr(in + i, '\\', n - i - 1);
-      if (!hit) break;
-      i = static_cast<size_t>(static_cast<const unsigned char*>(hit) - in);
-      if (in[i + 1] == 'n') {
-        o[i] = '\r';
-        o[++i] = '\n';
-      }
-    }
-    out->resize(n);
+  out->resize(static_cast<size_t>(PrepareOne(in, text.size(), false, begin) - begin));
+}
+
+void TextPreparer::PrepareFields(std::string_view fields, int count, int firstStored,
+                                 std::string* out, Span* spans) const {
+  if (count <= 0) {
+    out->clear();
     return;
   }
-  bool gap = wholeWord_;  // the last character written was a word gap
-  auto emit = [&](unsigned char c) {
-    if (ignorePunctuation_ && (kind_[c] & kPunctuation)) return;
-    if (wholeWord_ && !(kind_[c] & kWordChar)) {
-      if (!gap) *o++ = ' ';
-      gap = true;
-      return;
-    }
-    *o++ = static_cast<char>(c);
-    gap = false;
-  };
+  const size_t n = fields.size();
+  out->resize(n + 3 * static_cast<size_t>(count));
+  char* const begin = &(*out)[0];
+  const unsigned char* in = reinterpret_cast<const unsigned char*>(fields.data());
+  if (foldOnly_) {
+    bool backslash = false;
+    out->resize(FoldFields(in, n, count, spans, begin, &backslash));
+    for (int f = firstStored; backslash && f < count; ++f)
+      MarkLineBreaks(in, spans[f].begin, spans[f].end, begin);
+    return;
+  }
+  char* o = begin;
+  size_t at = 0;
+  int f = 0;
+  for (; f < count && (f == 0 || at <= n); ++f) {
+    const void* tab = std::memchr(in + at, '\t', n - at);
+    size_t end = tab ? static_cast<size_t>(static_cast<const unsigned char*>(tab) - in) : n;
+    if (f > 0) *o++ = '\t';
+    spans[f].begin = static_cast<size_t>(o - begin);
+    o = PrepareOne(in + at, end - at, f >= firstStored, o);
+    spans[f].end = static_cast<size_t>(o - begin);
+    at = end + 1;  // past n when the line has no more fields
+  }
+  // Fields the line does not have are empty, at the end.
+  for (; f < count; ++f) spans[f].begin = spans[f].end = static_cast<size_t>(o - begin);
+  out->resize(static_cast<size_t>(o - begin));
+}
+
+char* TextPreparer::PrepareOne(const unsigned char* in, size_t n, bool stored, char* o) const {
+  if (foldOnly_) {
+    for (size_t i = 0; i < n; ++i) o[i] = static_cast<char>(fold_[in[i]]);
+    if (stored) MarkLineBreaks(in, 0, n, o);
+    return o + n;
+  }
+  bool careful = doubleByte_ || (stored && n > 0 && std::memchr(in, '\\', n));
   if (wholeWord_) *o++ = ' ';  // framing, which ignorePunctuation leaves
+  o = careful ? TransformCarefully(in, n, stored, o) : Transform(in, n, o);
+  // Only gaps are written as blanks, so the last blank tells of a gap.
+  if (wholeWord_ && o[-1] != ' ') *o++ = ' ';
+  return o;
+}
+
+size_t TextPreparer::FoldFields(const unsigned char* in, size_t n, int count, Span* spans,
+                                char* o, bool* backslash) const {
+  constexpr uint64_t kOnes = 0x0101010101010101ull;
+  constexpr uint64_t kHigh = 0x8080808080808080ull;
+  constexpr uint64_t kTabs = 0x0909090909090909ull;
+  constexpr uint64_t kBackslashes = 0x5C5C5C5C5C5C5C5Cull;
+  int f = 0;
+  spans[0].begin = 0;
+  // One character at a time; false when the last field has ended.
+  auto one = [&](size_t k) {
+    unsigned char c = in[k];
+    if (c == '\\') *backslash = true;
+    if (c == '\t') {
+      spans[f].end = k;
+      if (++f == count) return false;
+      spans[f].begin = k + 1;
+    }
+    o[k] = static_cast<char>(fold_[c]);
+    return true;
+  };
+  size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    uint64_t x;
+    std::memcpy(&x, in + i, 8);
+    // Some byte is a tab or a backslash: those are looked at one by one.
+    uint64_t t = x ^ kTabs, b = x ^ kBackslashes;
+    bool special = (((t - kOnes) & ~t) | ((b - kOnes) & ~b)) & kHigh;
+    if (special || !asciiFold_ || (x & kHigh)) {
+      for (size_t k = i; k < i + 8; ++k)
+        if (!one(k)) return k;
+      continue;
+    }
+    if (!caseSensitive_) {
+      // The high bit of each byte that is at least "A" and not above "Z".
+      uint64_t upper = (x + 0x3F3F3F3F3F3F3F3Full) & ~(x + 0x2525252525252525ull) & kHigh;
+      x |= upper >> 2;
+    }
+    std::memcpy(o + i, &x, 8);
+  }
+  for (; i < n; ++i)
+    if (!one(i)) return i;
+  spans[f].end = n;
+  for (++f; f < count; ++f) spans[f].begin = spans[f].end = n;
+  return n;
+}
+
+char* TextPreparer::Transform(const unsigned char* in, size_t n, char* o) const {
+  // Two passes without branches: every character is written as it comes
+  // out (a gap as a blank) and the pointer moves on unless it was dropped;
+  // then runs of blanks become one. The output always starts after a
+  // blank when words are whole (the framing).
+  char* const start = o;
   for (size_t i = 0; i < n; ++i) {
     unsigned char c = in[i];
-    if (doubleByte_ && IsLead(c) && i + 1 < n) {
+    // Both read before the write, which could alias the tables.
+    char value = static_cast<char>(out_[c]);
+    size_t step = keep_[c] | gap_[c];
+    *o = value;
+    o += step;
+  }
+  if (!wholeWord_) return o;
+  // A blank stays unless a blank came before it; the first blank of a run
+  // is often the last character, so runs are rare and this is a copy.
+  char* w = start;
+  bool blank = true;
+  for (const char* r = start; r < o; ++r) {
+    bool isBlank = *r == ' ';
+    *w = *r;
+    w += !(isBlank & blank);
+    blank = isBlank;
+  }
+  return w;
+}
+
+char* TextPreparer::TransformCarefully(const unsigned char* in, size_t n, bool stored,
+                                       char* o) const {
+  auto emit = [&](unsigned char c) {
+    if (keep_[c]) {
+      *o++ = static_cast<char>(out_[c]);
+    } else if (gap_[c] && o[-1] != ' ') {
+      *o++ = ' ';
+    }
+  };
+  for (size_t i = 0; i < n; ++i) {
+    unsigned char c = in[i];
+    if (IsLead(c) && i + 1 < n) {
       *o++ = static_cast<char>(c);  // a whole character: kept, and a letter
       *o++ = static_cast<char>(in[++i]);
-      gap = false;
     } else if (stored && c == '\\' && i + 1 < n && in[i + 1] == 'n') {
       emit('\r');
       emit('\n');
       ++i;
     } else {
-      emit(fold_[c]);
+      emit(c);
     }
   }
-  if (wholeWord_ && !gap) *o++ = ' ';
-  out->resize(static_cast<size_t>(o - begin));
+  return o;
 }
 
 bool TextPreparer::IsEmptyTerm(std::string_view prepared) const {
@@ -99,14 +230,31 @@ bool TextPreparer::IsEmptyTerm(std::string_view prepared) const {
 }
 
 bool TextPreparer::Contains(std::string_view field, std::string_view term) const {
-  size_t hit = field.find(term);
-  if (!doubleByte_ || hit == std::string_view::npos) return hit != std::string_view::npos;
-  // A hit inside a double-byte character (its second byte onwards) is no hit.
+  const size_t m = term.size();
+  if (m == 0) return true;
+  if (field.size() < m) return false;
+  // The search looks first for the term's least common character.
+  size_t anchor = 0;
+  for (size_t k = 1; k < m; ++k)
+    if (commonness_[static_cast<unsigned char>(term[k])] <
+        commonness_[static_cast<unsigned char>(term[anchor])])
+      anchor = k;
+  const char* data = field.data();
+  const char* p = data + anchor;
+  const char* last = data + field.size() - (m - anchor);  // the last place for the anchor
   size_t boundary = 0;
-  while (hit != std::string_view::npos) {
-    while (boundary < hit) boundary += IsLead(static_cast<unsigned char>(field[boundary])) ? 2 : 1;
-    if (boundary == hit) return true;
-    hit = field.find(term, hit + 1);
+  while (p <= last) {
+    p = static_cast<const char*>(std::memchr(p, term[anchor], static_cast<size_t>(last - p) + 1));
+    if (p == nullptr) return false;
+    const char* start = p - anchor;
+    if (std::memcmp(start, term.data(), m) == 0) {
+      if (!doubleByte_) return true;
+      // A hit inside a double-byte character (its second byte onwards) is no hit.
+      size_t hit = static_cast<size_t>(start - data);
+      while (boundary < hit) boundary += IsLead(static_cast<unsigned char>(data[boundary])) ? 2 : 1;
+      if (boundary == hit) return true;
+    }
+    ++p;
   }
   return false;
 }

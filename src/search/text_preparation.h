@@ -20,33 +20,56 @@ class TextPreparer {
   // the text is framed by blanks. Double-byte characters pass unchanged and
   // count as letters. out is overwritten.
   void Prepare(std::string_view text, std::string* out) const;
-  // Notes and keywords as stored, where backslash-"n" stands for a line
-  // break: prepared as the user reads them, with the break in place.
-  void PrepareStored(std::string_view stored, std::string* out) const;
+  // The searched fields of a stored line in one pass: the first `count`
+  // tab-separated fields of `fields` (the rest is left out), those from
+  // `firstStored` on being notes or tags as stored, where backslash-"n"
+  // stands for a line break (prepared as the user reads them, with the
+  // break). The tabs stay between the prepared fields, so a prepared term,
+  // which holds no tab, can never be found across two fields. spans[i]
+  // receives the place of field i in out.
+  struct Span {
+    size_t begin = 0;
+    size_t end = 0;
+  };
+  void PrepareFields(std::string_view fields, int count, int firstStored, std::string* out,
+                     Span* spans) const;
 
   // True when the prepared term asks for nothing: empty, or only the
   // framing blanks of a whole-word term. Such a term matches every item.
   bool IsEmptyTerm(std::string_view prepared) const;
-  // True when preparation leaves every text as it is (case-sensitive and
-  // nothing else), so fields can be searched where they lie.
-  bool IsIdentity() const { return caseSensitive_ && !wholeWord_ && !ignorePunctuation_; }
-
   // Plain substring search of a prepared term in a prepared field; in a
   // double-byte code page a hit must start on a character.
   bool Contains(std::string_view field, std::string_view term) const;
 
  private:
-  void Run(std::string_view text, bool stored, std::string* out) const;
-  bool IsLead(unsigned char c) const { return (kind_[c] & kLead) != 0; }
-
-  static constexpr uint8_t kLead = 1;
-  static constexpr uint8_t kWordChar = 2;
-  static constexpr uint8_t kPunctuation = 4;
+  // Prepares one field (or the term) at o and returns the end of what was
+  // written; stored: a backslash-"n" is a line break.
+  char* PrepareOne(const unsigned char* in, size_t n, bool stored, char* o) const;
+  // Case folding alone keeps every character in its place: the fields are
+  // folded eight ASCII characters at a time, their tabs found on the way.
+  // Returns the end of the last field.
+  // *backslash tells whether a backslash was seen (a stored line break may
+  // need marking).
+  size_t FoldFields(const unsigned char* in, size_t n, int count, Span* spans, char* o,
+                    bool* backslash) const;
+  // Whole word and punctuation through the tables, without branches.
+  char* Transform(const unsigned char* in, size_t n, char* o) const;
+  // Character by character: double-byte characters and stored line breaks.
+  char* TransformCarefully(const unsigned char* in, size_t n, bool stored, char* o) const;
+  bool IsLead(unsigned char c) const { return lead_[c] != 0; }
 
   bool caseSensitive_;
   bool wholeWord_;
   bool ignorePunctuation_;
   bool doubleByte_ = false;  // the code page has lead bytes
+  bool asciiFold_ = true;    // ASCII folds as A-Z to a-z and nothing else
+  bool foldOnly_ = false;    // neither whole word nor punctuation, single-byte
   uint8_t fold_[256];
-  uint8_t kind_[256];
+  uint8_t lead_[256];
+  // By input byte: what is written, whether it is written as itself
+  // (folded), whether it is a word gap (written once as a blank).
+  uint8_t out_[256];
+  uint8_t keep_[256];
+  uint8_t gap_[256];
+  uint8_t commonness_[256];  // how often a character turns up, roughly
 };

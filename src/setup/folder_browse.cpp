@@ -19,7 +19,12 @@ bool ChooseFolder(void* owner, const std::string& title, int rootCsidl, std::str
   HRESULT com = CoInitialize(nullptr);
   LPITEMIDLIST root = nullptr;
   if (rootCsidl >= 0) SHGetSpecialFolderLocation(nullptr, rootCsidl, &root);
+  // A folder still to be made: start at the nearest one that exists.
   std::string start = WithoutBackslash(*folder);
+  while (!start.empty() && GetFileAttributesA(start.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    size_t cut = start.find_last_of('\\');
+    start.resize(cut == std::string::npos ? 0 : cut);
+  }
   char chosen[MAX_PATH] = "";
   BROWSEINFOA info = {};
   info.hwndOwner = static_cast<HWND>(owner);

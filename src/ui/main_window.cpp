@@ -49,11 +49,21 @@ void DeleteMainWindow() {
 bool MainWindow::OnCreate() { return true; }
 
 void MainWindow::RefreshDisplay() {
-  SetText(MainWindowTitle(App().lists.currentName));
+  SetText(MainWindowTitle(App().lists.CurrentName()));
   Invalidate();
 }
 
-bool MainWindow::SaveIfChanged(bool, bool, bool) { return true; }
+bool MainWindow::SaveIfChanged(bool exiting, bool askFirst, bool force) {
+  // The save step of each open list, the current one first.
+  ListSlots& lists = App().lists;
+  if (lists.currentList &&
+      !lists.SaveListStep(*lists.currentList, lists.currentListIndex, exiting, askFirst, force))
+    return false;
+  if (lists.markHoldingList &&
+      !lists.SaveListStep(*lists.markHoldingList, lists.markHoldingListIndex, exiting, askFirst, force))
+    return false;
+  return true;
+}
 
 bool MainWindow::OnClose() {
   if (!SaveIfChanged(true, false, false)) return true;
@@ -82,7 +92,7 @@ bool MainWindow::OnPaint() {
   SelectObject(dc, old);
   DeleteObject(shadow);
   DeleteObject(light);
-  const std::string& name = App().lists.currentName;
+  const std::string name = App().lists.CurrentName();
   std::string text = name.empty() ? "No bookmark list is open." : "Bookmark list: " + name;
   SetBkMode(dc, TRANSPARENT);
   TextOutA(dc, 16, 16, text.c_str(), static_cast<int>(text.size()));

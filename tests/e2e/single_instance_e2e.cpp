@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "support/install_sandbox_win.h"
 #include "vellox_process.h"
 
 namespace {
@@ -31,9 +32,15 @@ class TempList {
   std::string path_;
 };
 
+// Each test starts from an empty settings key (an installed copy's lists
+// would open at start), and everything is put back afterwards.
 class SingleInstance : public ::testing::Test {
  protected:
-  void SetUp() override { e2e::EnsureUserSettingsKey(); }
+  void SetUp() override {
+    e2e::DeleteUserSettingsKey();
+    e2e::EnsureUserSettingsKey();
+  }
+  InstallSandbox sandbox_;
 };
 
 TEST_F(SingleInstance, SecondStartHandsItsListToTheFirstAndEnds) {
@@ -107,14 +114,29 @@ TEST_F(SingleInstance, SetupNameInAnyCaseRunsTheInstallerWithoutTheCheck) {
   DeleteFileA(setup.c_str());
 }
 
-TEST_F(SingleInstance, WithoutSettingsTheProgramEndsWithoutOpeningAList) {
+TEST_F(SingleInstance, WithoutSettingsTheFirstRunSetupAppearsAndCancelEndsTheProgram) {
+  // No settings key, and no settings backup to restore one from.
+  ASSERT_TRUE(sandbox_.Redirected());
   e2e::DeleteUserSettingsKey();
   TempList list("E2E Unconfigured.bkl");
   VelloxProcess program;
   ASSERT_TRUE(program.Start(e2e::VelloxExePath(), "\"" + list.Path() + "\""));
-  DWORD exitCode = 1;
-  ASSERT_TRUE(program.WaitForExit(kStartTimeout, &exitCode));
-  e2e::EnsureUserSettingsKey();
+  HWND dialog = nullptr;
+  ASSERT_TRUE(e2e::WaitUntil(
+      [&] {
+        for (HWND w : e2e::TopLevelWindows(program.Id(), ""))
+          if (e2e::WindowTitle(w) == "Vellox Setup" && IsWindowVisible(w)) dialog = w;
+        return dialog != nullptr;
+      },
+      kStartTimeout));
+  // No list is opened before the setup is done.
+  EXPECT_EQ(e2e::MainWindowOf(program.Id()), nullptr);
+  PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(program.WaitForExit(kStartTimeout));
+  HKEY key;
+  LONG opened = RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Velloxsoft\\Vellox\\3.0", 0, KEY_READ, &key);
+  if (opened == ERROR_SUCCESS) RegCloseKey(key);
+  EXPECT_NE(opened, ERROR_SUCCESS) << "cancelling the first run stored settings";
 }
 
 }  // namespace

@@ -35,8 +35,8 @@ TEST(ListHeader, ScanTable) {
   };
   const Case cases[] = {
       {"VELLOXFL/A/0/9/Ab3dE5gH7j/\r", ListResult::ReadWrite, 0, 9, "Ab3dE5gH7j", ""},
-      {"VELLOXFL/A/3/4000000000/salt/CHECKVALUE12\r", ListResult::ReadWrite, 3, 4000000000u,
-       "salt", "CHECKVALUE12"},
+      {"VELLOXFL/A/3/4000000000/salt/CHECKVALUE12\r", ListResult::ReadWrite, 3, 4000000000u, "salt",
+       "CHECKVALUE12"},
       {"VELLOXFL/A/1/7/salt/check trailing\r", ListResult::ReadWrite, 1, 7, "salt", "check"},
       {"VELLOXFL/A/0/9//\r", ListResult::ReadWrite, 0, 9, "", ""},
       {"VELLOXFL/A/2\r", ListResult::ReadWrite, 2, 0, "", ""},
@@ -143,7 +143,7 @@ TEST(ListFile, CreateListFileWritesTheNewListShape) {
   EXPECT_EQ(header, "VELLOXFL/A/0/9/" + f.salt + "/\r");
   std::vector<std::string> lines = listtest::ItemLines(bytes);
   ASSERT_EQ(lines.size(), 6u);
-  const char* titles[] = {"SmartFolders",   "Favorites",      "Due to visit",
+  const char* titles[] = {"SmartFolders",       "Favorites",      "Due to visit",
                           "Frequently visited", "Recently added", "Recently visited"};
   std::string time = lines[0].substr(6, lines[0].find('\t', 6) - 6);
   for (int i = 0; i < 6; ++i) {
@@ -310,7 +310,7 @@ TEST(ListFile, DanglingAliasesAreDroppedSilently) {
   TempFolder dir;
   std::string path = dir.Path("alias.bkl");
   WriteBytes(path, ListText({"1\t1\t0\t5\t\tCat", "2\t2\t0\t5\t\tSub",
-                             "3\t3\t80\t5\t\tTarget\thttp://t/",   // 0x40 + 0x10
+                             "3\t3\t80\t5\t\tTarget\thttp://t/",  // 0x40 + 0x10
                              "4\t3\t16\t5\t\tNo aliases flag\thttp://n/",
                              "5\t3\t0\t5\t3",     // resolves
                              "6\t3\t0\t5\t4",     // target lacks 0x40
@@ -491,9 +491,11 @@ TEST(ListFile, WriteListDrawsASaltWhenTheListHasNone) {
 
 TEST(ListFile, IsUtf16File) {
   TempFolder dir;
-  const std::pair<std::string, bool> cases[] = {
-      {std::string("\xFF\xFE", 2), true}, {std::string("\xFF\xFEVELL", 6), true},
-      {std::string("\xFE\xFF", 2), false}, {std::string("\xFF", 1), false}, {"", false}};
+  const std::pair<std::string, bool> cases[] = {{std::string("\xFF\xFE", 2), true},
+                                                {std::string("\xFF\xFEVELL", 6), true},
+                                                {std::string("\xFE\xFF", 2), false},
+                                                {std::string("\xFF", 1), false},
+                                                {"", false}};
   for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
     std::string path = dir.Path("u" + std::to_string(i));
     WriteBytes(path, cases[i].first);

@@ -118,7 +118,8 @@ TEST_F(SmartFolders, FrequentlyVisitedAdmissionThreshold) {
   EXPECT_EQ(Titles(kSmartFrequentlyVisited), (Titles_{"five", "four"}));
   EXPECT_EQ(list.frequentThreshold, 3);  // the smallest count that was dropped
   EXPECT_EQ(AddToSmartFolder(list, kSmartFrequentlyVisited, two), -1);
-  EXPECT_EQ(AddToSmartFolder(list, kSmartFrequentlyVisited, alsoThree), 1);  // admitted, then dropped
+  EXPECT_EQ(AddToSmartFolder(list, kSmartFrequentlyVisited, alsoThree),
+            1);  // admitted, then dropped
   EXPECT_EQ(Titles(kSmartFrequentlyVisited), (Titles_{"five", "four"}));
   RecordVisit(list, four);
   RecordVisit(list, four);  // within a minute: counted once, now 5 like "five"

@@ -150,7 +150,7 @@ TEST(DueVisit, RescheduleTable) {
 
 TEST(DueVisit, LongOverdueScheduleCatchesUpQuickly) {
   BookmarkItem r;
-  r.timeDueVisit = 3600;  // 1970
+  r.timeDueVisit = 3600;         // 1970
   r.dueVisitInterval = "0.02h";  // one minute
   int64_t now = kJan31;
   ASSERT_TRUE(RescheduleDueVisit(&r, now));

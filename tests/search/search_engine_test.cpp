@@ -136,6 +136,7 @@ TEST_F(SearchFixture, FieldChoice) {
       {"office", false, false, false, true, "alias mail"},
       {"office", true, true, true, false, ""},
       {"mail", false, false, false, false, ""},
+      {"client\thttp", true, true, true, true, ""},  // fields never run together
   };
   for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
     const Case& c = cases[i];

@@ -15,7 +15,8 @@ struct Entry {
 const Entry kOutline[] = {
     {0, "News", "", "Headlines from around the world.", ""},
     {1, "World News", "", "", ""},
-    {2, "Reuters", "https://www.reuters.com/", "International news agency.", "news, world, business"},
+    {2, "Reuters", "https://www.reuters.com/", "International news agency.",
+     "news, world, business"},
     {2, "AP News", "https://apnews.com/", "The Associated Press.", "news, world"},
     {-2, "", "", "", ""},
     {2, "BBC News", "https://www.bbc.com/news", "", "news, world, uk"},

@@ -15,7 +15,11 @@ std::vector<std::string> Outline(BookmarkList& list) {
     BookmarkItem item;
     list.DecodeInto(i, false, &item);
     char level = item.level >= 0 && item.level <= 2 ? kLevel[item.level] : '?';
-    if (item.flags & kFlagSeparator) {
+    if (list.IsAlias(i)) {
+      BookmarkItem target;
+      list.DecodeInto(list.Target(i), false, &target);
+      rows.push_back("A " + target.title);
+    } else if (item.flags & kFlagSeparator) {
       rows.push_back(std::string("-") + level);
     } else if (item.level == kLevelBookmark) {
       rows.push_back(std::string("B ") + item.title + "|" + item.url);

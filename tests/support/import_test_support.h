@@ -13,6 +13,7 @@ namespace importtest {
 // One string per item in outline order:
 //   "C title"  category        "S title"  subcategory
 //   "B title|url"  bookmark    "-C" "-S" "-B"  separator at that level
+//   "A title"  alias of the bookmark with that title
 std::vector<std::string> Outline(BookmarkList& list);
 
 // The n-th item (0-based, in outline order), decoded.

@@ -71,7 +71,8 @@ std::string CheckListRoundTrip(const std::string& bytes, const std::string& fold
   if (!Loaded(second)) return std::string("the written list does not load: ") + ResultName(second);
   if (second == ListResult::Full && reloaded.linesLeftUnread) return "the written list is too long";
   std::string twice;
-  if (RenderList(reloaded, &twice) != WriteResult::Ok) return "the reloaded list could not be written";
+  if (RenderList(reloaded, &twice) != WriteResult::Ok)
+    return "the reloaded list could not be written";
   if (twice != first) return "loading and writing again changed the list";
   return std::string();
 }

@@ -32,8 +32,8 @@ void PrintMessage(std::FILE* out, const MessageText* message, const std::string&
 
 int Fail(std::FILE* out, ListResult result, const BookmarkList& list) {
   std::fprintf(out, "result: %s\n", ResultName(result));
-  std::string argument = result == ListResult::CannotOpen ? SystemErrorText(list.lastError)
-                                                          : FileName(list.path);
+  std::string argument =
+      result == ListResult::CannotOpen ? SystemErrorText(list.lastError) : FileName(list.path);
   PrintMessage(out, MessageFor(result), argument);
   return 1;
 }
@@ -58,8 +58,7 @@ int RunInfo(const std::string& path, std::FILE* out) {
   std::fprintf(out, "encryption: %u\n", list.encryptionOptions);
   if (Loaded(result)) return 0;
   PrintMessage(out, MessageFor(result),
-               result == ListResult::CannotOpen ? SystemErrorText(list.lastError)
-                                                : FileName(path));
+               result == ListResult::CannotOpen ? SystemErrorText(list.lastError) : FileName(path));
   return 1;
 }
 
@@ -83,7 +82,8 @@ int RunResave(const std::string& path, const std::string& outPath, std::FILE* ou
       error = file.LastError();
     }
     file.Close();
-    if (written == WriteResult::Ok) error = platform::MoveReplacing(temporary.c_str(), outPath.c_str());
+    if (written == WriteResult::Ok)
+      error = platform::MoveReplacing(temporary.c_str(), outPath.c_str());
     if (error != platform::kErrorNone) written = WriteResult::CannotWrite;
   }
   if (written == WriteResult::Ok) return 0;

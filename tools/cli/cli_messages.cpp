@@ -10,10 +10,10 @@ const MessageText kNotAListFile = {
     10031, "File Error",
     "This is not a Vellox list file. If it is a\nOrvandel list file, you must import it first.\n"
     "Otherwise select another list or create a new one."};
-const MessageText kCorrupt = {
-    10011, "List File Is Corrupt",
-    "Sorry, this bookmark list file is corrupted in such\na way that I cannot repair it. You should "
-    "restore one\nof the 'Autobackup' files saved in the same folder."};
+const MessageText kCorrupt = {10011, "List File Is Corrupt",
+                              "Sorry, this bookmark list file is corrupted in such\na way that I "
+                              "cannot repair it. You should "
+                              "restore one\nof the 'Autobackup' files saved in the same folder."};
 const MessageText kConvert = {
     10089, "Convert from Unicode?",
     "This bookmark list is in Unicode text format. If you proceed, I will\nmake and open an ANSI "
@@ -45,39 +45,59 @@ const MessageText kEncryptionError = {
 
 const MessageText* MessageFor(ListResult result) {
   switch (result) {
-    case ListResult::CannotOpen: return &kFileErrorOpen;
-    case ListResult::NotAListFile: return &kNotAListFile;
+    case ListResult::CannotOpen:
+      return &kFileErrorOpen;
+    case ListResult::NotAListFile:
+      return &kNotAListFile;
     case ListResult::DamagedHeader:
-    case ListResult::Damaged: return &kCorrupt;
-    case ListResult::Utf16: return &kConvert;
-    case ListResult::EncryptedUtf16: return &kEncryptedUnicode;
-    case ListResult::Full: return &kFull;
-    case ListResult::OutOfMemory: return &kOutOfMemory;
-    case ListResult::NeedsRepair: return &kRepaired;
-    default: return nullptr;
+    case ListResult::Damaged:
+      return &kCorrupt;
+    case ListResult::Utf16:
+      return &kConvert;
+    case ListResult::EncryptedUtf16:
+      return &kEncryptedUnicode;
+    case ListResult::Full:
+      return &kFull;
+    case ListResult::OutOfMemory:
+      return &kOutOfMemory;
+    case ListResult::NeedsRepair:
+      return &kRepaired;
+    default:
+      return nullptr;
   }
 }
 
 const MessageText* MessageFor(WriteResult result) {
   switch (result) {
-    case WriteResult::CannotWrite: return &kFileErrorSave;
-    case WriteResult::EncryptionFailed: return &kEncryptionError;
-    default: return nullptr;
+    case WriteResult::CannotWrite:
+      return &kFileErrorSave;
+    case WriteResult::EncryptionFailed:
+      return &kEncryptionError;
+    default:
+      return nullptr;
   }
 }
 
 std::string SystemErrorText(uint32_t error) {
   switch (error) {
-    case 2: return "The system cannot find the file specified.";
-    case 3: return "The system cannot find the path specified.";
-    case 5: return "Access is denied.";
-    case 8: return "Not enough memory resources are available to process this command.";
+    case 2:
+      return "The system cannot find the file specified.";
+    case 3:
+      return "The system cannot find the path specified.";
+    case 5:
+      return "Access is denied.";
+    case 8:
+      return "Not enough memory resources are available to process this command.";
     case 32:
       return "The process cannot access the file because it is being used by another process.";
-    case 80: return "The file exists.";
-    case 112: return "There is not enough space on the disk.";
-    case 183: return "Cannot create a file when that file already exists.";
-    default: return "System error " + std::to_string(error) + ".";
+    case 80:
+      return "The file exists.";
+    case 112:
+      return "There is not enough space on the disk.";
+    case 183:
+      return "Cannot create a file when that file already exists.";
+    default:
+      return "System error " + std::to_string(error) + ".";
   }
 }
 

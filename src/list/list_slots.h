@@ -1,0 +1,131 @@
+// The two list slots of the program and the life of a list file in them:
+// opening (the read-only fallback, the UTF-16 conversion, passwords and
+// repair), creating, the save step with its prompt, saving a copy,
+// reverting and the per-run memory of passwords.
+//
+// currentList is the list shown; markHoldingList an earlier list kept open
+// because it still holds marked items. Each has its index in the known
+// lists of the settings (-1 = not known). The slots change only through
+// OpenList, OpenKnownList, CreateList, Revert and CloseAll.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "list/bookmark_list.h"
+#include "list/list_host.h"
+#include "settings/settings.h"
+
+// BehaviourFlags bits read here.
+constexpr uint32_t kBehaviourNoReadOnlyWarning = 0x20000;
+constexpr uint32_t kBehaviourRememberPasswords = 0x80000;
+// The List menu holds at most this many lists.
+constexpr size_t kMaxKnownLists = 100;
+
+class ListSlots {
+ public:
+  ListSlots(Settings* settings, ListHost* host);
+  ~ListSlots();
+  ListSlots(const ListSlots&) = delete;
+  ListSlots& operator=(const ListSlots&) = delete;
+
+  std::unique_ptr<BookmarkList> currentList;
+  std::unique_ptr<BookmarkList> markHoldingList;
+  int currentListIndex = -1;
+  int markHoldingListIndex = -1;
+  // The clock handed to every list opened (tests replace it).
+  std::function<uint32_t()> clock;
+
+  // ---- Opening ----------------------------------------------------------
+  // Opens a list file and makes it the current list. knownIndex -1: not a
+  // known list (it is added to them). keepCurrent keeps the current list as
+  // markHoldingList. False when nothing new is shown (the user was told).
+  bool OpenList(const std::string& path, int knownIndex, uint32_t selectId, bool keepCurrent);
+  // Known list knownIndex: exchanges the slots when it is markHoldingList,
+  // does nothing when it is shown already (unless forceReload, or it is
+  // wholly encrypted and locked), else opens it at its last selected item.
+  bool OpenKnownList(int knownIndex, bool forceReload);
+  // A path: a known one by its index, else as a new known list (and the
+  // settings are written back).
+  bool OpenListByPath(const std::string& path, bool keepCurrent);
+  // A new list file at path. ask: offer it first (the file is missing);
+  // an existing file is overwritten only after the user agreed.
+  bool CreateList(const std::string& path, bool ask);
+
+  // ---- Saving, copy, revert -------------------------------------------
+  // The save step of one list (current or markHoldingList): remembers the
+  // selected item, asks first when askFirst, saves with backups and
+  // handles failures with Abort/Retry/Ignore. False: the user cancelled.
+  bool SaveListStep(BookmarkList& list, int knownIndex, bool exiting, bool askFirst, bool force);
+  // "Save Copy": the current list into a file the user chooses; the list
+  // stays attached to its own file. False when cancelled or failed.
+  bool SaveCopy();
+  // "Revert": back to the list file as last saved, or to one of its
+  // backups, which then takes the list's place. False when cancelled or
+  // failed.
+  bool Revert();
+
+  // ---- Passwords --------------------------------------------------------
+  // Dialog 515 until the right password or Cancel; a password remembered
+  // for knownIndex is tried first. markVerified: the list keeps the
+  // accepted password (keyState 2); otherwise it is only checked.
+  bool AskPassword(BookmarkList& list, int knownIndex, bool markVerified);
+  // The details pane's lock: the lists forget their passwords (the key
+  // stays, so a wholly encrypted list can still be saved) and so does the
+  // per-run memory.
+  void ForgetPasswords();
+  // The password remembered for a known list in this run ("" = none).
+  std::string RememberedPassword(int knownIndex) const;
+
+  // ---- For the application and the main window ----------------------
+  bool HasCurrent() const { return currentList != nullptr; }
+  bool CurrentIsWritable() const { return HasCurrent() && !currentList->readOnly; }
+  bool CurrentIsModified() const { return HasCurrent() && currentList->modified; }
+  uint32_t SecondsSinceSave() const;
+  // One step of the due-visit scan; true when it found a new due visit.
+  bool ScanDueVisits();
+  bool DueVisitScanInProgress() const { return HasCurrent() && currentList->dueScanActive; }
+  // The current list's name for the title: the known list's name, else the
+  // file name without extension; empty without a list.
+  std::string CurrentName() const;
+  std::string NameOf(const BookmarkList& list, int knownIndex) const;
+  // Releases both lists without saving (exit).
+  void CloseAll();
+
+ private:
+  struct OpenRequest {
+    std::string path;
+    int knownIndex = -1;
+    uint32_t selectId = 0;
+    bool keepCurrent = false;
+    bool addToKnown = true;  // a backup opened by Revert is no known list
+    bool reload = false;     // the current list's own file, read again
+  };
+  bool Open(OpenRequest& request);
+  std::unique_ptr<BookmarkList> NewList() const;
+  int AddKnownList(const std::string& path);
+  bool TryRememberedPasswords(BookmarkList& list, int knownIndex);
+  void Remember(int knownIndex, const std::string& password);
+  // replaceCurrent: the current list is an older reading of the same file
+  // and is closed even when it holds marks.
+  void Install(std::unique_ptr<BookmarkList> list, int knownIndex, bool keepCurrent, bool replaceCurrent);
+  void ExchangeSlots();
+  void DiscardMarkHolding();
+  bool ReloadCurrent(int knownIndex);
+  bool ShowsCurrentUnlocked(int knownIndex) const;
+  bool RevertToBackup(const std::string& backupPath);
+  void StoreSelection(BookmarkList& list, int knownIndex);
+  bool FlagSet(uint32_t bit) const { return (settings_->behaviourFlags & bit) != 0; }
+  void* Owner() const { return host_->OwnerWindow(); }
+
+  Settings* settings_;
+  ListHost* host_;
+  std::vector<std::string> rememberedPasswords_;  // by known index
+  bool askingPassword_ = false;
+};
+
+// True when the list holds marked items.
+bool HasMarkedItems(const BookmarkList& list);
