@@ -50,7 +50,10 @@ class EarlierWalk {
       level = std::min(std::max(line[1] - '1', 0), 2);
       line.remove_prefix(3);
     }
-    for (int filler = lastLevel_ + 1; filler < level; ++filler) out_.AppendFiller(filler);
+    for (int filler = lastLevel_ + 1; filler < level; ++filler) {
+      uint16_t index = out_.AppendFiller(filler);
+      if (index != 0) lastAppended_ = index;
+    }
     lastLevel_ = level;
     if (line.empty() || line.compare(0, 3, "---") == 0) {
       Append(NewSeparator(level));
@@ -66,18 +69,21 @@ class EarlierWalk {
   // Puts every alias after the item its line followed, or drops it.
   void PlaceAliases() {
     BookmarkList& list = out_.List();
-    uint16_t previousAfter = 0, previousPlaced = 0;
+    // Aliases whose lines followed one another go one after the other.
+    uint16_t anchor = 0, lastPlaced = 0;
     for (const PendingAlias& alias : aliases_) {
+      if (alias.after != anchor) {
+        anchor = alias.after;
+        lastPlaced = 0;
+      }
       auto target = targets_.find(alias.number);
-      uint16_t after = alias.after;
-      if (after == previousAfter && previousPlaced != 0) after = previousPlaced;
-      previousAfter = alias.after;
-      previousPlaced = 0;
       if (target == targets_.end() || list.full) continue;
+      uint16_t after = lastPlaced != 0 ? lastPlaced : anchor;
       uint16_t before = after == 0 ? list.Next(kRootIndex, false) : list.Next(after, false);
       BookmarkItem record;
       list.DecodeInto(target->second, false, &record);
-      previousPlaced = list.AddAlias(before, target->second, record.id);
+      uint16_t placed = list.AddAlias(before, target->second, record.id);
+      if (placed != 0) lastPlaced = placed;
     }
   }
 

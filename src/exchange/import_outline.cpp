@@ -22,12 +22,29 @@ uint16_t ImportAppender::ParentFor(int level) const {
   return level >= 0 && level <= 2 ? parentOf_[level] : 0;
 }
 
+bool ImportAppender::CanHold(int level) const {
+  if (level <= 0) return true;
+  uint16_t parent = parentOf_[level];
+  return parent != 0 && list_.Level(parent) == level - 1 &&
+         !(list_.Link(parent).flags & (kFlagSeparator | kFlagDeleted));
+}
+
 uint16_t ImportAppender::Append(const BookmarkItem& item) {
-  if (list_.full) return 0;
+  if (list_.full || item.level < 0 || item.level > 2) return 0;
+  // An item needs a live container one level up; where the walk left none
+  // (a separator or a gap in the levels before it), fillers stand in, so
+  // the outline never needs repair.
+  int from = item.level;
+  while (!CanHold(from)) --from;
+  for (int level = from; level < item.level; ++level)
+    if (AppendAt(NewContainer(level, kFillerTitle)) == 0) return 0;
+  return AppendAt(item);
+}
+
+uint16_t ImportAppender::AppendAt(const BookmarkItem& item) {
   uint16_t index = list_.AddItemWithParent(kRootIndex, item, 0, ParentFor(item.level));
   if (index != 0)
-    for (int level = item.level + 1; level <= 2; ++level)
-      if (level >= 0) parentOf_[level] = index;
+    for (int level = item.level + 1; level <= 2; ++level) parentOf_[level] = index;
   return index;
 }
 

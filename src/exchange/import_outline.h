@@ -26,7 +26,9 @@ class ImportAppender {
   bool Full() const { return list_.full; }
 
   // Appends at the end of the outline; the index, or 0 when the list
-  // refused the item (full, or out of memory).
+  // refused the item (full, or out of memory). Where the item would have no
+  // live container one level up (after a separator, or below a level that
+  // was skipped), "Uncategorized" fillers are appended first.
   uint16_t Append(const BookmarkItem& item);
   // Appends the filler container at this level.
   uint16_t AppendFiller(int level);
@@ -38,6 +40,9 @@ class ImportAppender {
   uint16_t ParentFor(int level) const;
 
  private:
+  bool CanHold(int level) const;
+  uint16_t AppendAt(const BookmarkItem& item);
+
   BookmarkList& list_;
   // By level: the item an appended item of that level belongs to (the
   // nearest earlier item of a lower level), kept up to date while

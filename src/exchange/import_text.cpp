@@ -10,10 +10,10 @@ constexpr uint32_t kReplacement = 0xFFFD;
 
 // Code points collected for one conversion call: converting a run at once
 // gives the same bytes as converting each code point on its own, at a
-// fraction of the cost.
+// fraction of the cost. The converted bytes go to *end.
 class PendingWide {
  public:
-  explicit PendingWide(std::string* out) : out_(out) {}
+  explicit PendingWide(char** end) : end_(end) {}
   ~PendingWide() { Flush(); }
   void Add(uint32_t cp) {
     if (cp >= 0xD800 && cp <= 0xDFFF) cp = kReplacement;  // never pair up lone halves
@@ -28,12 +28,14 @@ class PendingWide {
   }
   void Flush() {
     if (wide_.empty()) return;
-    *out_ += platform::Utf16ToAnsi(wide_);
+    std::string bytes = platform::Utf16ToAnsi(wide_);
+    std::memcpy(*end_, bytes.data(), bytes.size());
+    *end_ += bytes.size();
     wide_.clear();
   }
 
  private:
-  std::string* out_;
+  char** end_;
   std::wstring wide_;
 };
 
@@ -78,11 +80,18 @@ size_t DecimalReference(std::string_view text, size_t pos, std::string* out) {
   } else if (value > 0xFF) {
     // Beyond a byte the reference names a Unicode character: cutting it to
     // its low byte would give an unrelated (often control) character.
-    PendingWide wide(out);
-    wide.Add(value);
+    char bytes[16];
+    char* end = bytes;
+    {
+      PendingWide wide(&end);
+      wide.Add(value);
+    }
+    out->append(bytes, static_cast<size_t>(end - bytes));
   }
   return i + 1 - pos;
 }
+
+char* DecodeUtf8Into(const char* src, size_t n, char* dst);
 
 }  // namespace
 
@@ -96,31 +105,41 @@ int64_t ReadImportText(const std::string& path, bool decodeUtf8, bool decodeEnti
     *text = std::move(bytes);
     return count;
   }
-  std::string decoded = DecodeUtf8ToAnsi(bytes);
-  bytes.clear();
-  bytes.shrink_to_fit();
-  *text = decodeEntities ? DecodeHtmlEntities(decoded) : std::move(decoded);
+  char* end = DecodeUtf8Into(bytes.data(), bytes.size(), &bytes[0]);  // in place
+  bytes.resize(static_cast<size_t>(end - bytes.data()));
+  *text = decodeEntities ? DecodeHtmlEntities(bytes) : std::move(bytes);
   return count;
 }
 
-std::string DecodeUtf8ToAnsi(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
+namespace {
+
+// Decodes n bytes from src to dst, which may be src itself: no sequence
+// gives more bytes than it has (a code point takes at most as many bytes
+// in any code page as in UTF-8), so writing never overtakes reading.
+// Returns the end of the output.
+char* DecodeUtf8Into(const char* src, size_t n, char* dst) {
+  char* out = dst;
   PendingWide wide(&out);
-  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-  size_t n = text.size(), i = 0;
+  const auto* p = reinterpret_cast<const unsigned char*>(src);
+  size_t i = 0;
   while (i < n) {
     size_t start = i;
     while (i < n && p[i] < 0x80 && p[i] != 0x02) ++i;
     if (i > start) {
       wide.Flush();
-      out.append(text.data() + start, i - start);
+      std::memmove(out, src + start, i - start);
+      out += i - start;
     }
     if (i >= n) break;
     if (p[i] == 0x02) {
       wide.Flush();
       bool pair = i + 1 < n && p[i + 1] == 0x02;
-      out += pair ? "\\n" : "\x02";
+      if (pair) {
+        *out++ = '\\';
+        *out++ = 'n';
+      } else {
+        *out++ = '\x02';
+      }
       i += pair ? 2 : 1;
       continue;
     }
@@ -136,6 +155,15 @@ std::string DecodeUtf8ToAnsi(std::string_view text) {
     if (cp != 0) wide.Add(cp);
   }
   wide.Flush();
+  return out;
+}
+
+}  // namespace
+
+std::string DecodeUtf8ToAnsi(std::string_view text) {
+  std::string out(text.size(), '\0');
+  char* end = DecodeUtf8Into(text.data(), text.size(), &out[0]);
+  out.resize(static_cast<size_t>(end - out.data()));
   return out;
 }
 

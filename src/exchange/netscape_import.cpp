@@ -96,7 +96,7 @@ class NetscapeWalk {
   void AddLink(std::string_view element, size_t end) {
     BookmarkItem item = NewLink(rating_);
     item.title = TitleOf(element);
-    ImportMatch m;
+    ImportMatch& m = match_;
     if (SearchIn(patterns_.address, element, &m)) item.url = DecodeHtmlEntities(Group(m, 1));
     if (SearchIn(patterns_.added, element, &m))
       item.timeAdded = ReadDecimal(DecodeHtmlEntities(Group(m, 1)));
@@ -108,7 +108,7 @@ class NetscapeWalk {
   }
 
   std::string TitleOf(std::string_view element) {
-    ImportMatch m;
+    ImportMatch& m = match_;
     if (!SearchIn(patterns_.text, element, &m)) return kCorruptedTitle;
     return CutTitle(DecodeHtmlEntities(Group(m, 1)));
   }
@@ -123,7 +123,7 @@ class NetscapeWalk {
       return {};
     size_t lineBreak = breaks_.AtOrAfter(p + 4);
     if (lineBreak == kNone) return {};
-    ImportMatch m;
+    ImportMatch& m = match_;
     if (!SearchRange(patterns_.description, text_.data() + end, text_.data() + lineBreak + 1, &m))
       return {};
     return TrimmedNote(DecodeHtmlEntities(Group(m, 1)));
@@ -185,6 +185,7 @@ class NetscapeWalk {
   ImportAppender out_;
   LineBreaks breaks_;
   RegexSpaces spaces_;
+  ImportMatch match_;  // reused: a fresh one per search costs an allocation
   uint8_t rating_;
   int depth_ = -1, currentLevel_ = -1, scanDepth_ = -1;
   bool linkMode_ = false;

@@ -54,8 +54,10 @@ bool ListSlots::OpenList(const std::string& path, int knownIndex, uint32_t selec
 }
 
 bool ListSlots::Open(OpenRequest& r) {
+  lastOpen_ = OpenReport();
   std::unique_ptr<BookmarkList> list = NewList();
   ListResult header = ReadHeader(*list, r.path);
+  lastOpen_.header = header;
   if (header == ListResult::NotFound) {
     if (!CreateList(r.path, true)) return false;
     header = ReadHeader(*list, r.path);
@@ -75,6 +77,7 @@ bool ListSlots::Open(OpenRequest& r) {
     r.path = copy;
     header = ReadHeader(*list, r.path);
   }
+  lastOpen_.header = header;
   if (header == ListResult::ReadOnly) {
     // Locked by this program itself: the list is shown or held already.
     if (!r.reload && currentList && SamePath(currentList->path, list->path)) return true;
@@ -112,6 +115,11 @@ bool ListSlots::Open(OpenRequest& r) {
       if (header == ListResult::ReadWrite && whole && copied) list->readOnly = false;
     }
   }
+
+  lastOpen_.header = header;
+  lastOpen_.load = load.repaired ? ListResult::NeedsRepair : load.result;
+  lastOpen_.decryptionFailed = load.decryptionFailed;
+  lastOpen_.corruptedCopy = load.corruptedCopy;
 
   // The messages, by result.
   const std::string name = NameOf(*list, r.knownIndex);

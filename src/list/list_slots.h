@@ -17,6 +17,7 @@
 
 #include "list/bookmark_list.h"
 #include "list/list_host.h"
+#include "list/list_result.h"
 #include "settings/settings.h"
 
 // BehaviourFlags bits read here.
@@ -24,6 +25,14 @@ constexpr uint32_t kBehaviourNoReadOnlyWarning = 0x20000;
 constexpr uint32_t kBehaviourRememberPasswords = 0x80000;
 // The List menu holds at most this many lists.
 constexpr size_t kMaxKnownLists = 100;
+
+// How the last opening went, for tools that report it.
+struct OpenReport {
+  ListResult header = ListResult::ReadWrite;  // ReadHeader's result (after any conversion)
+  ListResult load = ListResult::ReadWrite;    // LoadLines' result; NeedsRepair when repaired
+  bool decryptionFailed = false;
+  std::string corruptedCopy;  // the copy made before a repair
+};
 
 class ListSlots {
  public:
@@ -94,6 +103,7 @@ class ListSlots {
   std::string NameOf(const BookmarkList& list, int knownIndex) const;
   // Releases both lists without saving (exit).
   void CloseAll();
+  const OpenReport& LastOpen() const { return lastOpen_; }
 
  private:
   struct OpenRequest {
@@ -125,6 +135,7 @@ class ListSlots {
   ListHost* host_;
   std::vector<std::string> rememberedPasswords_;  // by known index
   bool askingPassword_ = false;
+  OpenReport lastOpen_;
 };
 
 // True when the list holds marked items.

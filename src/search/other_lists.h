@@ -24,7 +24,8 @@ class SearchListSource {
   // opened; the search then goes on with the next one.
   virtual BookmarkList* OpenCandidate(int n) = 0;
   // The list in the second slot becomes the current list (the List menu and
-  // the title are rebuilt); the old current list is closed.
+  // the title are rebuilt); the old current list is closed as a switch of
+  // lists closes it (saved when modified).
   virtual void AdoptCandidate() = 0;
   // Closes the list in the second slot; the current list stays current.
   virtual void CloseCandidate() = 0;

@@ -1,5 +1,6 @@
 #include "search/search_engine.h"
 
+#include <algorithm>
 #include <string>
 
 #include "list/item_codec.h"
@@ -63,10 +64,11 @@ class Searcher {
     anyTerm_ = prep_.IsEmptyTerm(term_);
     // No field holds a tab: a term with one is found nowhere.
     noText_ = term_.find('\t') != std::string::npos;
-    fieldCount_ = kKeywordsField + 1;
-    if (o_.ratingFilter) fieldCount_ = kRatingField + 1;
-    if (o_.statusFilter) fieldCount_ = kSiteStatusField + 1;
-    if (o_.dateFilter) fieldCount_ = kSiteUpdatedField + 1;
+    // The filters read their fields up to the last one they use.
+    auto need = [this](int field) { fieldCount_ = std::max(fieldCount_, field + 1); };
+    if (o_.ratingFilter) need(kRatingField);
+    if (o_.statusFilter) need(kSiteStatusField);
+    if (o_.dateFilter) need(kDateFields[o_.dateField & 3]);
     // Title, address, notes, keywords: the order of the line's columns.
     textOn_[0] = o_.inTitles;
     textOn_[1] = o_.inAddresses;
@@ -74,7 +76,7 @@ class Searcher {
     textOn_[3] = o_.inKeywords;
     for (int f = 0; f < kTextFields; ++f)
       if (textOn_[f]) textCount_ = f + 1;
-    allText_ = textOn_[0] && textOn_[1] && textOn_[2] && textOn_[3];
+    restAll_ = textOn_[1] && textOn_[2] && textOn_[3];
   }
 
   bool Passes(const BookmarkList& list, uint16_t index) {
@@ -120,14 +122,23 @@ class Searcher {
     return true;
   }
 
-  // `text` starts at the title. The fields are prepared together; with all
-  // four searched, one search over them all does (no hit spans a tab).
+  // `text` starts at the title. Short terms mostly match in the title, so
+  // it is tried by itself first; the other fields are then prepared
+  // together, and when all are searched one search goes over them all (no
+  // hit can span a tab).
   bool TextMatches(std::string_view text) {
-    prep_.PrepareFields(text, textCount_, kNotesField - kTitleField, &buffer_, spans_);
-    if (allText_) return prep_.Contains(buffer_, term_);
+    if (textOn_[0]) {
+      prep_.PrepareFields(text, 1, 1, &buffer_, spans_);
+      if (prep_.Contains(buffer_, term_)) return true;
+    }
+    size_t tab = text.find('\t');
+    if (textCount_ <= 1 || tab == std::string_view::npos) return false;
+    const int count = textCount_ - 1;  // from the address on
+    prep_.PrepareFields(text.substr(tab + 1), count, kNotesField - kUrlField, &buffer_, spans_);
+    if (restAll_) return prep_.Contains(buffer_, term_);
     std::string_view prepared(buffer_);
-    for (int f = 0; f < textCount_; ++f) {
-      if (!textOn_[f]) continue;
+    for (int f = 0; f < count; ++f) {
+      if (!textOn_[f + 1]) continue;
       const TextPreparer::Span& s = spans_[f];
       if (prep_.Contains(prepared.substr(s.begin, s.end - s.begin), term_)) return true;
     }
@@ -142,7 +153,7 @@ class Searcher {
   int fieldCount_ = 0;
   bool textOn_[kTextFields] = {};
   int textCount_ = 0;
-  bool allText_ = false;
+  bool restAll_ = false;  // address, notes and keywords all searched
   LineFields fields_;
   std::string buffer_;
   TextPreparer::Span spans_[kTextFields];

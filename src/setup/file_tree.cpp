@@ -45,7 +45,9 @@ bool MakeFolderTree(const std::string& folder) {
   return CreateDirectoryA(path.c_str(), nullptr) || IsExistingFolder(path);
 }
 
-std::vector<std::string> MatchingFiles(const std::string& pattern) { return Matches(pattern, false); }
+std::vector<std::string> MatchingFiles(const std::string& pattern) {
+  return Matches(pattern, false);
+}
 
 std::vector<std::string> SubFolders(const std::string& folder) {
   return Matches(WithBackslash(folder) + "*", true);

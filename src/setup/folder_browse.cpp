@@ -1,8 +1,8 @@
 #include "setup/folder_browse.h"
 
-#include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include "setup/program_files.h"
 

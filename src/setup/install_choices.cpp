@@ -1,7 +1,7 @@
 #include "setup/install_choices.h"
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <cctype>
 
@@ -27,8 +27,8 @@ InstallChoices DefaultInstallChoices(SetupForm form, const Settings& settings,
     std::string programFiles = SpecialFolder(CSIDL_PROGRAM_FILES);
     choices.appFolder = programFiles.empty() ? std::string() : programFiles + kProductName + "\\";
   }
-  choices.listFolder =
-      settings.listFolder.empty() ? SpecialFolder(CSIDL_PERSONAL) : WithBackslash(settings.listFolder);
+  choices.listFolder = settings.listFolder.empty() ? SpecialFolder(CSIDL_PERSONAL)
+                                                   : WithBackslash(settings.listFolder);
   choices.startMenu = settings.startMenu;
   choices.shortcuts = ExistingShortcutPlaces(choices.startMenu);
   if (!choices.AnyShortcut()) choices.shortcuts[kShortcutProgramGroup] = true;
@@ -37,13 +37,14 @@ InstallChoices DefaultInstallChoices(SetupForm form, const Settings& settings,
 
 bool IsValidAbsoluteFolder(const std::string& folder) {
   if (folder.find_first_of("<>|\"*?/") != std::string::npos) return false;
-  bool drive = folder.size() >= 3 && std::isalpha(static_cast<unsigned char>(folder[0])) && folder[1] == ':' &&
-               folder[2] == '\\';
+  bool drive = folder.size() >= 3 && std::isalpha(static_cast<unsigned char>(folder[0])) &&
+               folder[1] == ':' && folder[2] == '\\';
   if (drive) return folder.find(':', 2) == std::string::npos;
   // "\\server\share": a server and a share name at least.
   if (folder.compare(0, 2, "\\\\") != 0 || folder.find(':') != std::string::npos) return false;
   size_t share = folder.find('\\', 2);
-  return share != std::string::npos && share > 2 && share + 1 < folder.size() && folder[share + 1] != '\\';
+  return share != std::string::npos && share > 2 && share + 1 < folder.size() &&
+         folder[share + 1] != '\\';
 }
 
 std::string ResolveListFolder(const std::string& entry, const std::string& appFolder) {
@@ -72,12 +73,14 @@ bool ParseUnattendedSwitch(const std::string& commandLine, std::string* appFolde
   i = commandLine.find_first_not_of(" \t", i);
   if (i == std::string::npos) return true;
   if (commandLine.size() < i + 3 || commandLine[i] != '/' ||
-      std::toupper(static_cast<unsigned char>(commandLine[i + 1])) != 'D' || commandLine[i + 2] != '=')
+      std::toupper(static_cast<unsigned char>(commandLine[i + 1])) != 'D' ||
+      commandLine[i + 2] != '=')
     return false;
   std::string folder = commandLine.substr(i + 3);
   size_t last = folder.find_last_not_of(" \t");
   folder.resize(last == std::string::npos ? 0 : last + 1);
-  if (folder.size() >= 2 && folder.front() == '"' && folder.back() == '"') folder = folder.substr(1, folder.size() - 2);
+  if (folder.size() >= 2 && folder.front() == '"' && folder.back() == '"')
+    folder = folder.substr(1, folder.size() - 2);
   *appFolder = folder.empty() ? folder : WithBackslash(folder);
   return true;
 }

@@ -13,9 +13,12 @@ struct QuietRow {
 // Unattended: close a running copy, update the templates, never overwrite
 // a list, keep an unreachable list in the menu, do not start the program.
 constexpr QuietRow kQuietAnswers[] = {
-    {IDS_CLOSE_RUNNING_INSTANCE, platform::kIdYes}, {IDS_INSTALL_PROBLEM, platform::kIdCancel},
-    {IDS_OVERWRITE_MOVED_LIST, platform::kIdNo},    {IDS_UPDATE_TEMPLATES, platform::kIdYes},
-    {IDS_LIST_UNREACHABLE, platform::kIdYes},       {IDS_NO_SHORTCUTS, platform::kIdNo},
+    {IDS_CLOSE_RUNNING_INSTANCE, platform::kIdYes},
+    {IDS_INSTALL_PROBLEM, platform::kIdCancel},
+    {IDS_OVERWRITE_MOVED_LIST, platform::kIdNo},
+    {IDS_UPDATE_TEMPLATES, platform::kIdYes},
+    {IDS_LIST_UNREACHABLE, platform::kIdYes},
+    {IDS_NO_SHORTCUTS, platform::kIdNo},
     {IDS_LAUNCH_NOW, platform::kIdNo},
 };
 

@@ -16,7 +16,8 @@ constexpr char kVendorKey[] = "Software\\Velloxsoft";
 bool ValueHolds(HKEY root, const char* subkey, const char* name, const std::string& text) {
   ScopedRegKey key;
   std::string stored;
-  return key.Open(root, subkey, KEY_READ) && RegReadStringValue(key.Get(), name, &stored) && stored == text;
+  return key.Open(root, subkey, KEY_READ) && RegReadStringValue(key.Get(), name, &stored) &&
+         stored == text;
 }
 
 bool Put(HKEY root, const char* subkey, const char* name, const std::string& text) {
@@ -42,7 +43,8 @@ bool WriteInstallRegistry(const std::string& programPath, const std::string& sta
   ok = Put(HKEY_CLASSES_ROOT, kOpenCommandKey, "", "\"" + programPath + "\" %1") && ok;
   ok = Put(HKEY_LOCAL_MACHINE, kSettingsKey, "App Path", programPath) && ok;
   ok = Put(HKEY_LOCAL_MACHINE, kSettingsKey, "Start Menu", startMenu) && ok;
-  if (!installerPath.empty()) ok = Put(HKEY_LOCAL_MACHINE, kSettingsKey, "Installer", installerPath) && ok;
+  if (!installerPath.empty())
+    ok = Put(HKEY_LOCAL_MACHINE, kSettingsKey, "Installer", installerPath) && ok;
   return ok;
 }
 
@@ -63,8 +65,8 @@ void DeleteKeyIfEmpty(HKEY root, const char* subkey) {
   {
     ScopedRegKey key;
     if (!key.Open(root, subkey, KEY_READ)) return;
-    if (RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
-                         nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+    if (RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values,
+                         nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
       return;
   }
   if (subkeys == 0 && values == 0) RegDeleteKeyA(root, subkey);

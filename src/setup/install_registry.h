@@ -6,8 +6,10 @@
 
 #include <string>
 
-constexpr const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Vellox";
-constexpr const char kAppPathsKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VelloxFl.exe";
+constexpr const char kUninstallKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Vellox";
+constexpr const char kAppPathsKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VelloxFl.exe";
 constexpr const char kListExtensionKey[] = ".bkl";
 constexpr const char kListFileClass[] = "VelloxFl";
 

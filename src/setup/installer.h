@@ -21,18 +21,21 @@ struct InstallContext {
 // moves the lists when the list folder changes, adds "My Bookmarks" to a
 // list folder without lists, and creates the shortcuts. Returns 0, or the
 // id of the message it stopped at.
-int RunInstallation(const InstallContext& context, const InstallChoices& choices, InstallPrompter* prompter);
+int RunInstallation(const InstallContext& context, const InstallChoices& choices,
+                    InstallPrompter* prompter);
 
 // Checks the choices as the Install button does (10043, 10044, then 10045
 // when no shortcut is chosen) and installs. Returns 0 when installed; -1
 // when the user went back to the dialog; otherwise the message id.
-int CheckAndInstall(const InstallContext& context, const InstallChoices& choices, InstallPrompter* prompter);
+int CheckAndInstall(const InstallContext& context, const InstallChoices& choices,
+                    InstallPrompter* prompter);
 
 // The installer (run mode 5). Interactive: dialog 511, then "Launch?".
 // With "/S" on the command line nothing is shown. Returns the process's
 // exit code: 0 when installed, the failure's message id, or IDCANCEL (2)
 // when the user cancelled.
-int RunInstaller(Settings* settings, const std::string& programPath, const std::string& commandLine);
+int RunInstaller(Settings* settings, const std::string& programPath,
+                 const std::string& commandLine);
 // Dialog 510 for the installed program: true when the setup was applied.
 bool RunSetupDialog(void* owner, Settings* settings, const std::string& programPath);
 // Clears the machine-wide "Installer" entry once the old installer file is

@@ -30,7 +30,8 @@ bool MoveFileAcross(const std::string& from, const std::string& to) {
 void MoveBackups(const std::string& fileName, const std::string& from, const std::string& to) {
   for (const std::string& name : MatchingFiles(from + kBackupPattern + fileName)) {
     // The pattern's "*" also matches a longer list name ending in this one.
-    if (name.size() < fileName.size() + 4 || name.compare(name.size() - fileName.size() - 4, 4, " of ") != 0)
+    if (name.size() < fileName.size() + 4 ||
+        name.compare(name.size() - fileName.size() - 4, 4, " of ") != 0)
       continue;
     MoveFileAcross(from + name, to + name);
   }
@@ -56,8 +57,8 @@ bool MoveOneList(KnownListEntry* list, const std::string& from, const std::strin
 
 }  // namespace
 
-void MoveListsToFolder(Settings* settings, const std::string& oldFolder, const std::string& newFolder,
-                       InstallPrompter* prompter) {
+void MoveListsToFolder(Settings* settings, const std::string& oldFolder,
+                       const std::string& newFolder, InstallPrompter* prompter) {
   if (oldFolder.empty() || newFolder.empty() || SameFolder(oldFolder, newFolder)) return;
   const std::string from = WithBackslash(oldFolder);
   const std::string to = WithBackslash(newFolder);
@@ -68,12 +69,14 @@ void MoveListsToFolder(Settings* settings, const std::string& oldFolder, const s
       continue;
     }
     if (!IsExistingFile(list.path)) {
-      if (prompter->Ask(IDS_LIST_UNREACHABLE, platform::kMbYesNo | platform::kMbIconQuestion, {list.path}) ==
-          platform::kIdNo) {
+      if (prompter->Ask(IDS_LIST_UNREACHABLE, platform::kMbYesNo | platform::kMbIconQuestion,
+                        {list.path}) == platform::kIdNo) {
         settings->lists.erase(settings->lists.begin() + static_cast<std::ptrdiff_t>(i));
         int current = settings->currentListIndex;
-        if (current > static_cast<int>(i)) settings->currentListIndex = current - 1;
-        else if (current == static_cast<int>(i)) settings->currentListIndex = 0;
+        if (current > static_cast<int>(i))
+          settings->currentListIndex = current - 1;
+        else if (current == static_cast<int>(i))
+          settings->currentListIndex = 0;
         continue;
       }
       ++i;
@@ -88,7 +91,8 @@ bool FolderHasList(const std::string& folder) {
   return !MatchingFiles(WithBackslash(folder) + "*" + kListExtension).empty();
 }
 
-bool AddStarterList(Settings* settings, const std::string& listFolder, const std::string& sampleList) {
+bool AddStarterList(Settings* settings, const std::string& listFolder,
+                    const std::string& sampleList) {
   if (listFolder.empty() || FolderHasList(listFolder) || !IsExistingFile(sampleList)) return false;
   const std::string path = WithBackslash(listFolder) + kStarterListName + kListExtension;
   if (!CopyFileA(sampleList.c_str(), path.c_str(), TRUE)) return false;

@@ -18,10 +18,12 @@ constexpr DWORD kCloseWaitMs = 1000;
 int CopyTree(const std::string& from, const std::string& to, InstallPrompter* prompter) {
   if (!MakeFolderTree(to)) return IDS_INSTALL_PROBLEM;
   for (const std::string& name : MatchingFiles(WithBackslash(from) + "*"))
-    if (int abandoned = CopyReplacing(WithBackslash(from) + name, WithBackslash(to) + name, prompter))
+    if (int abandoned =
+            CopyReplacing(WithBackslash(from) + name, WithBackslash(to) + name, prompter))
       return abandoned;
   for (const std::string& name : SubFolders(from))
-    if (int abandoned = CopyTree(WithBackslash(from) + name, WithBackslash(to) + name, prompter)) return abandoned;
+    if (int abandoned = CopyTree(WithBackslash(from) + name, WithBackslash(to) + name, prompter))
+      return abandoned;
   return 0;
 }
 
@@ -34,13 +36,15 @@ int CopyReplacing(const std::string& from, const std::string& to, InstallPrompte
     if (prompter->IsQuiet() && attempt > kQuietAttempts) return prompter->LastMessage();
     // A running copy of the program keeps its file from being replaced.
     if (HWND running = FindRunningInstance()) {
-      int answer = prompter->Ask(IDS_CLOSE_RUNNING_INSTANCE, platform::kMbYesNoCancel | platform::kMbIconQuestion);
+      int answer = prompter->Ask(IDS_CLOSE_RUNNING_INSTANCE,
+                                 platform::kMbYesNoCancel | platform::kMbIconQuestion);
       if (answer == platform::kIdCancel) return IDS_CLOSE_RUNNING_INSTANCE;
       if (answer == platform::kIdYes) {
         PostMessageA(running, WM_CLOSE, 0, 0);
         framework::PumpWait(kCloseWaitMs);
       }
-    } else if (prompter->Ask(IDS_INSTALL_PROBLEM, platform::kMbRetryCancel | platform::kMbIconWarning) !=
+    } else if (prompter->Ask(IDS_INSTALL_PROBLEM,
+                             platform::kMbRetryCancel | platform::kMbIconWarning) !=
                platform::kIdRetry) {
       return IDS_INSTALL_PROBLEM;
     }
@@ -53,7 +57,8 @@ int CopyProgramFiles(const std::string& sourceProgram, const std::string& source
   const std::string to = WithBackslash(appFolder);
   while (!MakeFolderTree(to)) {
     if (prompter->IsQuiet() ||
-        prompter->Ask(IDS_INSTALL_PROBLEM, platform::kMbRetryCancel | platform::kMbIconWarning) != platform::kIdRetry)
+        prompter->Ask(IDS_INSTALL_PROBLEM, platform::kMbRetryCancel | platform::kMbIconWarning) !=
+            platform::kIdRetry)
       return IDS_INSTALL_PROBLEM;
   }
   if (int abandoned = CopyReplacing(sourceProgram, to + ProgramFileName(kProgramFileExe), prompter))
@@ -67,7 +72,8 @@ int CopyProgramFiles(const std::string& sourceProgram, const std::string& source
   if (!IsExistingFolder(from + templates)) return 0;
   // Updating keeps the user's own templates: same-named files are replaced.
   if (IsExistingFolder(to + templates) &&
-      prompter->Ask(IDS_UPDATE_TEMPLATES, platform::kMbYesNo | platform::kMbIconQuestion) != platform::kIdYes)
+      prompter->Ask(IDS_UPDATE_TEMPLATES, platform::kMbYesNo | platform::kMbIconQuestion) !=
+          platform::kIdYes)
     return 0;
   return CopyTree(from + templates, to + templates, prompter);
 }

@@ -4,9 +4,19 @@
 
 namespace {
 const char* const kNames[kProgramFileCount] = {
-    "VelloxFl.exe", "VelloxFl.chm", "VelloxFl_popup.hlp", "VelloxFl.hlp", "VelloxFl.cnt",
-    "VelloxFl.gid", "VelloxFl.sav", "ReadMe.txt",         "Default.bkl",  "OrvandIE.dll",
-    "Templates",    "VelloxFl.*",   "",
+    "VelloxFl.exe",
+    "VelloxFl.chm",
+    "VelloxFl_popup.hlp",
+    "VelloxFl.hlp",
+    "VelloxFl.cnt",
+    "VelloxFl.gid",
+    "VelloxFl.sav",
+    "ReadMe.txt",
+    "Default.bkl",
+    "OrvandIE.dll",
+    "Templates",
+    "VelloxFl.*",
+    "",
 };
 }  // namespace
 
@@ -15,7 +25,8 @@ const char* ProgramFileName(int index) {
 }
 
 std::string WithBackslash(std::string folder) {
-  while (folder.size() > 1 && folder.back() == '\\' && folder[folder.size() - 2] == '\\') folder.pop_back();
+  while (folder.size() > 1 && folder.back() == '\\' && folder[folder.size() - 2] == '\\')
+    folder.pop_back();
   if (!folder.empty() && folder.back() != '\\') folder += '\\';
   return folder;
 }

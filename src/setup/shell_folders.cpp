@@ -1,7 +1,7 @@
 #include "setup/shell_folders.h"
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include "setup/program_files.h"
 #include "util/privilege_win.h"
@@ -13,7 +13,8 @@ constexpr char kDataSubfolders[] = "Velloxsoft\\Vellox\\3.0";
 
 std::string SpecialFolder(int csidl) {
   char folder[MAX_PATH] = "";
-  if (FAILED(SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, folder)) || folder[0] == '\0')
+  if (FAILED(SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, folder)) ||
+      folder[0] == '\0')
     return std::string();
   return WithBackslash(folder);
 }

@@ -1,9 +1,9 @@
 #include "setup/shell_link.h"
 
-#include <windows.h>
 #include <objbase.h>
 #include <objidl.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include "platform/platform.h"
 
@@ -53,7 +53,8 @@ bool WriteShellLink(const std::string& linkPath, const ShellLinkSpec& spec) {
   if (!spec.workingFolder.empty()) link->SetWorkingDirectory(spec.workingFolder.c_str());
   if (!spec.iconPath.empty()) link->SetIconLocation(spec.iconPath.c_str(), spec.iconIndex);
   ComPtr<IPersistFile> file;
-  if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.Out())))) return false;
+  if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.Out()))))
+    return false;
   std::wstring wide = platform::AnsiToUtf16(linkPath);
   return SUCCEEDED(file->Save(wide.c_str(), TRUE));
 }

@@ -5,8 +5,8 @@
 
 struct ShellLinkSpec {
   std::string target;
-  std::string arguments;     // may be empty
-  std::string iconPath;      // empty: the target's own icon
+  std::string arguments;  // may be empty
+  std::string iconPath;   // empty: the target's own icon
   int iconIndex = 0;
   std::string workingFolder;  // may be empty
 };

@@ -30,7 +30,8 @@ std::array<bool, kShortcutPlaceCount> ExistingShortcutPlaces(const std::string& 
   return found;
 }
 
-int CreateShortcuts(const InstallChoices& choices, const std::string& programPath, const std::string& helpPath) {
+int CreateShortcuts(const InstallChoices& choices, const std::string& programPath,
+                    const std::string& helpPath) {
   ShellLinkSpec program;
   program.target = programPath;
   program.iconPath = programPath;
@@ -74,5 +75,6 @@ void DeleteProgramGroup(const std::string& startMenu) {
   std::string group = ProgramGroupFolder(startMenu);
   if (group.empty()) return;
   DeleteFolderTree(group);
-  if (!startMenu.empty()) RemoveDirectoryA(WithoutBackslash(FolderOfPath(WithoutBackslash(group))).c_str());
+  if (!startMenu.empty())
+    RemoveDirectoryA(WithoutBackslash(FolderOfPath(WithoutBackslash(group))).c_str());
 }

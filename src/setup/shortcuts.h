@@ -16,7 +16,8 @@ std::array<bool, kShortcutPlaceCount> ExistingShortcutPlaces(const std::string& 
 // program shortcut in each other chosen place; missing folders are made.
 // Places that were not chosen are left as they are. Returns the number of
 // shortcuts that could not be written.
-int CreateShortcuts(const InstallChoices& choices, const std::string& programPath, const std::string& helpPath);
+int CreateShortcuts(const InstallChoices& choices, const std::string& programPath,
+                    const std::string& helpPath);
 // Deletes the program shortcut from the four places other than the program
 // group.
 void DeleteProgramShortcuts();

@@ -1,7 +1,7 @@
 #include "setup/uninstaller.h"
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include "platform/platform.h"
 #include "resources/resource.h"
@@ -35,7 +35,8 @@ void RemoveOne(const std::string& path, bool isFolder, FileRemoval* removal, boo
 // A folder's files and sub-folders first, then the folder.
 void RemoveTree(const std::string& folder, FileRemoval* removal, bool* needBatch) {
   const std::string base = WithBackslash(folder);
-  for (const std::string& name : MatchingFiles(base + "*")) RemoveOne(base + name, false, removal, needBatch);
+  for (const std::string& name : MatchingFiles(base + "*"))
+    RemoveOne(base + name, false, removal, needBatch);
   for (const std::string& name : SubFolders(base)) RemoveTree(base + name, removal, needBatch);
   RemoveOne(WithoutBackslash(base), true, removal, needBatch);
 }
@@ -54,7 +55,9 @@ void StartBatch(const std::string& appFolder, FileRemoval* removal) {
   length = GetShortPathNameA(appFolder.c_str(), shortPath, MAX_PATH);
   std::string folder = length > 0 && length < MAX_PATH ? std::string(shortPath) : appFolder;
   const std::string batch = WithBackslash(windows) + kUninstallBatchName;
-  if (platform::WriteWholeFile(batch.c_str(), BatchFileBytes(UninstallBatchText(folder, batch))) != 0) return;
+  if (platform::WriteWholeFile(batch.c_str(), BatchFileBytes(UninstallBatchText(folder, batch))) !=
+      0)
+    return;
   ShellExecuteA(nullptr, "open", batch.c_str(), nullptr, windows, SW_HIDE);
   removal->batchStarted = true;
 }
@@ -92,7 +95,8 @@ FileRemoval RemoveProgramFiles(const std::string& appFolder) {
     const std::string name = ProgramFileName(index);
     if (index == kProgramFileWildcard) {
       for (const std::string& match : MatchingFiles(folder + name))
-        if (!AlreadyScheduled(removal, folder + match)) RemoveOne(folder + match, false, &removal, &needBatch);
+        if (!AlreadyScheduled(removal, folder + match))
+          RemoveOne(folder + match, false, &removal, &needBatch);
     } else if (index == kProgramFileFolder) {
       if (IsExistingFolder(folder)) RemoveOne(WithoutBackslash(folder), true, &removal, &needBatch);
     } else if (index == kProgramFileTemplates) {

@@ -56,6 +56,8 @@ void AppCommandWindow::RunUninstall() {
 bool AppCommandWindow::CloseListAndMainWindow() {
   VelloxApp& app = App();
   if (currentMainWindow && !currentMainWindow->SaveIfChanged(true, false, false)) return false;
+  // The setup may move the lists: the list to reopen is kept by its index.
+  if (app.lists.currentListIndex >= 0) app.settings.currentListIndex = app.lists.currentListIndex;
   app.lists.CloseAll();
   DeleteMainWindow();
   return true;

@@ -1,9 +1,8 @@
 // Installing, first run, the Setup command and uninstalling, driven through
 // the real VelloxFl.exe in a sandbox: the user's shell folders point into a
 // temporary folder and every registry key setup writes is put back.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <fstream>
@@ -21,21 +20,26 @@ constexpr DWORD kTimeout = 30000;
 constexpr int kSetupCommand = 5053;
 constexpr int kEraseBox = 2272;
 constexpr int kRemoveProgramBox = 2270;
+constexpr int kAppFolderBox = 2250;
 constexpr int kListFolderBox = 2252;
 constexpr char kSettingsKey[] = "Software\\Velloxsoft\\Vellox\\3.0";
 constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Vellox";
-constexpr char kAppPathsKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VelloxFl.exe";
+constexpr char kAppPathsKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VelloxFl.exe";
 
 const char* const kProgramFiles[] = {"VelloxFl.exe", "VelloxFl.chm", "ReadMe.txt", "Default.bkl",
                                      "Templates\\Plain.txt"};
 
 std::string SampleListPath() {
   char full[MAX_PATH];
-  GetFullPathNameA(VELLOX_TEST_DATA "\\..\\..\\src\\resources\\Default.bkl", MAX_PATH, full, nullptr);
+  GetFullPathNameA(VELLOX_TEST_DATA "\\..\\..\\src\\resources\\Default.bkl", MAX_PATH, full,
+                   nullptr);
   return full;
 }
 
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 bool KeyExists(HKEY root, const char* subkey) {
   HKEY key;
@@ -55,7 +59,9 @@ std::string ReadString(HKEY root, const char* subkey, const char* name) {
   return result == ERROR_SUCCESS ? std::string(data) : "<no value>";
 }
 
-void WriteText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+void WriteText(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
 
 // A window of process pid with this title, waiting for it.
 HWND WaitForWindow(DWORD pid, const std::string& title, DWORD milliseconds = kTimeout) {
@@ -81,7 +87,8 @@ class Setup : public ::testing::Test {
     CreateDirectoryA(medium_.c_str(), nullptr);
     CreateDirectoryA((medium_ + "Templates").c_str(), nullptr);
     ASSERT_TRUE(CopyFileA(e2e::VelloxExePath().c_str(), (medium_ + "SETUP.EXE").c_str(), FALSE));
-    ASSERT_TRUE(CopyFileA(SampleListPath().c_str(), (medium_ + "Default.bkl").c_str(), FALSE)) << SampleListPath();
+    ASSERT_TRUE(CopyFileA(SampleListPath().c_str(), (medium_ + "Default.bkl").c_str(), FALSE))
+        << SampleListPath();
     WriteText(medium_ + "VelloxFl.chm", "help");
     WriteText(medium_ + "ReadMe.txt", "read me");
     WriteText(medium_ + "Templates\\Plain.txt", "{{title}}");
@@ -129,7 +136,8 @@ TEST_F(Setup, UnattendedInstallWritesItsTablesAndTheProgramOpensMyBookmarks) {
        documents_ + "My Bookmarks.bkl"},
   };
   for (const Entry& entry : entries)
-    EXPECT_EQ(ReadString(entry.root, entry.key, entry.name), entry.expected) << entry.key << " " << entry.name;
+    EXPECT_EQ(ReadString(entry.root, entry.key, entry.name), entry.expected)
+        << entry.key << " " << entry.name;
 
   for (const char* file : kProgramFiles) EXPECT_TRUE(Exists(appFolder_ + file)) << file;
   EXPECT_TRUE(Exists(documents_ + "My Bookmarks.bkl"));
@@ -141,12 +149,48 @@ TEST_F(Setup, UnattendedInstallWritesItsTablesAndTheProgramOpensMyBookmarks) {
   VelloxProcess app;
   ASSERT_TRUE(app.Start(program, ""));
   HWND main = nullptr;
-  ASSERT_TRUE(e2e::WaitUntil([&] { return (main = e2e::MainWindowOf(app.Id())) != nullptr; }, kTimeout));
-  EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::WindowTitle(main) == "My Bookmarks - Vellox"; }, kTimeout))
+  ASSERT_TRUE(
+      e2e::WaitUntil([&] { return (main = e2e::MainWindowOf(app.Id())) != nullptr; }, kTimeout));
+  EXPECT_TRUE(
+      e2e::WaitUntil([&] { return e2e::WindowTitle(main) == "My Bookmarks - Vellox"; }, kTimeout))
       << e2e::WindowTitle(main);
   // The installed program removes the installer it was installed from.
   EXPECT_TRUE(e2e::WaitUntil([&] { return !Exists(medium_ + "SETUP.EXE"); }, kTimeout));
   app.Stop();
+}
+
+TEST_F(Setup, InstallDialogInstallsAndLaunchStartsTheInstalledProgram) {
+  VelloxProcess setup;
+  ASSERT_TRUE(setup.Start(medium_ + "SETUP.EXE", ""));
+  HWND dialog = WaitForWindow(setup.Id(), "Install Vellox v3.9.0");
+  ASSERT_NE(dialog, nullptr);
+  SendMessageA(GetDlgItem(dialog, kAppFolderBox), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(appFolder_.c_str()));
+  PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  HWND launch = WaitForWindow(setup.Id(), "Launch?");
+  ASSERT_NE(launch, nullptr);
+  EXPECT_TRUE(Exists(Program()));
+  PostMessageA(launch, WM_COMMAND, IDYES, 0);
+  ASSERT_TRUE(setup.WaitForExit(kTimeout));
+
+  // The installed program runs as a process of its own.
+  HWND main = nullptr;
+  ASSERT_TRUE(e2e::WaitUntil(
+      [&] {
+        for (HWND w : e2e::TopLevelWindows(0, "VelloxMain"))
+          if (e2e::WindowTitle(w) == "My Bookmarks - Vellox") main = w;
+        return main != nullptr;
+      },
+      kTimeout));
+  DWORD pid = 0;
+  GetWindowThreadProcessId(main, &pid);
+  HANDLE launched = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
+  char path[MAX_PATH] = "";
+  DWORD size = MAX_PATH;
+  QueryFullProcessImageNameA(launched, 0, path, &size);
+  EXPECT_EQ(lstrcmpiA(path, Program().c_str()), 0) << path;
+  for (HWND w : e2e::TopLevelWindows(pid, "VELLOXFL")) PostMessageA(w, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitForSingleObject(launched, kTimeout), WAIT_OBJECT_0);
+  CloseHandle(launched);
 }
 
 TEST_F(Setup, UninstallWithBothBoxesRemovesSettingsEntriesShortcutsAndFiles) {
@@ -214,11 +258,14 @@ TEST_F(Setup, FirstRunSetupCreatesMyBookmarksAndTheProgramShowsIt) {
   EXPECT_EQ(e2e::MainWindowOf(program.Id()), nullptr);
   PostMessageA(dialog, WM_COMMAND, IDOK, 0);
   HWND main = nullptr;
-  ASSERT_TRUE(e2e::WaitUntil([&] { return (main = e2e::MainWindowOf(program.Id())) != nullptr; }, kTimeout));
-  EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::WindowTitle(main) == "My Bookmarks - Vellox"; }, kTimeout))
+  ASSERT_TRUE(e2e::WaitUntil([&] { return (main = e2e::MainWindowOf(program.Id())) != nullptr; },
+                             kTimeout));
+  EXPECT_TRUE(
+      e2e::WaitUntil([&] { return e2e::WindowTitle(main) == "My Bookmarks - Vellox"; }, kTimeout))
       << e2e::WindowTitle(main);
   EXPECT_TRUE(Exists(documents_ + "My Bookmarks.bkl"));
-  EXPECT_EQ(ReadString(HKEY_CURRENT_USER, "Software\\Velloxsoft\\Vellox\\3.0\\Lists\\0", ""), "My Bookmarks");
+  EXPECT_EQ(ReadString(HKEY_CURRENT_USER, "Software\\Velloxsoft\\Vellox\\3.0\\Lists\\0", ""),
+            "My Bookmarks");
   EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, kSettingsKey, "App Path"), folder + "VelloxFl.exe");
   program.Stop();
 }
@@ -232,8 +279,10 @@ TEST_F(Setup, SetupCommandMovesTheListsToTheNewListFolder) {
   VelloxProcess app;
   ASSERT_TRUE(app.Start(Program(), ""));
   HWND main = nullptr;
-  ASSERT_TRUE(e2e::WaitUntil([&] { return (main = e2e::MainWindowOf(app.Id())) != nullptr; }, kTimeout));
-  ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::WindowTitle(main) == "My Bookmarks - Vellox"; }, kTimeout));
+  ASSERT_TRUE(
+      e2e::WaitUntil([&] { return (main = e2e::MainWindowOf(app.Id())) != nullptr; }, kTimeout));
+  ASSERT_TRUE(
+      e2e::WaitUntil([&] { return e2e::WindowTitle(main) == "My Bookmarks - Vellox"; }, kTimeout));
   std::vector<HWND> command = e2e::TopLevelWindows(app.Id(), "VELLOXFL");
   ASSERT_EQ(command.size(), 1u);
 
@@ -242,11 +291,14 @@ TEST_F(Setup, SetupCommandMovesTheListsToTheNewListFolder) {
   ASSERT_NE(dialog, nullptr);
   // The list and the main window are closed while the setup runs.
   EXPECT_EQ(e2e::MainWindowOf(app.Id()), nullptr);
-  SendMessageA(GetDlgItem(dialog, kListFolderBox), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(lists.c_str()));
+  SendMessageA(GetDlgItem(dialog, kListFolderBox), WM_SETTEXT, 0,
+               reinterpret_cast<LPARAM>(lists.c_str()));
   PostMessageA(dialog, WM_COMMAND, IDOK, 0);
 
-  ASSERT_TRUE(e2e::WaitUntil([&] { return (main = e2e::MainWindowOf(app.Id())) != nullptr; }, kTimeout));
-  EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::WindowTitle(main) == "My Bookmarks - Vellox"; }, kTimeout))
+  ASSERT_TRUE(
+      e2e::WaitUntil([&] { return (main = e2e::MainWindowOf(app.Id())) != nullptr; }, kTimeout));
+  EXPECT_TRUE(
+      e2e::WaitUntil([&] { return e2e::WindowTitle(main) == "My Bookmarks - Vellox"; }, kTimeout))
       << e2e::WindowTitle(main);
   EXPECT_TRUE(Exists(lists + "My Bookmarks.bkl"));
   EXPECT_TRUE(Exists(lists + "Autobackup of My Bookmarks.bkl"));

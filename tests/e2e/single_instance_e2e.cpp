@@ -16,14 +16,17 @@ using e2e::VelloxProcess;
 
 constexpr DWORD kStartTimeout = 20000;
 
-// A list file in the temporary folder, removed afterwards.
+// A list file (a copy of the sample list) in the temporary folder, removed
+// afterwards.
 class TempList {
  public:
   explicit TempList(const std::string& name) {
     char folder[MAX_PATH];
     GetTempPathA(MAX_PATH, folder);
     path_ = std::string(folder) + name;
-    std::ofstream(path_) << "placeholder\n";
+    char sample[MAX_PATH];
+    GetFullPathNameA(VELLOX_TEST_DATA "\\..\\..\\src\\resources\\Default.bkl", MAX_PATH, sample, nullptr);
+    if (!CopyFileA(sample, path_.c_str(), FALSE)) std::ofstream(path_) << "placeholder\n";
   }
   ~TempList() { DeleteFileA(path_.c_str()); }
   const std::string& Path() const { return path_; }

@@ -147,7 +147,7 @@ TEST(AolImport, DamagedFilesStayInside) {
     ImportAolBytes(list, good.substr(0, n), 0);
   }
   std::mt19937 random(3);
-  for (int round = 0; round < 2000; ++round) {
+  for (int round = 0; round < 1000; ++round) {
     std::string bytes = good;
     for (int k = 0; k < 4; ++k) bytes[random() % bytes.size()] = static_cast<char>(random());
     BookmarkList list;

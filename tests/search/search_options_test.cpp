@@ -74,6 +74,16 @@ TEST(SearchOptions, StoredValuesAreBroughtIntoRange) {
   EXPECT_EQ(FromStored(s, kNow).ratingValue, 1);
 }
 
+TEST(SearchOptions, DateThreshold) {
+  SearchOptions o;
+  o.dateDays = 0xFFFF;
+  RefreshDateThreshold(&o, 1000);
+  EXPECT_EQ(o.dateThreshold, 0u);  // not before 1970
+  o.dateDays = 2;
+  RefreshDateThreshold(&o, 1000000);
+  EXPECT_EQ(o.dateThreshold, 1000000u - 2 * kSecondsPerDay);
+}
+
 TEST(SearchOptions, StoredThresholdIsCountedFromNow) {
   SearchOptions o;
   o.dateFilter = true;

@@ -10,8 +10,8 @@
 #include "setup/list_relocation.h"
 #include "setup/program_copy.h"
 #include "setup/program_files.h"
-#include "setup/setup_test_files.h"
 #include "setup/scripted_answers_win.h"
+#include "setup/setup_test_files.h"
 #include "support/install_sandbox_win.h"
 #include "util/registry_win.h"
 
@@ -66,7 +66,8 @@ TEST_F(Installer, FileThatCannotBeReplacedIsRetriedOrAbandoned) {
   for (int answer : {IDRETRY, IDCANCEL}) {
     // Held open without sharing, as a running program holds its file.
     static HANDLE held;
-    held = CreateFileA((app_ + "VelloxFl.exe").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    held = CreateFileA((app_ + "VelloxFl.exe").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                       nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     ScriptedAnswers answers({answer});
     ScriptedAnswers::beforeAnswer = [] { CloseHandle(held); };
@@ -82,7 +83,8 @@ TEST_F(Installer, FileThatCannotBeReplacedIsRetriedOrAbandoned) {
 
 TEST_F(Installer, UnattendedCopyGivesUpOnAFileThatStaysLocked) {
   Put(app_ + "VelloxFl.exe", "old program");
-  HANDLE held = CreateFileA((app_ + "VelloxFl.exe").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE held = CreateFileA((app_ + "VelloxFl.exe").c_str(), GENERIC_READ, 0, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   InstallPrompter quiet(nullptr, true);
   EXPECT_EQ(CopyProgramFiles(medium_ + "SETUP.EXE", medium_, app_, &quiet), IDS_INSTALL_PROBLEM);
@@ -162,9 +164,11 @@ TEST_F(Installer, NewListFolderGetsMyBookmarksOnce) {
 TEST_F(Installer, RegistryEntriesAreWrittenAndRemovedWithoutTouchingOthers) {
   const std::string program = app_ + "VelloxFl.exe";
   ASSERT_TRUE(WriteInstallRegistry(program, "Tools", medium_ + "SETUP.EXE"));
-  EXPECT_EQ(RegReadString(HKEY_CLASSES_ROOT, "VelloxFl\\Shell\\open\\command", ""), "\"" + program + "\" %1");
+  EXPECT_EQ(RegReadString(HKEY_CLASSES_ROOT, "VelloxFl\\Shell\\open\\command", ""),
+            "\"" + program + "\" %1");
   EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, kSettingsKeyForTests, "Start Menu"), "Tools");
-  EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, kSettingsKeyForTests, "Installer"), medium_ + "SETUP.EXE");
+  EXPECT_EQ(RegReadString(HKEY_LOCAL_MACHINE, kSettingsKeyForTests, "Installer"),
+            medium_ + "SETUP.EXE");
   // Another program has taken the extension over since.
   RegWriteString(HKEY_CLASSES_ROOT, ".bkl", "", "OtherProgram.List");
   RegWriteString(HKEY_LOCAL_MACHINE, "Software\\Velloxsoft\\Other", "Kept", "yes");

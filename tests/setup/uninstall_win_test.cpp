@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
-#include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <string>
 
@@ -101,20 +101,25 @@ TEST_F(Uninstall, ShortcutsGoWhereChosenAndLeaveWithTheirBoxes) {
   EXPECT_EQ(uninstall.iconIndex, 3);
   EXPECT_EQ(ReadLink(group + "Help.lnk").target, app + "VelloxFl.chm");
   EXPECT_EQ(ReadLink(sandbox_.Folder("Desktop") + "Vellox.lnk").target, program);
-  EXPECT_EQ(ReadLink(sandbox_.Folder("AppData\\Microsoft\\Internet Explorer\\Quick Launch") + "Vellox.lnk").target,
+  EXPECT_EQ(ReadLink(sandbox_.Folder("AppData\\Microsoft\\Internet Explorer\\Quick Launch") +
+                     "Vellox.lnk")
+                .target,
             program);
   EXPECT_FALSE(platform::FileExists((sandbox_.Folder("Start Menu") + "Vellox.lnk").c_str()));
 
   std::array<bool, kShortcutPlaceCount> found = ExistingShortcutPlaces(choices.startMenu);
-  for (int place = 0; place < kShortcutPlaceCount; ++place) EXPECT_EQ(found[place], choices.shortcuts[place]) << place;
+  for (int place = 0; place < kShortcutPlaceCount; ++place)
+    EXPECT_EQ(found[place], choices.shortcuts[place]) << place;
 
   Put(sandbox_.Folder("Start Menu\\Programs\\Tools") + "Other.lnk", "another program's");
   DeleteProgramGroup(choices.startMenu);
   DeleteProgramShortcuts();
   EXPECT_FALSE(platform::FileExists(group.c_str()));
   // The emptied subfolder goes, its parent that still holds something stays.
-  EXPECT_FALSE(platform::FileExists(sandbox_.Folder("Start Menu\\Programs\\Tools\\Bookmarks").c_str()));
-  EXPECT_TRUE(platform::FileExists((sandbox_.Folder("Start Menu\\Programs\\Tools") + "Other.lnk").c_str()));
+  EXPECT_FALSE(
+      platform::FileExists(sandbox_.Folder("Start Menu\\Programs\\Tools\\Bookmarks").c_str()));
+  EXPECT_TRUE(
+      platform::FileExists((sandbox_.Folder("Start Menu\\Programs\\Tools") + "Other.lnk").c_str()));
   EXPECT_FALSE(platform::FileExists((sandbox_.Folder("Desktop") + "Vellox.lnk").c_str()));
 }
 
@@ -140,21 +145,24 @@ TEST_F(Uninstall, ErasingPreferencesRemovesTheKeyAndTheDataFolder) {
   ScopedRegKey key;
   EXPECT_FALSE(key.Open(HKEY_CURRENT_USER, "Software\\Velloxsoft", KEY_READ));
   EXPECT_FALSE(platform::FileExists(sandbox_.Folder("Local AppData\\Velloxsoft\\Vellox").c_str()));
-  EXPECT_TRUE(platform::FileExists((sandbox_.Folder("Local AppData\\Velloxsoft\\Other Product") + "keep.txt").c_str()));
+  EXPECT_TRUE(platform::FileExists(
+      (sandbox_.Folder("Local AppData\\Velloxsoft\\Other Product") + "keep.txt").c_str()));
   EXPECT_FALSE(platform::FileExists((sandbox_.Folder("Start Menu") + "Vellox.lnk").c_str()));
-  EXPECT_FALSE(platform::FileExists((sandbox_.Folder("Start Menu\\Programs\\Startup") + "Vellox.lnk").c_str()));
+  EXPECT_FALSE(platform::FileExists(
+      (sandbox_.Folder("Start Menu\\Programs\\Startup") + "Vellox.lnk").c_str()));
 }
 
 TEST_F(Uninstall, ProgramFilesGoAndWhatIsInUseWaitsForTheRestart) {
   const std::string app = sandbox_.Folder("App");
-  for (const char* name : {"VelloxFl.exe", "VelloxFl.chm", "VelloxFl.sav", "ReadMe.txt", "Default.bkl",
-                           "VelloxFl.bak", "Templates\\Plain.txt", "Templates\\Html\\Page.txt"})
+  for (const char* name :
+       {"VelloxFl.exe", "VelloxFl.chm", "VelloxFl.sav", "ReadMe.txt", "Default.bkl", "VelloxFl.bak",
+        "Templates\\Plain.txt", "Templates\\Html\\Page.txt"})
     Put(app + name, "x");
   SetFileAttributesA((app + "ReadMe.txt").c_str(), FILE_ATTRIBUTE_READONLY);
   Put(app + "My Bookmarks.bkl", "the user's list");
   // In use, as the running program's own file is.
-  HANDLE held = CreateFileA((app + "VelloxFl.exe").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            0, nullptr);
+  HANDLE held = CreateFileA((app + "VelloxFl.exe").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   ScriptedAnswers answers({IDOK});
   InstallPrompter prompter(nullptr, false);
@@ -162,7 +170,8 @@ TEST_F(Uninstall, ProgramFilesGoAndWhatIsInUseWaitsForTheRestart) {
   CloseHandle(held);
 
   EXPECT_FALSE(removal.batchStarted);
-  for (const char* name : {"VelloxFl.chm", "VelloxFl.sav", "ReadMe.txt", "Default.bkl", "VelloxFl.bak", "Templates"})
+  for (const char* name :
+       {"VelloxFl.chm", "VelloxFl.sav", "ReadMe.txt", "Default.bkl", "VelloxFl.bak", "Templates"})
     EXPECT_FALSE(platform::FileExists((app + name).c_str())) << name;
   EXPECT_EQ(Read(app + "My Bookmarks.bkl"), "the user's list");
   // The file in use, and the folder that is not empty, wait for the restart.

@@ -5,8 +5,8 @@
 // afterwards. Header only: the support .cpp files are also built natively.
 #pragma once
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <filesystem>
 #include <memory>
@@ -21,16 +21,20 @@ class InstallSandbox {
  public:
   // Shell folder value names and the sandbox sub-folders they point to.
   static constexpr const char* kShellFolders[][2] = {
-      {"Personal", "Documents"},         {"Programs", "Start Menu\\Programs"},
-      {"Start Menu", "Start Menu"},      {"Startup", "Start Menu\\Programs\\Startup"},
-      {"Desktop", "Desktop"},            {"AppData", "AppData"},
+      {"Personal", "Documents"},
+      {"Programs", "Start Menu\\Programs"},
+      {"Start Menu", "Start Menu"},
+      {"Startup", "Start Menu\\Programs\\Startup"},
+      {"Desktop", "Desktop"},
+      {"AppData", "AppData"},
       {"Local AppData", "Local AppData"},
   };
   static constexpr const char kUserShellFolders[] =
       "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
   static constexpr const char kShellFoldersKey[] =
       "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-  static constexpr const char kSessionManager[] = "System\\CurrentControlSet\\Control\\Session Manager";
+  static constexpr const char kSessionManager[] =
+      "System\\CurrentControlSet\\Control\\Session Manager";
   static constexpr const char kPendingValue[] = "PendingFileRenameOperations";
 
   InstallSandbox() {
@@ -38,24 +42,27 @@ class InstallSandbox {
         {HKEY_CURRENT_USER, "Software\\Velloxsoft"},
         {HKEY_LOCAL_MACHINE, "Software\\Velloxsoft"},
         {HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Vellox"},
-        {HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VelloxFl.exe"},
+        {HKEY_LOCAL_MACHINE,
+         "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VelloxFl.exe"},
         {HKEY_CLASSES_ROOT, ".bkl"},
         {HKEY_CLASSES_ROOT, "VelloxFl"},
         {HKEY_CURRENT_USER, kUserShellFolders},
         {HKEY_CURRENT_USER, kShellFoldersKey},
     };
-    for (const auto& key : keys) snapshots_.push_back(std::make_unique<RegistrySnapshot>(key.first, key.second));
+    for (const auto& key : keys)
+      snapshots_.push_back(std::make_unique<RegistrySnapshot>(key.first, key.second));
     SavePending();
     MakeRoot();
     HKEY shell;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kUserShellFolders, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &shell,
-                        nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kUserShellFolders, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &shell, nullptr) != ERROR_SUCCESS)
       return;
     for (const auto& folder : kShellFolders) {
       std::string path = Folder(folder[1]);
       std::filesystem::create_directories(path);
       path.pop_back();
-      RegSetValueExA(shell, folder[0], 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
+      RegSetValueExA(shell, folder[0], 0, REG_EXPAND_SZ,
+                     reinterpret_cast<const BYTE*>(path.c_str()),
                      static_cast<DWORD>(path.size() + 1));
     }
     RegCloseKey(shell);
@@ -79,7 +86,8 @@ class InstallSandbox {
                                                   {CSIDL_LOCAL_APPDATA, "Local AppData"}};
     for (const auto& check : checks) {
       char path[MAX_PATH] = "";
-      if (FAILED(SHGetFolderPathA(nullptr, check.first, nullptr, SHGFP_TYPE_CURRENT, path))) return false;
+      if (FAILED(SHGetFolderPathA(nullptr, check.first, nullptr, SHGFP_TYPE_CURRENT, path)))
+        return false;
       std::string expected = Folder(check.second);
       expected.pop_back();
       if (lstrcmpiA(path, expected.c_str()) != 0) return false;
@@ -126,12 +134,15 @@ class InstallSandbox {
  private:
   static bool ReadPending(std::vector<BYTE>* data, DWORD* type) {
     HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_READ, &key) != ERROR_SUCCESS)
+      return false;
     DWORD size = 0;
-    bool found = RegQueryValueExA(key, kPendingValue, nullptr, type, nullptr, &size) == ERROR_SUCCESS;
+    bool found =
+        RegQueryValueExA(key, kPendingValue, nullptr, type, nullptr, &size) == ERROR_SUCCESS;
     if (found) {
       data->resize(size);
-      found = RegQueryValueExA(key, kPendingValue, nullptr, type, data->data(), &size) == ERROR_SUCCESS;
+      found =
+          RegQueryValueExA(key, kPendingValue, nullptr, type, data->data(), &size) == ERROR_SUCCESS;
       data->resize(size);
     }
     RegCloseKey(key);
@@ -142,9 +153,11 @@ class InstallSandbox {
 
   void RestorePending() const {
     HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
+      return;
     if (hadPending_)
-      RegSetValueExA(key, kPendingValue, 0, pendingType_, pending_.data(), static_cast<DWORD>(pending_.size()));
+      RegSetValueExA(key, kPendingValue, 0, pendingType_, pending_.data(),
+                     static_cast<DWORD>(pending_.size()));
     else
       RegDeleteValueA(key, kPendingValue);
     RegCloseKey(key);
@@ -154,7 +167,8 @@ class InstallSandbox {
     char temp[MAX_PATH] = "";
     GetTempPathA(MAX_PATH, temp);
     for (int attempt = 0; attempt < 1000; ++attempt) {
-      std::string candidate = std::string(temp) + "vellox-setup-" + std::to_string(GetCurrentProcessId()) + "-" +
+      std::string candidate = std::string(temp) + "vellox-setup-" +
+                              std::to_string(GetCurrentProcessId()) + "-" +
                               std::to_string(GetTickCount()) + "-" + std::to_string(attempt);
       if (CreateDirectoryA(candidate.c_str(), nullptr)) {
         root_ = candidate + "\\";

@@ -62,7 +62,9 @@ std::unique_ptr<BookmarkList> OpenListFile(const std::string& path, const std::s
   EncryptionOf(*list);
   ListResult header = ReadHeader(*list, path);
   EXPECT_TRUE(HeaderAllowsLoading(header)) << ResultName(header);
-  if (!password.empty()) EXPECT_TRUE(CheckPassword(*list, password, true));
+  if (!password.empty()) {
+    EXPECT_TRUE(CheckPassword(*list, password, true));
+  }
   ListResult loaded = LoadLines(*list, 0);
   EXPECT_EQ(loaded, ListResult::ReadWrite) << ResultName(loaded);
   list->readOnly = header != ListResult::ReadWrite;

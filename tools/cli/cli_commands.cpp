@@ -1,95 +1,148 @@
 #include "cli_commands.h"
 
+#include <deque>
+
 #include "cli_messages.h"
 #include "list/bookmark_list.h"
+#include "list/encryption_options.h"
 #include "list/list_file.h"
+#include "list/list_save.h"
+#include "list/list_slots.h"
 #include "platform/platform.h"
+#include "settings/settings.h"
+#include "util/messages.h"
 
 namespace {
 
-// Opening as the program does: the header, then the lines when the header
-// allows. The result is the header's unless loading reported something.
-ListResult OpenList(BookmarkList& list, const std::string& path) {
-  ListResult header = ReadHeader(list, path);
-  if (!HeaderAllowsLoading(header)) return header;
-  ListResult load = LoadLines(list, 0);
-  return load == ListResult::ReadWrite ? header : load;
+std::FILE* messageOut = stdout;
+
+// Message boxes become "message: Caption: text" lines, answered as a
+// cautious user would (Cancel, No, Abort).
+int PrintMessageBox(void*, const std::string& text, const std::string& caption, unsigned type) {
+  std::string line = caption + ": " + text;
+  for (char& c : line)
+    if (c == '\n') c = ' ';
+  std::fprintf(messageOut, "message: %s\n", line.c_str());
+  switch (type & 0xF) {
+    case platform::kMbOkCancel: case platform::kMbYesNoCancel: case platform::kMbRetryCancel:
+      return platform::kIdCancel;
+    case platform::kMbYesNo: return platform::kIdNo;
+    case platform::kMbAbortRetryIgnore: return platform::kIdAbort;
+    default: return platform::kIdOk;
+  }
 }
 
-bool Loaded(ListResult r) {
-  return r == ListResult::ReadWrite || r == ListResult::ReadOnly || r == ListResult::NeedsRepair ||
-         r == ListResult::Full;
-}
+// The tool's user: types the given password once when asked.
+class ToolUser : public ListHost {
+ public:
+  explicit ToolUser(const std::string& password) {
+    if (!password.empty()) passwords_.push_back(password);
+  }
+  bool RequestPassword(const std::string&, std::string* password) override {
+    if (passwords_.empty()) return false;
+    *password = passwords_.front();
+    passwords_.pop_front();
+    return true;
+  }
 
-std::string FileName(const std::string& path) {
-  size_t sep = platform::LastSeparator(path);
-  return sep == std::string::npos ? path : path.substr(sep + 1);
-}
+ private:
+  std::deque<std::string> passwords_;
+};
 
-void PrintMessage(std::FILE* out, const MessageText* message, const std::string& argument) {
-  if (message) std::fprintf(out, "message: %s\n", MessageLine(*message, argument).c_str());
-}
+// Opening as the program does (read-only fallback, conversion offer,
+// password, repair), with the messages printed to out.
+class ToolSession {
+ public:
+  ToolSession(const std::string& password, std::FILE* out) : user_(password), slots_(&settings_, &user_) {
+    messageOut = out;
+    SetMessageBoxHandler(PrintMessageBox);
+  }
+  ~ToolSession() { SetMessageBoxHandler(nullptr); }
+  bool Open(const std::string& path) { return slots_.OpenList(path, -1, 0, false); }
+  BookmarkList* List() { return slots_.currentList.get(); }
+  // The result as the tool prints it: the header's, unless loading reported
+  // something (a repair, the limit, damage).
+  const char* Result() const {
+    const OpenReport& r = slots_.LastOpen();
+    if (r.decryptionFailed) return "DecryptionFailed";
+    if (!HeaderAllowsLoading(r.header) || r.load == ListResult::ReadWrite) return ResultName(r.header);
+    return ResultName(r.load);
+  }
 
-int Fail(std::FILE* out, ListResult result, const BookmarkList& list) {
-  std::fprintf(out, "result: %s\n", ResultName(result));
-  std::string argument =
-      result == ListResult::CannotOpen ? SystemErrorText(list.lastError) : FileName(list.path);
-  PrintMessage(out, MessageFor(result), argument);
+ private:
+  Settings settings_;
+  ToolUser user_;
+  ListSlots slots_;
+};
+
+int Fail(std::FILE* out, const char* result) {
+  std::fprintf(out, "result: %s\n", result);
   return 1;
 }
 
 }  // namespace
 
-int RunInfo(const std::string& path, std::FILE* out) {
-  BookmarkList list;
-  ListResult result = OpenList(list, path);
+int RunInfo(const std::string& path, const std::string& password, std::FILE* out) {
+  ToolSession session(password, out);
+  bool opened = session.Open(path);
+  BookmarkList empty;
+  BookmarkList& list = opened ? *session.List() : empty;
   uint32_t items = 0, aliases = 0, deleted = 0;
   for (uint16_t i = list.Next(0, false); i != 0; i = list.Next(i, false)) {
     ++items;
     if (list.IsAlias(i)) ++aliases;
     if (list.IsDeleted(i)) ++deleted;
   }
-  std::fprintf(out, "result: %s\n", ResultName(result));
+  std::fprintf(out, "result: %s\n", session.Result());
   std::fprintf(out, "items: %u\n", items);
   std::fprintf(out, "bookmarks: %u\n", list.bookmarkCount);
   std::fprintf(out, "aliases: %u\n", aliases);
   std::fprintf(out, "deleted: %u\n", deleted);
   std::fprintf(out, "lastId: %u\n", list.lastId);
   std::fprintf(out, "encryption: %u\n", list.encryptionOptions);
-  if (Loaded(result)) return 0;
-  PrintMessage(out, MessageFor(result),
-               result == ListResult::CannotOpen ? SystemErrorText(list.lastError) : FileName(path));
+  return opened ? 0 : 1;
+}
+
+int RunResave(const std::string& path, const std::string& outPath, const std::string& password,
+              std::FILE* out) {
+  ToolSession session(password, out);
+  if (!session.Open(path)) return Fail(out, session.Result());
+  BookmarkList& list = *session.List();
+  // A list cut off at the limit would lose its unread items if written.
+  if (list.full && list.linesLeftUnread) return Fail(out, session.Result());
+  CloseList(list, false);  // OUT may be LIST itself
+  uint32_t error = 0;
+  int written = WriteListFileReplacing(list, outPath, &error);
+  if (written == kSaveOk) return 0;
+  WriteResult result = written == kSaveEncryptionFailed ? WriteResult::EncryptionFailed : WriteResult::CannotWrite;
+  std::fprintf(out, "result: %s\n", ResultName(result));
+  if (const struct MessageText* message = MessageFor(result))
+    std::fprintf(out, "message: %s\n", MessageLine(*message, SystemErrorText(error)).c_str());
   return 1;
 }
 
-int RunResave(const std::string& path, const std::string& outPath, std::FILE* out) {
-  BookmarkList list;
-  ListResult result = OpenList(list, path);
-  // A list cut off at the limit would lose its unread items if written.
-  bool truncated = result == ListResult::Full && list.linesLeftUnread;
-  if (!Loaded(result) || truncated) return Fail(out, result, list);
-  list.file.Close();
-  // Written beside the target first, so a failed write leaves OUT as it was.
-  std::string temporary = outPath + "~";
-  platform::File file;
-  uint32_t error = file.Open(temporary.c_str(), platform::FileAccess::kCreateWrite);
-  WriteResult written = WriteResult::CannotWrite;
-  if (error == platform::kErrorNone) {
-    written = WriteList(list, file);
-    if (written == WriteResult::CannotWrite) error = list.lastError;
-    if (written == WriteResult::Ok && !file.Flush()) {
-      written = WriteResult::CannotWrite;
-      error = file.LastError();
-    }
-    file.Close();
-    if (written == WriteResult::Ok)
-      error = platform::MoveReplacing(temporary.c_str(), outPath.c_str());
-    if (error != platform::kErrorNone) written = WriteResult::CannotWrite;
+int RunEncrypt(const std::string& path, uint32_t options, const std::string& password,
+               const std::string& current, std::FILE* out) {
+  ToolSession session(current, out);
+  if (!session.Open(path)) return Fail(out, session.Result());
+  BookmarkList& list = *session.List();
+  if (list.readOnly) return Fail(out, "ReadOnly");
+  EncryptionChoice choice;
+  choice.sitePasswords = (options & 1) != 0;
+  choice.wholeList = (options & 2) != 0;
+  choice.changePassword = true;
+  choice.chosen = choice.reentered = password;
+  choice.current = current;
+  if (ApplyEncryptionChoice(nullptr, list, choice) != EncryptionVerdict::kApplied) return Fail(out, "Refused");
+  int saved = SaveList(list, true);
+  if (saved == kSaveOk) {
+    std::fprintf(out, "encryption: %u\n", list.encryptionOptions);
+    return 0;
   }
-  if (written == WriteResult::Ok) return 0;
-  platform::RemoveFile(temporary.c_str());
-  std::fprintf(out, "result: %s\n", ResultName(written));
-  PrintMessage(out, MessageFor(written), SystemErrorText(error));
+  WriteResult result = saved == kSaveEncryptionFailed ? WriteResult::EncryptionFailed : WriteResult::CannotWrite;
+  std::fprintf(out, "result: %s\n", ResultName(result));
+  if (const struct MessageText* message = MessageFor(result))
+    std::fprintf(out, "message: %s\n", MessageLine(*message, SystemErrorText(list.lastError)).c_str());
   return 1;
 }
 

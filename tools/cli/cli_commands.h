@@ -2,12 +2,23 @@
 // to out and returns the process exit code (0 success, 1 failure).
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
 // info LIST: result, items, bookmarks, aliases, deleted, lastId, encryption.
-int RunInfo(const std::string& path, std::FILE* out);
-// resave LIST OUT: loads LIST as the program does and writes it to OUT.
-int RunResave(const std::string& path, const std::string& outPath, std::FILE* out);
+// LIST is opened as the program opens it (a damaged outline is repaired, a
+// copy of the damaged file made beside it); password opens an encrypted
+// list.
+int RunInfo(const std::string& path, const std::string& password, std::FILE* out);
+// resave LIST OUT: opens LIST as the program does and writes it to OUT (the
+// repaired outline, when it needed repair).
+int RunResave(const std::string& path, const std::string& outPath, const std::string& password,
+              std::FILE* out);
+// encrypt LIST OPTIONS PASSWORD [CURRENT]: the encryption options dialog's
+// rules (CURRENT is the list's present password, also used to open it),
+// then a save with backups.
+int RunEncrypt(const std::string& path, uint32_t options, const std::string& password,
+               const std::string& current, std::FILE* out);
 // new OUT: writes a new list file (never over an existing one).
 int RunNew(const std::string& outPath, std::FILE* out);
