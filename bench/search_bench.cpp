@@ -16,10 +16,10 @@ constexpr char kTypedTerm[] = "travel guide";
 
 std::string Words(uint32_t seed, size_t length) {
   static const char* const kWords[] = {
-      "news",   "daily",  "guide", "open",   "source", "music",  "world",   "city",
-      "home",   "store",  "photo", "travel", "learn",  "cook",   "sport",   "film",
-      "book",   "code",   "garden", "health", "market", "school", "weather", "review",
-      "forum",  "recipe", "map",   "bank",   "radio",  "game",   "library", "museum"};
+      "news",  "daily",  "guide",  "open",   "source", "music",  "world",   "city",
+      "home",  "store",  "photo",  "travel", "learn",  "cook",   "sport",   "film",
+      "book",  "code",   "garden", "health", "market", "school", "weather", "review",
+      "forum", "recipe", "map",    "bank",   "radio",  "game",   "library", "museum"};
   std::string text;
   while (text.size() < length) {
     if (!text.empty()) text += ' ';

@@ -331,3 +331,19 @@ void BookmarkList::RemoveAlias(uint16_t index) {
   Touch(parent);
   modified = true;
 }
+
+void BookmarkList::RemoveFromRing(uint16_t index) {
+  if (index == kRootIndex || !IsIndex(index)) return;
+  EncodeCurrentIfChanged();
+  if (links_[links_[index].prev].next == index) Unlink(index);
+  links_[index].flags |= kFlagDeleted;
+  currentValid_ = false;
+  modified = true;
+}
+
+void BookmarkList::SetAliasTarget(uint16_t index, uint16_t target) {
+  if (index == kRootIndex || !IsIndex(index) || !IsIndex(target)) return;
+  EncodeCurrentIfChanged();
+  links_[index].aliasTarget = target;
+  currentValid_ = false;
+}

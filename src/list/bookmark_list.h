@@ -156,6 +156,12 @@ class BookmarkList {
   void RemoveAlias(uint16_t index);
   // Sets an item's TimeModified to now, re-encoding its line.
   void Touch(uint16_t index);
+  // Takes a single item out of the ring for good (flag 0x800 marks it
+  // gone); its children, if any, stay where they are.
+  void RemoveFromRing(uint16_t index);
+  // Points an item's link at another target (0 = a real item again). The
+  // caller re-encodes the line to match.
+  void SetAliasTarget(uint16_t index, uint16_t target);
 
  private:
   friend class ListLoader;  // fills the tables directly while loading

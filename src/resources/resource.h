@@ -334,6 +334,9 @@
 #define ID_CMD_MOVE_FROM_LIST_SUBCATEGORY 5099
 #define ID_CMD_MOVE_FROM_LIST_BOOKMARK 5100
 #define IDR_ACCELERATORS 5118                 // common accelerator table
+#define IDR_MAIN_MENU 5118                    // the menu bar (a menu resource of the same number)
+#define IDR_ACCEL_THREE_COLUMN 522            // Regular/Organize accelerators (beside dialog 522)
+#define IDR_ACCEL_COMPACT 523                 // Compact accelerators (beside dialog 523)
 #define ID_CMD_DOCK_OFF 5124
 #define ID_CMD_DOCK_SIDE 5125
 #define ID_CMD_DOCK_BELOW 5126

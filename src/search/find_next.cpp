@@ -9,8 +9,8 @@ FindNextOutcome FindNext(BookmarkList& list, SearchResult& result, std::string_v
   outcome.list = &list;
   uint16_t from = DeepestSelection(list);
   uint16_t next = WalkToMatch(list, from, backward);
-  bool ranPastLast = !backward && next != 0 && next == result.firstMatch && from != 0 &&
-                     !selectedByHand;
+  bool ranPastLast =
+      !backward && next != 0 && next == result.firstMatch && from != 0 && !selectedByHand;
   if (next != 0 && !ranPastLast) {
     SelectItem(list, next);
     outcome.index = next;

@@ -39,9 +39,9 @@ enum class OtherListsResult : int {
 
 struct OtherListsOutcome {
   OtherListsResult result = OtherListsResult::NotFound;
-  int listIndex = -1;           // the list that became current
+  int listIndex = -1;            // the list that became current
   BookmarkList* list = nullptr;  // that list, now current
-  SearchResult search;          // its search result (nothing selected)
+  SearchResult search;           // its search result (nothing selected)
 };
 
 // Searches the other lists one after another, forward or backward through

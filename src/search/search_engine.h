@@ -15,10 +15,10 @@
 #include "search/search_options.h"
 
 struct SearchResult {
-  uint32_t matches = 0;       // items that passed
-  uint32_t bookmarks = 0;     // distinct bookmarks among them (aliases not counted)
-  uint16_t firstMatch = 0;    // the first item that passed, 0 = none
-  uint16_t firstBookmark = 0; // the first bookmark (not an alias) that passed
+  uint32_t matches = 0;         // items that passed
+  uint32_t bookmarks = 0;       // distinct bookmarks among them (aliases not counted)
+  uint16_t firstMatch = 0;      // the first item that passed, 0 = none
+  uint16_t firstBookmark = 0;   // the first bookmark (not an alias) that passed
   std::vector<uint16_t> items;  // every item that passed, in list order
 };
 

@@ -70,7 +70,8 @@ StoredSearchOptions ToStored(const SearchOptions& o) {
   b[kByteDays + 1] = static_cast<uint8_t>(o.dateDays >> 8);
   b[kByteStatusFilter] = o.statusFilter;
   b[kByteStatusValue] = o.statusValue;
-  for (int i = 0; i < 4; ++i) b[kByteThreshold + i] = static_cast<uint8_t>(o.dateThreshold >> (8 * i));
+  for (int i = 0; i < 4; ++i)
+    b[kByteThreshold + i] = static_cast<uint8_t>(o.dateThreshold >> (8 * i));
   b[kByteHighlighted] = o.showHighlighted;
   b[kByteAsList] = o.showAsList;
   b[kByteAllLists] = o.searchAllLists;

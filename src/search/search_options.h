@@ -13,10 +13,10 @@ constexpr uint8_t kRatingAtMost = 1;
 constexpr uint8_t kRatingUnrated = 2;
 
 // dateField
-constexpr uint8_t kDateLastVisited = 0;    // TimeLastVisit
-constexpr uint8_t kDateAdded = 1;          // TimeAdded
-constexpr uint8_t kDateModified = 2;       // TimeModified
-constexpr uint8_t kDateSiteUpdated = 3;    // DateSiteUpdated
+constexpr uint8_t kDateLastVisited = 0;  // TimeLastVisit
+constexpr uint8_t kDateAdded = 1;        // TimeAdded
+constexpr uint8_t kDateModified = 2;     // TimeModified
+constexpr uint8_t kDateSiteUpdated = 3;  // DateSiteUpdated
 
 constexpr uint32_t kSecondsPerDay = 86400;
 
@@ -39,7 +39,7 @@ struct SearchOptions {
   bool dateMoreThan = false;             // false "less than", true "more than"
   uint16_t dateDays = 0;
   bool statusFilter = false;
-  uint8_t statusValue = 0;  // a site status, 0..9
+  uint8_t statusValue = 0;     // a site status, 0..9
   uint32_t dateThreshold = 0;  // now - dateDays days; see RefreshDateThreshold
   bool showHighlighted = true;
   bool showAsList = false;

@@ -57,7 +57,8 @@ TextPreparer::TextPreparer(bool caseSensitive, bool wholeWord, bool ignorePunctu
     }
   }
   foldOnly_ = !wholeWord && !ignorePunctuation && !doubleByte_;
-  for (int c = 0; c < 256; ++c) commonness_[c] = static_cast<uint8_t>(Commonness(static_cast<unsigned char>(c)));
+  for (int c = 0; c < 256; ++c)
+    commonness_[c] = static_cast<uint8_t>(Commonness(static_cast<unsigned char>(c)));
   // The steps in order, per byte: fold, drop punctuation, turn what is not
   // a letter or digit into a gap.
   for (int c = 0; c < 256; ++c) {
@@ -125,8 +126,8 @@ char* TextPreparer::PrepareOne(const unsigned char* in, size_t n, bool stored, c
   return o;
 }
 
-size_t TextPreparer::FoldFields(const unsigned char* in, size_t n, int count, Span* spans,
-                                char* o, bool* backslash) const {
+size_t TextPreparer::FoldFields(const unsigned char* in, size_t n, int count, Span* spans, char* o,
+                                bool* backslash) const {
   constexpr uint64_t kOnes = 0x0101010101010101ull;
   constexpr uint64_t kHigh = 0x8080808080808080ull;
   constexpr uint64_t kTabs = 0x0909090909090909ull;

@@ -1,7 +1,8 @@
 #include "setup/installer.h"
 
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include "platform/platform.h"
 #include "resources/resource.h"

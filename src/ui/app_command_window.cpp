@@ -95,9 +95,27 @@ bool AppCommandWindow::OnCommand(int id, int /*code*/, HWND /*control*/) {
     case ID_CMD_UNINSTALL:
       OnUninstallCommand();
       return true;
+    case ID_CMD_MODE_COMPACT:
+    case ID_CMD_MODE_REGULAR:
+    case ID_CMD_MODE_ORGANIZE:
+      SwitchMode(id - ID_CMD_MODE_COMPACT + 1);
+      return true;
     default:
-      return false;
+      // Everything else is the main window's.
+      if (currentMainWindow) currentMainWindow->RouteCommand(id);
+      return currentMainWindow != nullptr;
   }
+}
+
+void AppCommandWindow::SwitchMode(int mode) {
+  VelloxApp& app = App();
+  if (currentMainWindow) {
+    const bool askFirst = (app.settings.behaviourFlags & 0x10000) != 0;
+    if (!currentMainWindow->SaveIfChanged(false, askFirst, false)) return;
+    DeleteMainWindow();
+  }
+  app.settings.behaviourFlags = (app.settings.behaviourFlags & ~0xFu) | static_cast<uint32_t>(mode);
+  BuildMainWindow(mode, false);
 }
 
 bool AppCommandWindow::OnClose() {

@@ -37,4 +37,7 @@ class AppCommandWindow : public framework::Window {
   void ReopenMainWindow();
   void OnSetupCommand();
   void OnUninstallCommand();
+  // Rebuilds the main window in mode (1 Compact, 2 Regular, 3 Organize)
+  // after the save prompt.
+  void SwitchMode(int mode);
 };

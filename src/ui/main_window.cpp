@@ -1,12 +1,43 @@
 #include "ui/main_window.h"
 
+#include <windowsx.h>
+
 #include "app/application.h"
+#include "list/bookmark_list.h"
+#include "list/line_data.h"
+#include "resources/resource.h"
 #include "ui/app_command_window.h"
+#include "ui/command_table.h"
+#include "util/rect.h"
+#include "ui/compact_window.h"
+#include "ui/list_line_drawing.h"
+#include "ui/three_column_window.h"
 
 MainWindow* currentMainWindow = nullptr;
 
 namespace {
-constexpr char kMainWindowClass[] = "VelloxMain";
+
+constexpr uint32_t kFlagCustomFont = 0x200000;
+constexpr uint32_t kFlagCustomStyle = 0x100000;
+constexpr uint32_t kFlagCloseMinimizes = 0x100;
+constexpr uint32_t kFlagAskBeforeSaving = 0x10000;
+
+// The common table with the mode family's keys added, as one table: the
+// message loop translates one table for the main window.
+HACCEL BuildAccelerators(int familyTable) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  std::vector<ACCEL> keys;
+  for (int id : {familyTable, static_cast<int>(IDR_ACCELERATORS)}) {
+    HACCEL table = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(id));
+    if (!table) continue;
+    int count = CopyAcceleratorTableA(table, nullptr, 0);
+    size_t start = keys.size();
+    keys.resize(start + static_cast<size_t>(count));
+    CopyAcceleratorTableA(table, keys.data() + start, count);
+  }
+  return keys.empty() ? nullptr : CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size()));
+}
+
 }  // namespace
 
 std::string MainWindowTitle(const std::string& listName) {
@@ -14,28 +45,18 @@ std::string MainWindowTitle(const std::string& listName) {
 }
 
 void CreateMainWindow(int mode, HWND owner, bool startMinimized) {
-  static ATOM registered = 0;
-  if (!registered) {
-    WNDCLASSEXA wc = {};
-    wc.hIcon = App().largeIcon;
-    wc.hIconSm = App().smallIcon;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kMainWindowClass;
-    registered = framework::Window::RegisterClass(wc);
-  }
-  auto* window = new MainWindow(mode);
-  framework::CreateArgs args;
-  args.className = kMainWindowClass;
-  args.title = "Vellox";
-  args.style = WS_OVERLAPPEDWINDOW;
-  args.parent = owner;
-  args.rect = {CW_USEDEFAULT, CW_USEDEFAULT, 640, 480};
-  if (!window->Create(args)) {
+  VelloxApp& app = App();
+  if (mode < kModeCompact || mode > kModeOrganize) mode = kModeRegular;
+  MainWindow* window = mode == kModeCompact ? static_cast<MainWindow*>(new CompactWindow())
+                                            : static_cast<MainWindow*>(new ThreeColumnWindow(mode));
+  if ((app.settings.behaviourFlags & kFlagCustomFont) && !app.settings.fontFace.empty() && app.settings.fontSize >= 10)
+    window->SetTemplateFont(app.settings.fontFace, static_cast<int>(app.settings.fontSize / 10));
+  currentMainWindow = window;
+  if (!window->Create(owner)) {
+    currentMainWindow = nullptr;
     delete window;
     return;
   }
-  currentMainWindow = window;
   window->Show(startMinimized ? SW_SHOWMINNOACTIVE : SW_SHOW);
   window->RefreshDisplay();
 }
@@ -43,14 +64,57 @@ void CreateMainWindow(int mode, HWND owner, bool startMinimized) {
 void DeleteMainWindow() {
   MainWindow* window = currentMainWindow;
   currentMainWindow = nullptr;
+  if (!window) return;
+  window->SaveWindowPositions();
   delete window;
 }
 
-bool MainWindow::OnCreate() { return true; }
+MainWindow::~MainWindow() {
+  Destroy();
+  if (accelerators_) DestroyAcceleratorTable(accelerators_);
+}
+
+int MainWindow::Family() const { return mode_ == kModeCompact ? kFamilyCompact : kFamilyRegular; }
+
+BookmarkList* MainWindow::List() { return App().lists.currentList.get(); }
+
+bool MainWindow::OnInit() {
+  VelloxApp& app = App();
+  Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(app.largeIcon));
+  Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(app.smallIcon));
+  const Rect& stored = app.settings.windowPositions[Family()][kWinPosMain];
+  if (stored.right > stored.left && stored.bottom > stored.top)
+    MoveWindow(hwnd_, stored.left, stored.top, stored.right - stored.left, stored.bottom - stored.top, FALSE);
+  InstallAccelerators();
+  if (app.settings.windowFlags[Family()] & kWindowKeepAtFront)
+    SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  return true;
+}
+
+void MainWindow::InstallAccelerators() {
+  accelerators_ = BuildAccelerators(mode_ == kModeCompact ? IDR_ACCEL_COMPACT : IDR_ACCEL_THREE_COLUMN);
+  App().SetAccelerators(accelerators_, hwnd_);
+}
+
+void MainWindow::OnDestroy() {
+  // The keys go back to the command window until the next main window.
+  VelloxApp& app = App();
+  app.SetAccelerators(app.acceleratorTable.Get(), nullptr);
+}
+
+void MainWindow::SaveWindowPositions() {
+  if (!hwnd_ || IsIconic(hwnd_)) return;
+  WINDOWPLACEMENT placement = {};
+  placement.length = sizeof placement;
+  if (!GetWindowPlacement(hwnd_, &placement)) return;
+  const RECT& r = placement.rcNormalPosition;
+  App().settings.windowPositions[Family()][kWinPosMain] = Rect{r.left, r.top, r.right, r.bottom};
+}
 
 void MainWindow::RefreshDisplay() {
-  SetText(MainWindowTitle(App().lists.CurrentName()));
-  Invalidate();
+  RebuildDynamicMenus();
+  RefillColumns(-1, true);
+  UpdateStatusLine();
 }
 
 bool MainWindow::SaveIfChanged(bool exiting, bool askFirst, bool force) {
@@ -65,37 +129,176 @@ bool MainWindow::SaveIfChanged(bool exiting, bool askFirst, bool force) {
   return true;
 }
 
-bool MainWindow::OnClose() {
-  if (!SaveIfChanged(true, false, false)) return true;
-  // Ending the program: the command window owns the run.
-  if (App().commandWindow) App().commandWindow->Destroy();
+HWND MainWindow::Box(int level) const { return Item(IDC_CATEGORY_LIST + level); }
+
+int MainWindow::LevelOfBox(int controlId) const {
+  if (controlId < IDC_CATEGORY_LIST || controlId > IDC_BOOKMARK_LIST) return -1;
+  return controlId - IDC_CATEGORY_LIST;
+}
+
+void MainWindow::ClearBox(int level) {
+  lineData_[level].clear();
+  if (HWND box = Box(level)) SendMessageA(box, LB_RESETCONTENT, 0, 0);
+}
+
+void MainWindow::FillBox(int level) {
+  HWND box = Box(level);
+  BookmarkList* list = List();
+  ClearBox(level);
+  if (!box || !list) return;
+  const ListColumn& column = list->columns[level];
+  SendMessageA(box, WM_SETREDRAW, FALSE, 0);
+  for (uint16_t index : column.entries) {
+    std::string text = LineText(*list, index);
+    LRESULT line = SendMessageA(box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    if (line < 0) break;
+    SendMessageA(box, LB_SETITEMDATA, static_cast<WPARAM>(line), index);
+    lineData_[level].push_back(ComputeLineData(*list, index, false));
+  }
+  SendMessageA(box, LB_SETCURSEL, static_cast<WPARAM>(column.selected), 0);
+  SendMessageA(box, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(box, nullptr, TRUE);
+}
+
+void MainWindow::OnColumnSelection(int level, int line) {
+  BookmarkList* list = List();
+  if (!list || line < 0 || line > list->columns[level].Last()) return;
+  if (list->columns[level].selected == line) return;
+  list->columns[level].selected = line;
+  RefillColumns(level, false);
+}
+
+bool MainWindow::OnMeasureItem(MEASUREITEMSTRUCT* item) {
+  if (item->CtlType != ODT_LISTBOX) return false;
+  item->itemHeight = ListLineHeight(hwnd_);
   return true;
 }
 
-void MainWindow::OnFinalMessage() {
-  if (currentMainWindow == this) currentMainWindow = nullptr;
+bool MainWindow::OnDrawItem(DRAWITEMSTRUCT* item) {
+  if (item->CtlType != ODT_LISTBOX) return false;
+  int level = LevelOfBox(static_cast<int>(item->CtlID));
+  if (level < 0) return false;
+  std::vector<uint32_t>& data = lineData_[level];
+  uint32_t* lineData = item->itemID < data.size() ? &data[item->itemID] : nullptr;
+  DrawListLine(*item, lineData, App().settings);
+  return true;
 }
 
-bool MainWindow::OnPaint() {
+void MainWindow::PaintLines() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
   RECT r = ClientRect();
-  // Two lines under the menu bar: shadow above highlight.
-  HPEN shadow = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
-  HPEN light = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNHIGHLIGHT));
-  HGDIOBJ old = SelectObject(dc, shadow);
-  MoveToEx(dc, 0, 0, nullptr);
-  LineTo(dc, r.right, 0);
-  SelectObject(dc, light);
-  MoveToEx(dc, 0, 1, nullptr);
-  LineTo(dc, r.right, 1);
-  SelectObject(dc, old);
-  DeleteObject(shadow);
-  DeleteObject(light);
-  const std::string name = App().lists.CurrentName();
-  std::string text = name.empty() ? "No bookmark list is open." : "Bookmark list: " + name;
-  SetBkMode(dc, TRANSPARENT);
-  TextOutA(dc, 16, 16, text.c_str(), static_cast<int>(text.size()));
+  const Settings& settings = App().settings;
+  bool flat = (settings.behaviourFlags & kFlagCustomStyle) != 0;
+  // Two lines under the menu bar: a shadow above a highlight.
+  COLORREF upper = flat ? settings.colors[5] : GetSysColor(COLOR_BTNSHADOW);
+  COLORREF lower = flat ? settings.colors[6] : GetSysColor(COLOR_BTNHIGHLIGHT);
+  RECT line = {0, 0, r.right, 1};
+  SetBkColor(dc, upper);
+  ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &line, nullptr, 0, nullptr);
+  line = {0, 1, r.right, 2};
+  SetBkColor(dc, lower);
+  ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &line, nullptr, 0, nullptr);
   EndPaint(hwnd_, &ps);
+}
+
+void MainWindow::OnActivate(bool active) {
+  if (!active) {
+    HWND focus = GetFocus();
+    if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+    return;
+  }
+  if (IsIconic(hwnd_)) return;
+  // Typing starts a new search, except in Organize mode where the user
+  // goes on where he was.
+  if (mode_ == kModeOrganize && lastFocus_ && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_)) {
+    SetFocus(lastFocus_);
+    return;
+  }
+  HWND search = Item(IDC_SEARCH_TEXT);
+  SetFocus(search);
+  SendMessageA(search, EM_SETSEL, 0, -1);
+}
+
+bool MainWindow::OnSysCommand(WPARAM wp) {
+  HWND commandWindow = App().commandWindow ? App().commandWindow->Handle() : nullptr;
+  switch (wp & 0xFFF0) {
+    case SC_MINIMIZE:
+      OnMinimize();
+      return true;
+    case SC_RESTORE:
+      if (commandWindow && IsIconic(commandWindow)) {
+        PostMessageA(commandWindow, WM_SYSCOMMAND, SC_RESTORE, 0);
+        return true;
+      }
+      return false;
+    default:
+      return false;
+  }
+}
+
+bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
+  switch (msg) {
+    case WM_PAINT:
+      PaintLines();
+      *result = TRUE;
+      return true;
+    case WM_ACTIVATE:
+      OnActivate(LOWORD(wp) != WA_INACTIVE);
+      *result = TRUE;
+      return true;
+    case WM_SYSCOMMAND:
+      // A click on the close button minimizes when the user chose so; Alt+F4
+      // (no mouse position) always ends the program.
+      if ((wp & 0xFFF0) == SC_CLOSE) {
+        if (lp != 0 && (App().settings.behaviourFlags & kFlagCloseMinimizes)) OnMinimize();
+        else OnExit();
+        *result = TRUE;
+        return true;
+      }
+      if (OnSysCommand(wp)) {
+        *result = TRUE;
+        return true;
+      }
+      return false;
+    case WM_CLOSE:
+      OnExit();
+      *result = TRUE;
+      return true;
+    case WM_SYSCOLORCHANGE:
+      if (!(App().settings.behaviourFlags & kFlagCustomStyle) && App().commandWindow)
+        App().commandWindow->PostCommand(ID_CMD_MODE_COMPACT - kModeCompact + mode_);
+      return false;
+    case WM_MENUSELECT:
+      ShowMenuHelp(LOWORD(wp), HIWORD(wp), reinterpret_cast<HMENU>(lp));
+      return false;
+    case WM_INITMENUPOPUP:
+      UpdateCommandState();
+      return false;
+    default:
+      return false;
+  }
+}
+
+bool MainWindow::OnCommand(int id, int code, HWND control) {
+  // Notifications of the list boxes and edit boxes are not commands.
+  if (control) {
+    int level = LevelOfBox(id);
+    if (level >= 0) {
+      if (code == LBN_SELCHANGE) OnColumnSelection(level, static_cast<int>(SendMessageA(control, LB_GETCURSEL, 0, 0)));
+      return true;
+    }
+    if (code != BN_CLICKED) return OnWindowCommand(id, code);
+  }
+  if (id == IDOK || id == IDCANCEL) return true;
+  RouteCommand(id);
   return true;
+}
+
+void MainWindow::RouteCommand(int id) {
+  if (const CommandRow* row = FindCommand(id)) {
+    if (row->handler && CommandEnabled(*row, this)) (this->*(row->handler))(id);
+    if (row->handler) return;
+  }
+  OnWindowCommand(id, 0);
 }

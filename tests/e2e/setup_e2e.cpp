@@ -176,7 +176,7 @@ TEST_F(Setup, InstallDialogInstallsAndLaunchStartsTheInstalledProgram) {
   HWND main = nullptr;
   ASSERT_TRUE(e2e::WaitUntil(
       [&] {
-        for (HWND w : e2e::TopLevelWindows(0, "VelloxMain"))
+        for (HWND w : e2e::MainWindows(0))
           if (e2e::WindowTitle(w) == "My Bookmarks - Vellox") main = w;
         return main != nullptr;
       },

@@ -119,8 +119,23 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
   return true;
 }
 
+bool IsMainWindowTitle(const std::string& title) {
+  static const std::string kSuffix = " - Vellox";
+  return title == "Vellox" ||
+         (title.size() > kSuffix.size() && title.compare(title.size() - kSuffix.size(), kSuffix.size(), kSuffix) == 0);
+}
+
+std::vector<HWND> MainWindows(DWORD pid) {
+  // The main window is a dialog; the hidden command window shares its
+  // title but not its class.
+  std::vector<HWND> found;
+  for (HWND w : TopLevelWindows(pid, "#32770"))
+    if (IsMainWindowTitle(WindowTitle(w))) found.push_back(w);
+  return found;
+}
+
 HWND MainWindowOf(DWORD pid) {
-  std::vector<HWND> windows = TopLevelWindows(pid, "VelloxMain");
+  std::vector<HWND> windows = MainWindows(pid);
   return windows.empty() ? nullptr : windows.front();
 }
 

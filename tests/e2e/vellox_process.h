@@ -43,7 +43,11 @@ std::string WindowClass(HWND hwnd);
 // Polls, pumping messages, until condition holds or the time is up.
 bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds);
 
-// The program's main window (class "VelloxMain") in process pid, or null.
+// "Vellox" or "<list name> - Vellox".
+bool IsMainWindowTitle(const std::string& title);
+// The program's main windows (dialogs titled as above) in process pid (any
+// process when 0), and the first of them or null.
+std::vector<HWND> MainWindows(DWORD pid);
 HWND MainWindowOf(DWORD pid);
 
 // The user's settings key: present means the program runs normally.

@@ -65,7 +65,9 @@ TEST(ListHolderHelper, HoldsItsLists) {
   size_t bar = task.find('|');
   ASSERT_TRUE(slots.OpenList(task.substr(0, bar), -1, 0, false));
   slots.currentList->markedCount[2] = 1;  // keeps the first open beside the second
-  if (bar != std::string::npos) ASSERT_TRUE(slots.OpenList(task.substr(bar + 1), -1, 0, false));
+  if (bar != std::string::npos) {
+    ASSERT_TRUE(slots.OpenList(task.substr(bar + 1), -1, 0, false));
+  }
   wintest::SignalHelperReady();
   EXPECT_TRUE(wintest::WaitHelperRelease(kHelperTimeout));
 }

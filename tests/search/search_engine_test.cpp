@@ -38,8 +38,8 @@ class SearchFixture : public ::testing::Test {
     favorites = Container(kLevelSubcategory, "Favorites", kFlagSmartFolder | 1);
     software = Container(kLevelCategory, "Software", 0, "tools for work");
     web = Container(kLevelSubcategory, "Web");
-    mail = Bookmark({"E-Mail client", "http://mail.example.com/", "reads\\nmessages", "post office",
-                     5, 1, 3});
+    mail = Bookmark(
+        {"E-Mail client", "http://mail.example.com/", "reads\\nmessages", "post office", 5, 1, 3});
     network = Bookmark({"Network tools", "http://net.example.org/", "", "lan", 2, 40, 5});
     separator = Container(kLevelBookmark, "", kFlagSeparator);
     dotnet = Bookmark({"dot net", "http://dotnet.example.net/", "", "", 3, 30, 0});
@@ -80,12 +80,14 @@ class SearchFixture : public ::testing::Test {
   }
 
   std::string Name(uint16_t index) {
-    const std::map<uint16_t, const char*> names = {
-        {smart, "smart"},       {favorites, "favorites"}, {alias, "alias"},
-        {software, "software"}, {web, "web"},             {mail, "mail"},
-        {network, "network"},   {separator, "separator"}, {dotnet, "dotnet"},
-        {games, "games"},       {hidden, "hidden"},       {cards, "cards"},
-        {decks, "decks"},       {poker, "poker"},         {unrated, "unrated"}};
+    const std::map<uint16_t, const char*> names = {{smart, "smart"},     {favorites, "favorites"},
+                                                   {alias, "alias"},     {software, "software"},
+                                                   {web, "web"},         {mail, "mail"},
+                                                   {network, "network"}, {separator, "separator"},
+                                                   {dotnet, "dotnet"},   {games, "games"},
+                                                   {hidden, "hidden"},   {cards, "cards"},
+                                                   {decks, "decks"},     {poker, "poker"},
+                                                   {unrated, "unrated"}};
     auto it = names.find(index);
     return it == names.end() ? "?" : it->second;
   }
@@ -113,8 +115,8 @@ class SearchFixture : public ::testing::Test {
 
   listtest::ManualClock clock;
   BookmarkList list;
-  uint16_t smart, favorites, alias, software, web, mail, network, separator, dotnet, games,
-      hidden, cards, decks, poker, unrated;
+  uint16_t smart, favorites, alias, software, web, mail, network, separator, dotnet, games, hidden,
+      cards, decks, poker, unrated;
 };
 
 TEST_F(SearchFixture, FieldChoice) {
@@ -151,7 +153,7 @@ TEST_F(SearchFixture, FieldChoice) {
 TEST_F(SearchFixture, FlagsCountsAndAncestors) {
   list.modified = false;
   SearchResult r = Search("net");  // Network (title, address) and dot net
-  EXPECT_FALSE(list.modified);  // the match flags are not part of the file
+  EXPECT_FALSE(list.modified);     // the match flags are not part of the file
   EXPECT_EQ(Passed(r), "network dotnet");
   EXPECT_EQ(WithFlags(kFlagSearchMatch | kFlagPreviousResult), "network dotnet");
   EXPECT_EQ(WithFlags(kFlagSearchMatch), "software web");
@@ -247,8 +249,8 @@ TEST_F(SearchFixture, DateFilter) {
       {"net", true, 30, "network dotnet"},
       {"net", true, 31, "network"},
       {"card", true, 31, "cards poker unrated"},  // a container by its own title
-      {"card", false, 31, "poker"},  // containers never pass "less than"; the
-                                     // threshold itself passes both ways
+      {"card", false, 31, "poker"},               // containers never pass "less than"; the
+                                                  // threshold itself passes both ways
       {"tools", true, 35, "software network"},
   };
   for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
@@ -318,9 +320,9 @@ TEST_F(SearchFixture, WalkToMatch) {
     uint16_t expected;
   };
   const Case cases[] = {
-      {0, false, cards},      {cards, false, poker},   {poker, false, unrated},
-      {unrated, false, cards}, {0, true, unrated},     {cards, true, unrated},
-      {unrated, true, poker}, {mail, false, cards},    {decks, true, cards},
+      {0, false, cards},       {cards, false, poker}, {poker, false, unrated},
+      {unrated, false, cards}, {0, true, unrated},    {cards, true, unrated},
+      {unrated, true, poker},  {mail, false, cards},  {decks, true, cards},
   };
   for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
     const Case& c = cases[i];

@@ -44,7 +44,8 @@ TEST(SearchOptions, EveryFieldHasItsOwnByte) {
                                                 3, 1, 2, 1, 1, 7, 0, 0, 0, 0, 0, 1, 1, 0};
   uint32_t threshold = kNow - 0x0102 * kSecondsPerDay;
   for (int i = 0; i < kSearchOptionsSize; ++i) {
-    uint8_t want = i >= 20 && i < 24 ? static_cast<uint8_t>(threshold >> (8 * (i - 20))) : expected[i];
+    uint8_t want =
+        i >= 20 && i < 24 ? static_cast<uint8_t>(threshold >> (8 * (i - 20))) : expected[i];
     EXPECT_EQ(s.bytes[i], want) << "byte " << i;
   }
   EXPECT_EQ(FromStored(s, kNow), o);
@@ -56,13 +57,13 @@ TEST(SearchOptions, EveryFieldHasItsOwnByte) {
 
 TEST(SearchOptions, StoredValuesAreBroughtIntoRange) {
   StoredSearchOptions s;
-  s.bytes[9] = 0xFF;   // any non-zero byte is "on"
-  s.bytes[10] = 3;     // rating mode
-  s.bytes[11] = 0;     // rating value
-  s.bytes[14] = 9;     // date field
-  s.bytes[19] = 10;    // status
-  s.bytes[24] = 0;     // neither highlighted...
-  s.bytes[25] = 0;     // ...nor as a list
+  s.bytes[9] = 0xFF;  // any non-zero byte is "on"
+  s.bytes[10] = 3;    // rating mode
+  s.bytes[11] = 0;    // rating value
+  s.bytes[14] = 9;    // date field
+  s.bytes[19] = 10;   // status
+  s.bytes[24] = 0;    // neither highlighted...
+  s.bytes[25] = 0;    // ...nor as a list
   SearchOptions o = FromStored(s, kNow);
   EXPECT_TRUE(o.ratingFilter);
   EXPECT_EQ(o.ratingMode, kRatingAtLeast);

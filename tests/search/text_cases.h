@@ -62,7 +62,10 @@ inline constexpr MatchCase kMatchCases[] = {
     {"\xC4rger", "\xE4rger", kCase, false, false},
     {"caf", "le caf\xE9 noir", kWhole, false, false},
     {"caf\xC9", "le caf\xE9 noir", kWhole, false, true},
-    {"stra", "Stra\xDF" "e", kWhole, false, false},
+    {"stra",
+     "Stra\xDF"
+     "e",
+     kWhole, false, false},
     // Notes and tags keep line breaks as backslash-"n".
     {"bar", "foo\\nbar", kWhole, true, true},
     {"nbar", "foo\\nbar", 0, true, false},
@@ -81,8 +84,8 @@ struct LetterCase {
 };
 
 inline constexpr LetterCase kLetterCases[] = {
-    {'a', true},  {'Z', true},  {'5', true},  {'-', false}, {' ', false}, {0xE9, true},
-    {0xDF, true}, {0xC4, true}, {0xD7, false}, {0xF7, false}, {0x8A, true}, {0xAB, false},
-    {0xA0, false}};
+    {'a', true},  {'Z', true},   {'5', true},  {'-', false},  {' ', false},
+    {0xE9, true}, {0xDF, true},  {0xC4, true}, {0xD7, false}, {0xF7, false},
+    {0x8A, true}, {0xAB, false}, {0xA0, false}};
 
 }  // namespace searchtest

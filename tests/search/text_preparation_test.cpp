@@ -34,12 +34,21 @@ TEST(TextPreparation, FieldsOfALine) {
   };
   const char* line = "Web Tools\thttp://A.org/x\\n\tNote\\nTwo\ttag\tunread";
   const Case cases[] = {
-      {0, 4, "web tools\thttp://a.org/x\\n\tnote\r\ntwo\ttag",
-       {{0, 9}, {10, 26}, {27, 36}, {37, 40}}, nullptr},
+      {0,
+       4,
+       "web tools\thttp://a.org/x\\n\tnote\r\ntwo\ttag",
+       {{0, 9}, {10, 26}, {27, 36}, {37, 40}},
+       nullptr},
       {0, 2, "web tools\thttp://a.org/x\\n", {{0, 9}, {10, 26}}, nullptr},
-      {kWhole, 4, " web tools \t http a org x n \t note two \t tag ",
-       {{0, 11}, {12, 28}, {29, 39}, {40, 45}}, "tools http"},
-      {kPunct | kCase, 3, "WebTools\thttp//Aorg/x\\n\tNote\r\nTwo", {{0, 8}, {9, 23}, {24, 33}},
+      {kWhole,
+       4,
+       " web tools \t http a org x n \t note two \t tag ",
+       {{0, 11}, {12, 28}, {29, 39}, {40, 45}},
+       "tools http"},
+      {kPunct | kCase,
+       3,
+       "WebTools\thttp//Aorg/x\\n\tNote\r\nTwo",
+       {{0, 8}, {9, 23}, {24, 33}},
        "Toolshttp"},
   };
   for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
@@ -73,8 +82,9 @@ TEST(TextPreparation, FieldsOfALine) {
 // found on the way) gives each field exactly what preparing the field by
 // itself gives, in every mode.
 TEST(TextPreparation, FieldsMatchFieldByField) {
-  const char* const pieces[] = {"Alpha", " ", "\t", "\\n", "\\", "n", "E-Mail", "\xC4\xD6\xDC",
-                                "x.y", "ZZZZZZZZZ", "\"", "0123", "\xDF", "::", "Q"};
+  const char* const pieces[] = {"Alpha", " ",      "\t",           "\\n", "\\",
+                                "n",     "E-Mail", "\xC4\xD6\xDC", "x.y", "ZZZZZZZZZ",
+                                "\"",    "0123",   "\xDF",         "::",  "Q"};
   uint32_t seed = 1;
   for (int line = 0; line < 300; ++line) {
     std::string text;
@@ -91,10 +101,12 @@ TEST(TextPreparation, FieldsMatchFieldByField) {
       size_t start = 0;
       for (int f = 0; f < 4 && start <= text.size(); ++f) {
         size_t tab = text.find('\t', start);
-        std::string field = text.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
+        std::string field =
+            text.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
         start = tab == std::string::npos ? text.size() + 1 : tab + 1;
         if (f >= 2) {
-          for (size_t at; (at = field.find("\\n")) != std::string::npos;) field.replace(at, 2, "\r\n");
+          for (size_t at; (at = field.find("\\n")) != std::string::npos;)
+            field.replace(at, 2, "\r\n");
         }
         std::string expected;
         prep.Prepare(field, &expected);

@@ -5,12 +5,15 @@
 //   vellox-cli new OUT
 //   vellox-cli search LIST TERM [options]
 //   vellox-cli import FORMAT SOURCE LIST [--rating N]
+//   vellox-cli export TEMPLATE LIST OUT [--marked] [--no-smartfolders] [--password P]
+//   vellox-cli templates DIR
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "cli_commands.h"
+#include "cli_export.h"
 #include "cli_import.h"
 #include "cli_search.h"
 
@@ -23,7 +26,9 @@ int Usage() {
       "       vellox-cli encrypt LIST OPTIONS PASSWORD [CURRENT]\n"
       "       vellox-cli new OUT\n"
       "       vellox-cli search LIST TERM [options]\n"
-      "       vellox-cli import FORMAT SOURCE LIST [--rating N]\n",
+      "       vellox-cli import FORMAT SOURCE LIST [--rating N]\n"
+      "       vellox-cli export TEMPLATE LIST OUT [--marked] [--no-smartfolders] [--password P]\n"
+      "       vellox-cli templates DIR\n",
       stderr);
   return 2;
 }
@@ -48,5 +53,7 @@ int main(int argc, char** argv) {
   if (command == "new" && argc == 3) return RunNew(argv[2], stdout);
   if (command == "search") return RunSearchCommand(argc - 2, argv + 2, stdout);
   if (command == "import") return RunImportCommand(argc - 2, argv + 2, stdout);
+  if (command == "export") return RunExportCommand(argc - 2, argv + 2, stdout);
+  if (command == "templates") return RunTemplatesCommand(argc - 2, argv + 2, stdout);
   return Usage();
 }

@@ -1,0 +1,115 @@
+#include "ui/command_table.h"
+
+#include "app/application.h"
+#include "resources/resource.h"
+#include "ui/main_window.h"
+
+namespace {
+
+using R = CommandRule;
+using M = MainWindow;
+
+// Commands handled by the window classes themselves (mode switches, the
+// column focus keys, the New buttons and the pickers) are not listed.
+const CommandRow kRows[] = {
+    {ID_CMD_LIST_BASE, ID_CMD_LIST_BASE + 99, &M::OnSwitchList, R::kAlways},
+    {ID_CMD_FILE_OPEN, ID_CMD_FILE_OPEN, &M::OnOpenOrCreate, R::kAlways},
+    {ID_CMD_IMPORT, ID_CMD_IMPORT, nullptr, R::kWritableList},
+    {ID_CMD_REVERT, ID_CMD_REVERT, &M::OnRevert, R::kList},
+    {ID_CMD_FILE_SAVE, ID_CMD_FILE_SAVE, &M::OnSave, R::kWritableList},
+    {ID_CMD_SAVE_COPY, ID_CMD_SAVE_COPY, &M::OnSaveCopy, R::kList},
+    {ID_CMD_EXPORT, ID_CMD_EXPORT, nullptr, R::kList},
+    {ID_CMD_PURGE_DELETED, ID_CMD_PURGE_DELETED, nullptr, R::kWritableList},
+    {ID_CMD_ENCRYPTION_OPTIONS, ID_CMD_ENCRYPTION_OPTIONS, &M::OnEncryptionOptions, R::kWritableList},
+    {ID_CMD_CONFIGURE_LISTS, ID_CMD_CONFIGURE_LISTS, nullptr, R::kAlways},
+    {ID_CMD_APP_EXIT, ID_CMD_APP_EXIT, &M::OnExit, R::kAlways},
+    {ID_CMD_SEARCH, ID_CMD_SEARCH, nullptr, R::kList},
+    {ID_CMD_FIND_NEXT, ID_CMD_FIND_PREVIOUS, nullptr, R::kList},
+    {ID_CMD_ADVANCED_SEARCH, ID_CMD_ADVANCED_SEARCH, nullptr, R::kList},
+    {ID_CMD_FETCH, ID_CMD_FETCH, nullptr, R::kWritableList},
+    {ID_CMD_FILL_LOGIN_FORM, ID_CMD_FILL_LOGIN_FORM, nullptr, R::kList},
+    {ID_CMD_MARK_CATEGORY, ID_CMD_MARK_BOOKMARK, nullptr, R::kList},
+    {ID_CMD_MARK_FOUND, ID_CMD_MARK_FOUND, nullptr, R::kList},
+    {ID_CMD_MOVE_MARKED_HERE, ID_CMD_MOVE_MARKED_BOOKMARK, nullptr, R::kMarks},
+    {ID_CMD_MOVE_FROM_LIST_CATEGORY, ID_CMD_MOVE_FROM_LIST_BOOKMARK, nullptr, R::kTwoLists},
+    {ID_CMD_ALIAS_MARKED_HERE, ID_CMD_ALIAS_MARKED_BOOKMARK, nullptr, R::kMarks},
+    {ID_CMD_DUPLICATE_MARKED_CATEGORY, ID_CMD_DUPLICATE_MARKED_BOOKMARK, nullptr, R::kTwoLists},
+    {ID_CMD_CLEAR_MARKS, ID_CMD_CLEAR_MARKS, nullptr, R::kMarks},
+    {ID_CMD_OPEN_MARKED, ID_CMD_OPEN_MARKED, nullptr, R::kMarks},
+    {ID_CMD_COPY_MARKED_URLS, ID_CMD_COPY_MARKED_HTML_TABLE, nullptr, R::kMarks},
+    {ID_CMD_DELETE_MARKED, ID_CMD_DELETE_MARKED, nullptr, R::kMarks},
+    {ID_CMD_SORT_ALL, ID_CMD_SORT_BOOKMARKS, nullptr, R::kWritableList},
+    {ID_CMD_SORT_ALL_BOOKMARKS, ID_CMD_SORT_ALL_BOOKMARKS, nullptr, R::kWritableList},
+    {ID_CMD_INSERT_SEPARATOR, ID_CMD_SEPARATOR_BOOKMARK, nullptr, R::kWritableList},
+    {ID_CMD_TOGGLE_BOLD, ID_CMD_BOLD_BOOKMARK, nullptr, R::kWritableList},
+    {ID_CMD_CHECK_SELECTED, ID_CMD_CHECK_BOOKMARK, nullptr, R::kWritableList},
+    {ID_CMD_MANAGE_DUPLICATES, ID_CMD_MANAGE_DUPLICATES, nullptr, R::kWritableList},
+    {ID_CMD_UNDELETE_ITEMS, ID_CMD_UNDELETE_ITEMS, nullptr, R::kWritableList},
+    {ID_CMD_OPEN_NEW_BOOKMARK, ID_CMD_OPEN_BLANK_TAB, nullptr, R::kAlways},
+    {ID_CMD_SET_DEFAULT_BROWSER, ID_CMD_SET_DEFAULT_BROWSER, nullptr, R::kAlways},
+    {ID_CMD_CONFIGURE_BROWSERS, ID_CMD_CONFIGURE_BROWSERS, nullptr, R::kAlways},
+    {ID_CMD_MINIMIZE, ID_CMD_MINIMIZE, &M::OnMinimize, R::kAlways},
+    {ID_CMD_TOGGLE_LIST_VIEW, ID_CMD_TOGGLE_LIST_VIEW, nullptr, R::kList},
+    {ID_CMD_TOGGLE_NOTES, ID_CMD_TOGGLE_NOTES, nullptr, R::kList},
+    {ID_CMD_EDIT_NOTE, ID_CMD_EDIT_NOTE, nullptr, R::kList},
+    {ID_CMD_PREFERENCES, ID_CMD_PREFERENCES, nullptr, R::kAlways},
+    {ID_CMD_HELP_CONTENTS, ID_CMD_HELP_CONTENTS, nullptr, R::kAlways},
+    {ID_CMD_HELP_ADD_BOOKMARK, ID_CMD_HELP_QUICKLOGIN, nullptr, R::kAlways},
+    {ID_CMD_TIPS, ID_CMD_TIPS, nullptr, R::kAlways},
+    {ID_CMD_WEB_SITE, ID_CMD_ONLINE_SUPPORT, nullptr, R::kAlways},
+    {ID_CMD_ABOUT, ID_CMD_ABOUT, nullptr, R::kAlways},
+    {ID_CMD_OPEN_NEW_TAB, ID_CMD_OPEN_FRONTMOST_TAB, nullptr, R::kList},
+    {ID_CMD_OPEN_SELECTED, ID_CMD_OPEN_SELECTED, nullptr, R::kList},
+    {ID_CMD_OPEN_FOLDER, ID_CMD_OPEN_FOLDER, nullptr, R::kList},
+    {ID_CMD_EXPLORE, ID_CMD_EXPLORE, nullptr, R::kList},
+    {ID_CMD_OPEN_ALL_IN_SUBCATEGORY, ID_CMD_OPEN_ALL_IN_SUBCATEGORY, nullptr, R::kList},
+    {ID_CMD_COPY_URL, ID_CMD_COPY_HTML_LINK, nullptr, R::kList},
+    {ID_CMD_TOGGLE_MARK, ID_CMD_TOGGLE_MARK, nullptr, R::kList},
+    {ID_CMD_MARK_ALL, ID_CMD_MARK_ALL, nullptr, R::kList},
+    {ID_CMD_EDIT_TITLE, ID_CMD_EDIT_TITLE, nullptr, R::kWritableList},
+    {ID_CMD_DELETE_SELECTED, ID_CMD_DELETE_BOOKMARK, nullptr, R::kWritableList},
+    {ID_CMD_ADD_TO_FAVORITES, ID_CMD_ADD_TO_FAVORITES, nullptr, R::kList},
+    {ID_CMD_SCHEDULE_VISIT, ID_CMD_SCHEDULE_VISIT, nullptr, R::kWritableList},
+    {ID_CMD_SHOW_ALIASES, ID_CMD_SHOW_ALIASES, nullptr, R::kList},
+    {ID_CMD_SWITCH_TAB_DEFAULT, ID_CMD_SWITCH_TAB_DEFAULT, &M::OnToggleBehaviour, R::kAlways},
+    {ID_CMD_KEEP_AT_FRONT, ID_CMD_KEEP_AT_FRONT, &M::OnKeepAtFront, R::kAlways},
+    {ID_CMD_AUTO_MINIMIZE, ID_CMD_AUTO_MINIMIZE, &M::OnToggleBehaviour, R::kAlways},
+    {ID_CMD_ONE_CLICK_OPEN, ID_CMD_ONE_CLICK_OPEN, &M::OnToggleBehaviour, R::kAlways},
+    {ID_CMD_AUTO_OPEN, ID_CMD_AUTO_OPEN, &M::OnToggleBehaviour, R::kAlways},
+    {ID_CMD_FOCUS_SEARCH, ID_CMD_FOCUS_SEARCH, &M::OnFocusSearch, R::kAlways},
+    {ID_CMD_PREVIOUS_LIST, ID_CMD_PREVIOUS_LIST, &M::OnPreviousList, R::kTwoLists},
+    {ID_CMD_ESCAPE, ID_CMD_ESCAPE, &M::OnNothing, R::kAlways},
+    {ID_CMD_SETUP, ID_CMD_SETUP, &M::OnPassToCommandWindow, R::kAlways},
+    {ID_CMD_UNINSTALL, ID_CMD_UNINSTALL, &M::OnPassToCommandWindow, R::kAlways},
+};
+
+}  // namespace
+
+const CommandRow* FindCommand(int id) {
+  for (const CommandRow& row : kRows)
+    if (id >= row.first && id <= row.last) return &row;
+  return nullptr;
+}
+
+const CommandRow* CommandRows(size_t* count) {
+  *count = sizeof kRows / sizeof kRows[0];
+  return kRows;
+}
+
+bool CommandEnabled(const CommandRow& row, const MainWindow* /*window*/) {
+  if (!row.handler) return false;
+  const ListSlots& lists = App().lists;
+  switch (row.rule) {
+    case CommandRule::kAlways:
+      return true;
+    case CommandRule::kList:
+      return lists.HasCurrent();
+    case CommandRule::kWritableList:
+      return lists.CurrentIsWritable() && lists.currentList->keyState != 1;
+    case CommandRule::kMarks:
+      return lists.CurrentIsWritable() && HasMarkedItems(*lists.currentList);
+    case CommandRule::kTwoLists:
+      return lists.HasCurrent() && lists.markHoldingList != nullptr;
+  }
+  return false;
+}

@@ -1,0 +1,30 @@
+// The main window's command table: one row per command (or consecutive
+// family of commands) with its handler and the rule that enables it.
+// A row without a handler is a command whose behaviour is not part of
+// this program yet: it is routed here and shown greyed.
+#pragma once
+
+#include <windows.h>
+
+class MainWindow;
+
+enum class CommandRule {
+  kAlways,
+  kList,          // a list is open
+  kWritableList,  // a list is open, writable and not locked
+  kMarks,         // the writable list holds marked items
+  kTwoLists,      // another list is open beside the current one
+};
+
+struct CommandRow {
+  int first;
+  int last;
+  void (MainWindow::*handler)(int id);
+  CommandRule rule;
+};
+
+// The row of id, or null.
+const CommandRow* FindCommand(int id);
+bool CommandEnabled(const CommandRow& row, const MainWindow* window);
+// Every row, for the enabling of the menu bar.
+const CommandRow* CommandRows(size_t* count);

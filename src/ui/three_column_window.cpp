@@ -1,0 +1,237 @@
+#include "ui/three_column_window.h"
+
+#include "app/application.h"
+#include "list/bookmark_list.h"
+#include "resources/resource.h"
+#include "ui/app_command_window.h"
+
+namespace {
+
+constexpr uint32_t kFlagAskBeforeSaving = 0x10000;
+// The list boxes are this many dialog units shorter in Organize mode, and
+// the address box this many narrower (room for the Explore button).
+constexpr int kOrganizeListUnits = 23;
+constexpr int kOrganizeAddressUnits = 27;
+
+constexpr int kOrganizeOnly[] = {IDC_CATEGORY_TITLE, IDC_SUBCATEGORY_TITLE, IDC_BOOKMARK_TITLE,
+                                 IDC_NEW_CATEGORY,   IDC_NEW_SUBCATEGORY,   IDC_NEW_BOOKMARK,
+                                 IDC_SORT_CATEGORIES, IDC_SORT_SUBCATEGORIES, IDC_SORT_BOOKMARKS,
+                                 IDC_DELETE_CATEGORY, IDC_DELETE_SUBCATEGORY, IDC_DELETE_BOOKMARK,
+                                 IDC_EXPLORE};
+// Controls under the columns: they follow the bottom edge.
+constexpr int kBelowColumns[] = {IDC_ADDRESS_LABEL, IDC_ADDRESS, IDC_EXPLORE, IDC_FIND_LABEL,
+                                 IDC_SEARCH_TEXT,   IDC_SEARCH,  IDC_OPEN,    IDC_FETCH,
+                                 IDC_NOTES,         IDC_VISITED_LABEL, IDC_LAST_VISIT, IDC_STATUS_LINE};
+// The controls of each column other than its list box.
+constexpr int kColumnControls[3][5] = {
+    {IDC_CATEGORY_LABEL, IDC_CATEGORY_TITLE, IDC_NEW_CATEGORY, IDC_SORT_CATEGORIES, IDC_DELETE_CATEGORY},
+    {IDC_SUBCATEGORY_LABEL, IDC_SUBCATEGORY_TITLE, IDC_NEW_SUBCATEGORY, IDC_SORT_SUBCATEGORIES,
+     IDC_DELETE_SUBCATEGORY},
+    {IDC_BOOKMARK_LABEL, IDC_BOOKMARK_TITLE, IDC_NEW_BOOKMARK, IDC_SORT_BOOKMARKS, IDC_DELETE_BOOKMARK}};
+
+RECT ChildRect(HWND parent, HWND child) {
+  RECT r = {};
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+// Moves by (dx, dy) and grows by (dw, dh).
+void Shift(HWND parent, int id, int dx, int dy, int dw, int dh) {
+  HWND child = GetDlgItem(parent, id);
+  if (!child) return;
+  RECT r = ChildRect(parent, child);
+  MoveWindow(child, r.left + dx, r.top + dy, r.right - r.left + dw, r.bottom - r.top + dh, FALSE);
+}
+
+int UnitsToPixelsY(HWND dialog, int units) {
+  RECT r = {0, 0, 0, units};
+  MapDialogRect(dialog, &r);
+  return r.bottom;
+}
+
+int UnitsToPixelsX(HWND dialog, int units) {
+  RECT r = {0, 0, units, 0};
+  MapDialogRect(dialog, &r);
+  return r.right;
+}
+
+}  // namespace
+
+bool ThreeColumnWindow::OnInit() {
+  MainWindow::OnInit();
+  RECT r = ClientRect();
+  client_ = {r.right, r.bottom};
+  // The template is laid out for Regular mode.
+  if (OrganizeMode()) ApplyOrganizeLayout(true);
+  SendMessageA(Item(IDC_ADDRESS), EM_SETREADONLY, OrganizeMode() ? FALSE : TRUE, 0);
+  return true;
+}
+
+void ThreeColumnWindow::ApplyOrganizeLayout(bool organize) {
+  int listChange = UnitsToPixelsY(hwnd_, kOrganizeListUnits) * (organize ? -1 : 1);
+  int addressChange = UnitsToPixelsX(hwnd_, kOrganizeAddressUnits) * (organize ? -1 : 1);
+  for (int level = 0; level < 3; ++level) Shift(hwnd_, IDC_CATEGORY_LIST + level, 0, 0, 0, listChange);
+  Shift(hwnd_, IDC_ADDRESS, 0, 0, addressChange, 0);
+  for (int id : kOrganizeOnly) ShowItem(id, organize);
+  for (int level = 0; level < 3; ++level) {
+    BookmarkList* list = List();
+    if (list) SendMessageA(Box(level), LB_SETCURSEL, static_cast<WPARAM>(list->columns[level].selected), 0);
+  }
+  Invalidate();
+}
+
+bool ThreeColumnWindow::SetOrganize(bool organize) {
+  if (OrganizeMode() == organize) return true;
+  VelloxApp& app = App();
+  if (organize && app.lists.HasCurrent() && !app.lists.CurrentIsWritable()) return false;
+  if (!SaveIfChanged(false, (app.settings.behaviourFlags & kFlagAskBeforeSaving) != 0, false)) return false;
+  mode_ = organize ? kModeOrganize : kModeRegular;
+  app.settings.behaviourFlags = (app.settings.behaviourFlags & ~0xFu) | static_cast<uint32_t>(mode_);
+  if (!organize) previousMode_ = 0;
+  SendMessageA(Item(IDC_ADDRESS), EM_SETREADONLY, organize ? FALSE : TRUE, 0);
+  if (!organize) {
+    pending_ = {false, false, false};
+    FocusItem(IDC_SEARCH_TEXT);
+  }
+  ApplyOrganizeLayout(organize);
+  UpdateCommandState();
+  UpdateStatusLine();
+  return true;
+}
+
+void ThreeColumnWindow::ShowTitles(int level) {
+  BookmarkList* list = List();
+  uint16_t item = list ? list->columns[level].SelectedItem() : 0;
+  if (item == 0) {
+    if (!OrganizeMode() || !pending_[level]) SetItemText(IDC_CATEGORY_TITLE + level, "");
+    if (level == 2) {
+      SetItemText(IDC_ADDRESS, "");
+      EnableItem(IDC_OPEN, false);
+    }
+    return;
+  }
+  if (pending_[level]) return;
+  BookmarkItem record;
+  list->DecodeInto(item, true, &record);
+  if (GetFocus() != Item(IDC_CATEGORY_TITLE + level)) SetItemText(IDC_CATEGORY_TITLE + level, record.title);
+  if (level == 2) {
+    SetItemText(IDC_ADDRESS, record.url);
+    EnableItem(IDC_OPEN, true);
+  }
+}
+
+void ThreeColumnWindow::RefillColumns(int fromLevel, bool keepSelection) {
+  BookmarkList* list = List();
+  if (!list) {
+    for (int level = 0; level < 3; ++level) {
+      ClearBox(level);
+      SetItemText(IDC_CATEGORY_TITLE + level, "");
+    }
+    SetItemText(IDC_ADDRESS, "");
+    UpdateCommandState();
+    return;
+  }
+  int start = fromLevel < 0 ? 0 : fromLevel;
+  for (int level = start; level < 3; ++level) {
+    // The starting column already holds the user's choice; the columns to
+    // its right follow it.
+    if (level > fromLevel || list->columns[0].entries.empty())
+      list->FillColumn(level, keepSelection ? list->columns[level].SelectedItem() : 0);
+    FillBox(level);
+    ShowTitles(level);
+  }
+  UpdateCommandState();
+  UpdateStatusLine();
+}
+
+void ThreeColumnWindow::StartNewItem(int level) {
+  if (!SetOrganize(true) || !List()) return;
+  BookmarkList* list = List();
+  bool copy = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+  list->columns[level].selected = -1;
+  for (int i = 2; i >= level; --i) {
+    pending_[i] = true;
+    if (!copy) SetItemText(IDC_CATEGORY_TITLE + i, "");
+  }
+  if (!copy) SetItemText(IDC_ADDRESS, "http://");
+  RefillColumns(level, false);
+  FocusItem(IDC_CATEGORY_TITLE + level);
+}
+
+bool ThreeColumnWindow::OnWindowCommand(int id, int /*code*/) {
+  switch (id) {
+    case ID_CMD_NEW_CATEGORY:
+    case ID_CMD_NEW_SUBCATEGORY:
+    case ID_CMD_NEW_BOOKMARK:
+      StartNewItem(id - ID_CMD_NEW_CATEGORY);
+      return true;
+    case ID_CMD_MODE_COMPACT:
+      if (App().commandWindow) App().commandWindow->PostCommand(id);
+      return true;
+    case ID_CMD_MODE_REGULAR:
+    case ID_CMD_MODE_ORGANIZE:
+      SetOrganize(id == ID_CMD_MODE_ORGANIZE);
+      return true;
+    case ID_CMD_EDIT_CATEGORY_BOX:
+    case ID_CMD_EDIT_SUBCATEGORY_BOX:
+    case ID_CMD_EDIT_BOOKMARK_BOX:
+      if (SetOrganize(true)) FocusItem(IDC_CATEGORY_TITLE + (id - ID_CMD_EDIT_CATEGORY_BOX));
+      return true;
+    case ID_CMD_FOCUS_CATEGORIES:
+    case ID_CMD_FOCUS_SUBCATEGORIES:
+    case ID_CMD_FOCUS_BOOKMARKS:
+      FocusItem(IDC_CATEGORY_LIST + (id - ID_CMD_FOCUS_CATEGORIES));
+      return true;
+    default:
+      return false;
+  }
+}
+
+INT_PTR ThreeColumnWindow::OnColumnKey(int level, UINT key) {
+  switch (key) {
+    case VK_DELETE:
+      if (OrganizeMode()) RouteCommand(ID_CMD_DELETE_SELECTED);
+      return -2;
+    case VK_RIGHT:
+    case VK_LEFT:
+      // The arrows move between the columns as Tab and Shift+Tab do.
+      SetFocus(GetNextDlgTabItem(hwnd_, Box(level), key == VK_LEFT));
+      return -2;
+    default:
+      return -1;
+  }
+}
+
+bool ThreeColumnWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
+  if (msg == WM_VKEYTOITEM) {
+    int level = LevelOfBox(GetDlgCtrlID(reinterpret_cast<HWND>(lp)));
+    *result = level >= 0 ? OnColumnKey(level, LOWORD(wp)) : -1;
+    return true;
+  }
+  return MainWindow::OnMessage(msg, wp, lp, result);
+}
+
+void ThreeColumnWindow::OnSize(int type, int width, int height) {
+  if (type == SIZE_MINIMIZED || client_.cx == 0) return;
+  int dw = width - client_.cx;
+  int dh = height - client_.cy;
+  client_ = {width, height};
+  if (dw == 0 && dh == 0) return;
+  // The columns share the change of width; the last takes the remainder.
+  int share[3] = {dw / 3, dw / 3, dw - 2 * (dw / 3)};
+  int offset = 0;
+  for (int level = 0; level < 3; ++level) {
+    Shift(hwnd_, IDC_CATEGORY_LIST + level, offset, 0, share[level], dh);
+    Shift(hwnd_, kColumnControls[level][0], offset, 0, share[level], 0);
+    Shift(hwnd_, kColumnControls[level][1], offset, dh, share[level], 0);
+    for (int i = 2; i < 5; ++i) Shift(hwnd_, kColumnControls[level][i], offset, dh, 0, 0);
+    offset += share[level];
+  }
+  for (int id : kBelowColumns) {
+    bool widens = id == IDC_ADDRESS || id == IDC_STATUS_LINE;
+    bool followsRight = id == IDC_VISITED_LABEL || id == IDC_LAST_VISIT || id == IDC_EXPLORE;
+    Shift(hwnd_, id, followsRight ? dw : 0, dh, widens ? dw : 0, 0);
+  }
+  Invalidate();
+}

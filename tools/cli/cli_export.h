@@ -1,0 +1,17 @@
+// vellox-cli export and templates: a list written through an export
+// template, and the catalogue of the templates in a folder.
+#pragma once
+
+#include <cstdio>
+
+// export TEMPLATE LIST OUT [--marked] [--no-smartfolders] [--password P]
+// args are the words after "export". The format comes from the template's
+// own header, lower-cased; the list's name for "list_title" is its file
+// name without the extension. Prints "result: N" (the export's code) and
+// returns 0 on success, 1 on failure, 2 for a wrong command line.
+int RunExportCommand(int argc, char** args, std::FILE* out);
+
+// templates DIR: one line per usable "*.txt" template in DIR, in name
+// order: file name, name, filename, extension, format and id, tab-separated.
+// Returns 0, 1 when DIR cannot be listed, 2 for a wrong command line.
+int RunTemplatesCommand(int argc, char** args, std::FILE* out);
