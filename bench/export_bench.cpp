@@ -14,9 +14,9 @@
 namespace {
 
 std::string Words(uint32_t seed, size_t length) {
-  static const char* const kWords[] = {"news", "daily", "guide", "open", "source", "music",
-                                       "world", "city", "home", "store", "photo", "travel",
-                                       "learn", "cook & eat", "sport", "film", "book", "\"code\""};
+  static const char* const kWords[] = {
+      "news",  "daily", "guide",  "open",  "source",     "music", "world", "city", "home",
+      "store", "photo", "travel", "learn", "cook & eat", "sport", "film",  "book", "\"code\""};
   std::string text;
   while (text.size() < length) {
     if (!text.empty()) text += ' ';
@@ -68,7 +68,8 @@ struct ExportFixture {
         }
       }
     }
-    folder = platform::TempFolder() + "vellox-export-bench-" + std::to_string(platform::TickCount());
+    folder =
+        platform::TempFolder() + "vellox-export-bench-" + std::to_string(platform::TickCount());
     platform::CreateFolder(folder.c_str());
     folder += platform::PreferredSeparator();
   }

@@ -24,8 +24,8 @@ struct Collection {
 
 std::string BenchFolder() {
   static const std::string folder = [] {
-    std::string f = platform::TempFolder() + "vellox-import-bench-" +
-                    std::to_string(platform::TickCount());
+    std::string f =
+        platform::TempFolder() + "vellox-import-bench-" + std::to_string(platform::TickCount());
     platform::CreateFolder(f.c_str());
     return f + platform::PreferredSeparator();
   }();
@@ -41,7 +41,8 @@ const Collection& Netscape(int links, bool unclosed) {
     options.links = links;
     options.unclosedLinks = unclosed;
     std::string text = GenerateNetscapeFile(options);
-    c.path = BenchFolder() + (unclosed ? "unclosed-" : "bookmarks-") + std::to_string(links) + ".html";
+    c.path =
+        BenchFolder() + (unclosed ? "unclosed-" : "bookmarks-") + std::to_string(links) + ".html";
     platform::WriteWholeFile(c.path.c_str(), text);
     c.bytes = static_cast<int64_t>(text.size());
     c.items = ExpectedImportedItems(options);
@@ -128,9 +129,20 @@ void BM_ImportPlaces(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_ReadAndScanFloor)->Arg(60000)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_ImportNetscape)->Arg(1000)->Arg(10000)->Arg(60000)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_ImportNetscape)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(60000)
+    ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
-BENCHMARK(BM_ImportNetscapeUnclosed)->Arg(6000)->Arg(60000)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_ImportNetscapeUnclosed)
+    ->Arg(6000)
+    ->Arg(60000)
+    ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
-BENCHMARK(BM_ImportPlaces)->Arg(1000)->Arg(10000)->Arg(60000)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_ImportPlaces)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(60000)
+    ->Unit(benchmark::kMillisecond)
     ->UseRealTime();

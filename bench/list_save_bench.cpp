@@ -18,7 +18,8 @@ namespace {
 constexpr int kBookmarks = 10000;
 
 std::string BenchPath(const char* name) {
-  return platform::TempFolder() + "vellox-save-bench-" + std::to_string(platform::TickCount()) + name;
+  return platform::TempFolder() + "vellox-save-bench-" + std::to_string(platform::TickCount()) +
+         name;
 }
 
 void Fill(BookmarkList& list) {
@@ -38,7 +39,8 @@ void Fill(BookmarkList& list) {
     b.url = "https://www.example" + std::to_string(n) + ".com/some/path/to/a/page.html";
     b.login = "user" + std::to_string(n);
     b.password = "password" + std::to_string(n);
-    if (n % 3 == 0) b.notes = "A note of some length about this bookmark, number " + std::to_string(n);
+    if (n % 3 == 0)
+      b.notes = "A note of some length about this bookmark, number " + std::to_string(n);
     list.AddItem(kRootIndex, b, 0);
   }
 }
@@ -64,8 +66,9 @@ struct OpenedList {
   }
   ~OpenedList() {
     list->file.Close();
-    for (const std::string& p : {path, BackupPath(path, BackupKind::kRecent), BackupPath(path, BackupKind::kOlder),
-                                 BackupPath(path, BackupKind::kOldest)})
+    for (const std::string& p :
+         {path, BackupPath(path, BackupKind::kRecent), BackupPath(path, BackupKind::kOlder),
+          BackupPath(path, BackupKind::kOldest)})
       platform::RemoveFile(p.c_str());
   }
 };
@@ -84,15 +87,17 @@ void Save(benchmark::State& state, uint32_t options, uint32_t secondsBetween) {
 
 void BM_SaveKeepingBackups(benchmark::State& state) { Save(state, 0, 60); }
 void BM_SaveRotatingBackups(benchmark::State& state) { Save(state, 0, 90000); }
-void BM_SaveWholeListEncrypted(benchmark::State& state) { Save(state, kEncryptWholeList | kEncryptSitePasswords, 60); }
+void BM_SaveWholeListEncrypted(benchmark::State& state) {
+  Save(state, kEncryptWholeList | kEncryptSitePasswords, 60);
+}
 
 void BM_OpenWholeListEncrypted(benchmark::State& state) {
   OpenedList opened("open.bkl", kEncryptWholeList | kEncryptSitePasswords);
   opened.list->file.Close();
   for (auto _ : state) {
     BookmarkList list;
-    if (ReadHeader(list, opened.path) != ListResult::ReadWrite || !CheckPassword(list, "bench password", true) ||
-        LoadLines(list, 0) != ListResult::ReadWrite)
+    if (ReadHeader(list, opened.path) != ListResult::ReadWrite ||
+        !CheckPassword(list, "bench password", true) || LoadLines(list, 0) != ListResult::ReadWrite)
       state.SkipWithError("open");
   }
   state.SetItemsProcessed(state.iterations() * opened.list->itemCount);

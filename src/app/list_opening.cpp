@@ -31,7 +31,9 @@ class ProgramListHost : public ListHost {
     if (HWND open = OpenPasswordDialog()) SetForegroundWindow(open);
   }
   bool ShowReadOnlyWarning() override { return RunReadOnlyWarning(MainHandle()); }
-  int ChooseRevert(const RevertChoices& choices) override { return RunRevertDialog(MainHandle(), choices); }
+  int ChooseRevert(const RevertChoices& choices) override {
+    return RunRevertDialog(MainHandle(), choices);
+  }
   bool ChooseCopyPath(const std::string& title, const std::string& folder, const std::string& name,
                       std::string* path) override {
     return ChooseSaveCopyPath(MainHandle(), title, folder, name, path);

@@ -91,7 +91,8 @@ std::vector<size_t> EntryOffsets(const CabinetReader& file, size_t index) {
 // The entries in list order: a link takes its own offset and that of its
 // address record; system records are stepped over. A record that does not
 // fit in the file ends the list.
-std::vector<CabinetEntry> ReadEntries(const CabinetReader& file, const std::vector<size_t>& offsets) {
+std::vector<CabinetEntry> ReadEntries(const CabinetReader& file,
+                                      const std::vector<size_t>& offsets) {
   std::vector<CabinetEntry> entries;
   for (size_t i = 0; i < offsets.size(); ++i) {
     size_t record = offsets[i];

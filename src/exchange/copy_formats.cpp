@@ -28,10 +28,12 @@ std::string MarkedLine(BookmarkList& list, uint16_t index, int command) {
   list.DecodeInto(index, true, &record);
   bool bookmark = list.Level(index) == kLevelBookmark;
   switch (command) {
-    case ID_CMD_COPY_MARKED_URLS: return bookmark ? record.url : record.title;
+    case ID_CMD_COPY_MARKED_URLS:
+      return bookmark ? record.url : record.title;
     case ID_CMD_COPY_MARKED_TITLES_URLS:
       return bookmark ? record.title + "\t" + record.url : record.title;
-    default: break;
+    default:
+      break;
   }
   std::string title = HtmlEscape(record.title, false);
   bool separator = list.TestFlags(index, kFlagSeparator);
@@ -89,12 +91,15 @@ bool BuildCopyText(BookmarkList& list, int command, uint16_t selected, std::stri
   switch (command) {
     case ID_CMD_COPY_URL:
     case ID_CMD_COPY_TITLE_URL:
-    case ID_CMD_COPY_HTML_LINK: return BuildSelectedText(list, command, selected, text);
+    case ID_CMD_COPY_HTML_LINK:
+      return BuildSelectedText(list, command, selected, text);
     case ID_CMD_COPY_MARKED_URLS:
     case ID_CMD_COPY_MARKED_TITLES_URLS:
     case ID_CMD_COPY_MARKED_HTML_LIST:
-    case ID_CMD_COPY_MARKED_HTML_TABLE: return BuildMarkedText(list, command, text);
-    default: return false;
+    case ID_CMD_COPY_MARKED_HTML_TABLE:
+      return BuildMarkedText(list, command, text);
+    default:
+      return false;
   }
 }
 

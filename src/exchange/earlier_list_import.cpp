@@ -58,6 +58,11 @@ class EarlierWalk {
     if (line.empty() || line.compare(0, 3, "---") == 0) {
       Append(NewSeparator(level));
     } else if (level == kLevelBookmark && line.compare(0, 6, "alias:") == 0) {
+      // The alias is placed later, but where it will stand must already be
+      // able to hold a bookmark (not directly after a separator).
+      uint16_t filler = out_.LastFiller();
+      out_.MakeRoomFor(kLevelBookmark);
+      if (out_.LastFiller() != filler) lastAppended_ = out_.LastFiller();
       aliases_.push_back({lastAppended_, ReadDecimal(line.substr(6))});
     } else if (level < kLevelBookmark) {
       Append(NewContainer(level, std::string(line.substr(0, line.find('\t')))));

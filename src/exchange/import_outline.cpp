@@ -34,11 +34,19 @@ uint16_t ImportAppender::Append(const BookmarkItem& item) {
   // An item needs a live container one level up; where the walk left none
   // (a separator or a gap in the levels before it), fillers stand in, so
   // the outline never needs repair.
-  int from = item.level;
-  while (!CanHold(from)) --from;
-  for (int level = from; level < item.level; ++level)
-    if (AppendAt(NewContainer(level, kFillerTitle)) == 0) return 0;
+  if (!MakeRoomFor(item.level)) return 0;
   return AppendAt(item);
+}
+
+bool ImportAppender::MakeRoomFor(int level) {
+  int from = level;
+  while (!CanHold(from)) --from;
+  for (int filler = from; filler < level; ++filler) {
+    uint16_t index = AppendAt(NewContainer(filler, kFillerTitle));
+    if (index == 0) return false;
+    lastFiller_ = index;
+  }
+  return true;
 }
 
 uint16_t ImportAppender::AppendAt(const BookmarkItem& item) {

@@ -32,6 +32,11 @@ class ImportAppender {
   uint16_t Append(const BookmarkItem& item);
   // Appends the filler container at this level.
   uint16_t AppendFiller(int level);
+  // Appends the fillers an item of this level needs to follow now (none
+  // when the last items can hold it); false when the list refused one.
+  bool MakeRoomFor(int level);
+  // The last filler appended by MakeRoomFor (0: none yet).
+  uint16_t LastFiller() const { return lastFiller_; }
   // Before a link: fillers while *currentLevel < 1, each at the raised
   // level. A level below -1 (more lists closed than opened) counts as -1,
   // so a filler never lands outside the outline.
@@ -48,6 +53,7 @@ class ImportAppender {
   // nearest earlier item of a lower level), kept up to date while
   // appending so that no append has to search for it.
   uint16_t parentOf_[3] = {0, 0, 0};
+  uint16_t lastFiller_ = 0;
 };
 
 // A fresh working item of each kind.

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <boost/regex.hpp>
-
 #include <string>
 #include <string_view>
 

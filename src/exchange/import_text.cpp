@@ -1,5 +1,6 @@
 #include "exchange/import_text.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "platform/platform.h"
@@ -93,13 +94,38 @@ size_t DecimalReference(std::string_view text, size_t pos, std::string* out) {
 
 char* DecodeUtf8Into(const char* src, size_t n, char* dst);
 
+// The whole file, read straight into the string.
+bool ReadFileBytes(const std::string& path, std::string* bytes) {
+  platform::File file;
+  if (file.Open(path.c_str(), platform::FileAccess::kRead) != platform::kErrorNone) return false;
+  int64_t size = file.Size();
+  if (size < 0 || static_cast<uint64_t>(size) >= static_cast<uint64_t>(SIZE_MAX / 2)) return false;
+  bytes->resize(static_cast<size_t>(size));
+  size_t done = 0;
+  while (done < bytes->size()) {
+    size_t want = bytes->size() - done;
+    long n = file.Read(&(*bytes)[done], want < (1u << 30) ? want : (1u << 30));
+    if (n < 0) return false;
+    if (n == 0) break;  // the file shrank meanwhile
+    done += static_cast<size_t>(n);
+  }
+  bytes->resize(done);
+  // A file that grew meanwhile is read to its end.
+  char chunk[65536];
+  for (long n; (n = file.Read(chunk, sizeof chunk)) != 0;) {
+    if (n < 0) return false;
+    bytes->append(chunk, static_cast<size_t>(n));
+  }
+  return true;
+}
+
 }  // namespace
 
 int64_t ReadImportText(const std::string& path, bool decodeUtf8, bool decodeEntities,
                        std::string* text) {
   text->clear();
   std::string bytes;
-  if (platform::ReadWholeFile(path.c_str(), &bytes) != platform::kErrorNone) return -1;
+  if (!ReadFileBytes(path, &bytes)) return -1;
   int64_t count = static_cast<int64_t>(bytes.size());
   if (!decodeUtf8) {
     *text = std::move(bytes);
@@ -171,15 +197,15 @@ std::string DecodeHtmlEntities(std::string_view text) {
   static const struct {
     const char* name;
     char value;
-  } kNamed[] = {{"amp;", '&'}, {"quot;", '"'}, {"lt;", '<'},
+  } kNamed[] = {{"amp;", '&'}, {"quot;", '"'},  {"lt;", '<'},
                 {"gt;", '>'},  {"apos;", '\''}, {"nbsp;", ' '}};
   std::string out;
   out.reserve(text.size());
   size_t i = 0;
   while (i < text.size()) {
     const void* hit = std::memchr(text.data() + i, '&', text.size() - i);
-    size_t amp = hit ? static_cast<size_t>(static_cast<const char*>(hit) - text.data())
-                     : text.size();
+    size_t amp =
+        hit ? static_cast<size_t>(static_cast<const char*>(hit) - text.data()) : text.size();
     out.append(text.data() + i, amp - i);
     if (amp >= text.size()) break;
     if (amp + 1 < text.size() && text[amp + 1] == '#') {

@@ -6,8 +6,8 @@
 
 namespace {
 
-const char* const kFormatNames[] = {"time_unix",  "date_iso",   "time_iso",  "date_long",
-                                    "time_long",  "date_short", "time_short"};
+const char* const kFormatNames[] = {"time_unix", "date_iso",   "time_iso",  "date_long",
+                                    "time_long", "date_short", "time_short"};
 const char* const kPatterns[] = {"", "%Y-%m-%d", "%Y-%m-%dT%H:%M", "%#x", "%#c", "%x", "%c"};
 
 }  // namespace

@@ -40,10 +40,14 @@ class FavoriteTags {
       if (!hit) break;
       size_t p = static_cast<size_t>(static_cast<const char*>(hit) - text.data());
       i = p + 1;
-      if (Spells(p, "<favfolder")) folderOpen_.push_back(p);
-      else if (Spells(p, "</favfolder>")) folderClose_.push_back(p);
-      else if (Spells(p, "<favorite")) favoriteOpen_.push_back(p);
-      else if (Spells(p, "</favorite>")) favoriteClose_.push_back(p);
+      if (Spells(p, "<favfolder"))
+        folderOpen_.push_back(p);
+      else if (Spells(p, "</favfolder>"))
+        folderClose_.push_back(p);
+      else if (Spells(p, "<favorite"))
+        favoriteOpen_.push_back(p);
+      else if (Spells(p, "</favorite>"))
+        favoriteClose_.push_back(p);
     }
     const void* lastGt = nullptr;
     for (size_t i = text.size(); i-- > 0;)
@@ -59,8 +63,7 @@ class FavoriteTags {
     if (folder != kNone && (lastGt_ == kNone || folder + 10 > lastGt_)) folder = kNone;
     size_t end = First(folderClose_, pos);
     size_t favorite = First(favoriteOpen_, pos);
-    if (favorite != kNone &&
-        (favoriteClose_.empty() || favorite + 9 > favoriteClose_.back()))
+    if (favorite != kNone && (favoriteClose_.empty() || favorite + 9 > favoriteClose_.back()))
       favorite = kNone;
     size_t first = std::min({folder, end, favorite});
     if (first == kNone) return false;
@@ -151,9 +154,8 @@ class MsnWalk {
       currentLevel_ = depth_ > 1 ? 1 : depth_;
       ImportMatch m;
       std::string_view tag = text_.substr(token.start, token.end - token.start);
-      std::string title = SearchIn(patterns_.folderTitle, tag, &m)
-                              ? DecodeHtmlEntities(Group(m, 1))
-                              : std::string(kCorruptedTitle);
+      std::string title = SearchIn(patterns_.folderTitle, tag, &m) ? DecodeHtmlEntities(Group(m, 1))
+                                                                   : std::string(kCorruptedTitle);
       out_.Append(NewContainer(currentLevel_, title));
     }
     return selfClosing ? OnFolderEnd(token.end, true) : token.end;
@@ -212,7 +214,7 @@ class MsnWalk {
   int depth_ = -1, currentLevel_ = -1, scanDepth_ = -1;
   bool linkMode_ = true;  // the first scan collects the favorites outside every folder
   size_t resume_ = 0;
-  std::vector<size_t> openedBy_;                   // by depth: the folder's start tag
+  std::vector<size_t> openedBy_;                 // by depth: the folder's start tag
   std::unordered_map<size_t, size_t> closedAt_;  // start tag -> the end after its end tag
 };
 

@@ -61,15 +61,24 @@ class NetscapeWalk {
       : text_(text), tags_(text), out_(list), breaks_(text), rating_(rating) {}
 
   int Run() {
+    out_.List().ReserveLineText(text_.size());  // about the text the items will hold
     const auto& tokens = tags_.Tokens();
     closedBy_.assign(tokens.size(), kNone);
     size_t k = 0;
     while (k < tokens.size()) {
       switch (tokens[k].kind) {
-        case ListToken::kEntry: k = OnEntry(k); break;
-        case ListToken::kListStart: k = OnListStart(k); break;
-        case ListToken::kListEnd: k = OnListEnd(k); break;
-        case ListToken::kRule: k = OnRule(k); break;
+        case ListToken::kEntry:
+          k = OnEntry(k);
+          break;
+        case ListToken::kListStart:
+          k = OnListStart(k);
+          break;
+        case ListToken::kListEnd:
+          k = OnListEnd(k);
+          break;
+        case ListToken::kRule:
+          k = OnRule(k);
+          break;
       }
     }
     return depth_ > 0 ? kImportFailed : kImportOk;
@@ -78,9 +87,9 @@ class NetscapeWalk {
  private:
   size_t OnEntry(size_t k) {
     if (depth_ < 0) depth_ = 0;
-    size_t start = 0, end = 0;
-    if (!tags_.FindElement(tags_.Tokens()[k].pos + 4, &start, &end)) return k + 1;
-    size_t next = tags_.TokenAtOrAfter(end);
+    const NetscapeTags::Entry& entry = tags_.EntryAfter(k);
+    if (entry.start == std::string_view::npos) return k + 1;
+    size_t start = entry.start, end = entry.end, next = entry.next;
     bool isLink = Lower(text_[start + 1]) == 'a';
     if (isLink != linkMode_) return next;  // links in link mode, headings outside it
     std::string_view element = text_.substr(start, end - start);
@@ -96,21 +105,43 @@ class NetscapeWalk {
   void AddLink(std::string_view element, size_t end) {
     BookmarkItem item = NewLink(rating_);
     item.title = TitleOf(element);
-    ImportMatch& m = match_;
-    if (SearchIn(patterns_.address, element, &m)) item.url = DecodeHtmlEntities(Group(m, 1));
-    if (SearchIn(patterns_.added, element, &m))
-      item.timeAdded = ReadDecimal(DecodeHtmlEntities(Group(m, 1)));
-    if (SearchIn(patterns_.visited, element, &m))
-      item.timeLastVisit = ReadDecimal(DecodeHtmlEntities(Group(m, 1)));
+    item.url = Attribute(patterns_.address, element, "href=\"");
+    item.timeAdded = ReadDecimal(Attribute(patterns_.added, element, "add_date=\""));
+    item.timeLastVisit = ReadDecimal(Attribute(patterns_.visited, element, "last_visit=\""));
     item.notes = DescriptionAfter(end);
     out_.FillBeforeLink(&currentLevel_);
     out_.Append(item);
   }
 
-  std::string TitleOf(std::string_view element) {
+  // The value an attribute pattern NAME="(.*?)" finds in the element. Its
+  // match can only start at the first NAME=" (if that has no closing
+  // quote, no later one has), so the pattern runs from there to the quote.
+  std::string Attribute(const boost::regex& pattern, std::string_view element,
+                        std::string_view name) {
+    size_t at = FindNoCase(element, 0, element.size(), name);
+    if (at == kNone) return {};
+    size_t quote = element.find('"', at + name.size());
+    if (quote == kNone) return {};
     ImportMatch& m = match_;
-    if (!SearchIn(patterns_.text, element, &m)) return kCorruptedTitle;
-    return CutTitle(DecodeHtmlEntities(Group(m, 1)));
+    if (!SearchRange(pattern, element.data() + at, element.data() + quote + 1, &m)) return {};
+    return DecodeHtmlEntities(Group(m, 1));
+  }
+
+  // The visible text: ">([^>]*?)</" matches at the first ">" from which a
+  // "</" comes before the next ">"; the pattern runs over just that.
+  std::string TitleOf(std::string_view element) {
+    for (size_t gt = element.find('>'); gt != kNone;) {
+      size_t next = element.find('>', gt + 1);
+      size_t close = element.substr(0, next == kNone ? element.size() : next).find("</", gt + 1);
+      if (close != kNone) {
+        ImportMatch& m = match_;
+        if (!SearchRange(patterns_.text, element.data() + gt, element.data() + close + 2, &m))
+          break;
+        return CutTitle(DecodeHtmlEntities(Group(m, 1)));
+      }
+      gt = next;
+    }
+    return kCorruptedTitle;
   }
 
   // A "<dd>" line directly after the element: searched only up to the

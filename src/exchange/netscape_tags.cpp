@@ -44,18 +44,43 @@ NetscapeTags::NetscapeTags(std::string_view text) {
     if (p + 1 >= n) break;
     char c1 = Lower(data[p + 1]);
     if (c1 == 'd') {
-      if (Spells(text, p, "<dl>", 4)) tokens_.push_back({p, ListToken::kListStart});
-      else if (Spells(text, p, "<dt>", 4)) tokens_.push_back({p, ListToken::kEntry});
+      if (Spells(text, p, "<dl>", 4))
+        tokens_.push_back({p, ListToken::kListStart});
+      else if (Spells(text, p, "<dt>", 4))
+        tokens_.push_back({p, ListToken::kEntry});
     } else if (c1 == 'h') {
-      if (Spells(text, p, "<hr>", 4)) tokens_.push_back({p, ListToken::kRule});
+      if (Spells(text, p, "<hr>", 4))
+        tokens_.push_back({p, ListToken::kRule});
       else if (Spells(text, p, "<h3", 3) && p + 3 < n && (data[p + 3] == ' ' || data[p + 3] == '>'))
         headingOpen_.push_back(p);
     } else if (c1 == 'a') {
       if (p + 2 < n && data[p + 2] == ' ') linkOpen_.push_back(p);
     } else if (c1 == '/') {
-      if (Spells(text, p, "</dl>", 5)) tokens_.push_back({p, ListToken::kListEnd});
-      else if (Spells(text, p, "</a>", 4)) linkClose_.push_back(p);
-      else if (Spells(text, p, "</h3>", 5)) headingClose_.push_back(p);
+      if (Spells(text, p, "</dl>", 5))
+        tokens_.push_back({p, ListToken::kListEnd});
+      else if (Spells(text, p, "</a>", 4))
+        linkClose_.push_back(p);
+      else if (Spells(text, p, "</h3>", 5))
+        headingClose_.push_back(p);
+    }
+  }
+  FindEntries();
+}
+
+void NetscapeTags::FindEntries() {
+  entries_.assign(tokens_.size(), Entry{std::string_view::npos, 0, 0});
+  for (size_t k = 0; k < tokens_.size(); ++k) {
+    if (tokens_[k].kind != ListToken::kEntry) continue;
+    Entry& e = entries_[k];
+    if (FindElement(tokens_[k].pos + 4, &e.start, &e.end)) {
+      // Tokens only start after this one, so the search can begin there.
+      auto it =
+          std::lower_bound(tokens_.begin() + static_cast<std::ptrdiff_t>(k) + 1, tokens_.end(),
+                           e.end, [](const ListTokenAt& t, size_t p) { return t.pos < p; });
+      e.next = static_cast<size_t>(it - tokens_.begin());
+    } else {
+      e.start = std::string_view::npos;
+      e.next = k + 1;
     }
   }
 }

@@ -34,8 +34,19 @@ class NetscapeTags {
   // the end of its closing tag. False when there is none.
   bool FindElement(size_t pos, size_t* start, size_t* end) const;
 
+  // For the "<dt>" token k: the element E finds after it, as FindElement
+  // from the end of the token, worked out for all entries in one pass.
+  struct Entry {
+    size_t start, end;  // start == npos: none
+    size_t next;        // the first token at or after end
+  };
+  const Entry& EntryAfter(size_t k) const { return entries_[k]; }
+
  private:
+  void FindEntries();
+
   std::vector<ListTokenAt> tokens_;
+  std::vector<Entry> entries_;                      // by token; filled for "<dt>" tokens
   std::vector<size_t> linkOpen_, linkClose_;        // "<a ", "</a>"
   std::vector<size_t> headingOpen_, headingClose_;  // "<h3 " or "<h3>", "</h3>"
 };

@@ -8,6 +8,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <unordered_set>
@@ -27,36 +28,39 @@ enum RowType { kBookmarkRow = 1, kFolderRow = 2, kSeparatorRow = 3 };
 // annotations may be gone. The first variant that prepares is used.
 struct QueryVariant {
   const char* notes;
-  const char* notesJoin;
   const char* keyword;
   const char* keywordJoin;
 };
+constexpr char kNotes[] =
+    "(SELECT mia.content FROM moz_items_annos AS mia WHERE mia.item_id=mb.id"
+    " AND mia.anno_attribute_id=1 LIMIT 1)";
+constexpr char kKeywordById[] = " LEFT JOIN moz_keywords AS mk ON mk.id=mb.keyword_id";
+constexpr char kKeywordByPlace[] =
+    "(SELECT k2.keyword FROM moz_keywords AS k2 WHERE k2.place_id=mb.fk LIMIT 1)";
 const QueryVariant kVariants[] = {
-    {"mia.content",
-     " LEFT JOIN moz_items_annos AS mia ON mia.item_id=mb.id AND mia.anno_attribute_id=1",
+    {kNotes,
      "COALESCE(mk.keyword,(SELECT k2.keyword FROM moz_keywords AS k2 WHERE k2.place_id=mb.fk "
      "LIMIT 1))",
-     " LEFT JOIN moz_keywords AS mk ON mk.id=mb.keyword_id"},
-    {"mia.content",
-     " LEFT JOIN moz_items_annos AS mia ON mia.item_id=mb.id AND mia.anno_attribute_id=1",
-     "mk.keyword", " LEFT JOIN moz_keywords AS mk ON mk.id=mb.keyword_id"},
-    {"NULL", "",
-     "(SELECT k2.keyword FROM moz_keywords AS k2 WHERE k2.place_id=mb.fk LIMIT 1)", ""},
-    {"NULL", "", "NULL", ""},
+     kKeywordById},
+    {kNotes, "mk.keyword", kKeywordById},
+    {"NULL", kKeywordByPlace, ""},
+    {"NULL", "NULL", ""},
 };
 
-// The last visit comes from a sub-query rather than a join with the visits
-// table: a join would repeat every tag once per visit.
+// One row per item of the folder, in order. The tags (the titles of the
+// folders holding other bookmarks of the same place) and the last visit
+// come from sub-queries: joining the visits table before grouping would
+// repeat every tag once per visit, and without a grouping the rows come
+// straight from the (parent, position) index.
 std::string QueryText(const QueryVariant& v) {
   return std::string("SELECT mb.id,mb.type,mb.title,mp.url,") + v.notes + "," + v.keyword +
-         ",group_concat(mb2.title,'\n'),ROUND(mb.dateAdded/1000000),"
+         ",(SELECT group_concat(mb2.title,'\n') FROM moz_bookmarks AS mb1"
+         " JOIN moz_bookmarks AS mb2 ON mb2.id=mb1.parent WHERE mb1.fk=mb.fk AND mb1.id<>mb.id),"
+         "ROUND(mb.dateAdded/1000000),"
          "ROUND((SELECT MAX(mh.visit_date) FROM moz_historyvisits AS mh "
          "WHERE mh.place_id=mp.id)/1000000),mp.visit_count "
          "FROM moz_bookmarks AS mb LEFT JOIN moz_places AS mp ON mp.id=mb.fk" +
-         v.notesJoin +
-         " LEFT JOIN moz_bookmarks AS mb1 ON mb1.fk=mb.fk AND mb1.id<>mb.id"
-         " LEFT JOIN moz_bookmarks AS mb2 ON mb2.id=mb1.parent" +
-         v.keywordJoin + " WHERE mb.parent=?1 GROUP BY mb.id ORDER BY mb.position";
+         v.keywordJoin + " WHERE mb.parent=?1 ORDER BY mb.position";
 }
 
 struct PlacesRow {
@@ -70,8 +74,9 @@ struct PlacesRow {
 std::string TextColumn(sqlite3_stmt* statement, int column) {
   const unsigned char* text = sqlite3_column_text(statement, column);
   if (!text) return {};
-  return DecodeUtf8ToAnsi(std::string_view(reinterpret_cast<const char*>(text),
-                                           static_cast<size_t>(sqlite3_column_bytes(statement, column))));
+  return DecodeUtf8ToAnsi(
+      std::string_view(reinterpret_cast<const char*>(text),
+                       static_cast<size_t>(sqlite3_column_bytes(statement, column))));
 }
 
 uint32_t TimeColumn(sqlite3_stmt* statement, int column) {
@@ -110,6 +115,7 @@ class PlacesWalk {
  private:
   int Walk() {
     if (!Prepare()) return kImportFailed;
+    ReserveText();
     std::vector<Frame> stack;
     if (!Enter(kMenuFolder, 0, &stack)) return kImportFailed;
     while (!stack.empty() && !out_.Full()) {
@@ -145,6 +151,20 @@ class PlacesWalk {
 
   static bool IsSavedQuery(const PlacesRow& row) {
     return row.type == kBookmarkRow && row.url.compare(0, 6, "place:") == 0;
+  }
+
+  // Room for the lines of every bookmark row at once, rather than the line
+  // table growing and copying itself many times over.
+  void ReserveText() {
+    sqlite3_stmt* count = nullptr;
+    if (sqlite3_prepare_v2(db_, "SELECT COUNT(*) FROM moz_bookmarks", -1, &count, nullptr) ==
+            SQLITE_OK &&
+        sqlite3_step(count) == SQLITE_ROW) {
+      constexpr int64_t kLineBytes = 200, kMostRows = 1 << 20;
+      int64_t rows = std::min<int64_t>(sqlite3_column_int64(count, 0), kMostRows);
+      if (rows > 0) out_.List().ReserveLineText(static_cast<size_t>(rows * kLineBytes));
+    }
+    sqlite3_finalize(count);
   }
 
   bool Prepare() {
@@ -245,8 +265,23 @@ void RemoveCopy(const std::string& copy) {
     platform::RemoveFile((copy + suffix).c_str());
 }
 
-// Copies the database to a new file; empty on failure. An existing file is
-// never overwritten, so the copy can never be the source.
+// Copies a file piece by piece to a path that IsFreeName found unused.
+bool CopyBytes(const std::string& from, const std::string& to) {
+  platform::File in, out;
+  if (in.Open(from.c_str(), platform::FileAccess::kRead) != platform::kErrorNone) return false;
+  if (out.Open(to.c_str(), platform::FileAccess::kCreateWrite) != platform::kErrorNone)
+    return false;
+  std::vector<char> buffer(1 << 20);
+  for (;;) {
+    long n = in.Read(buffer.data(), buffer.size());
+    if (n < 0) return false;
+    if (n == 0) return true;
+    if (!out.Write(buffer.data(), static_cast<size_t>(n))) return false;
+  }
+}
+
+// Copies the database to a new file; empty on failure. Only a name that no
+// file has is used, so the copy can never be the source.
 std::string CopyDatabase(const std::string& path) {
   std::string folder = PlacesCopyFolder();
   uint32_t stamp = platform::TickCount() ^ platform::Now();
@@ -254,16 +289,14 @@ std::string CopyDatabase(const std::string& path) {
     std::string copy = folder + "vellox-places-" + std::to_string(stamp) + "-" +
                        std::to_string(attempt) + ".sqlite";
     if (!IsFreeName(copy)) continue;
-    uint32_t error = platform::CopyFileTo(path.c_str(), copy.c_str(), true);
-    if (error == platform::kErrorFileExists || error == platform::kErrorAlreadyExists) continue;
-    if (error != platform::kErrorNone) {
+    if (!CopyBytes(path, copy)) {
       RemoveCopy(copy);
       return {};
     }
     // Recent changes may still sit in the write-ahead log beside it.
     std::string wal = path + "-wal";
-    if (platform::FileExists(wal.c_str()))
-      (void)platform::CopyFileTo(wal.c_str(), (copy + "-wal").c_str(), true);
+    if (platform::FileExists(wal.c_str()) && !CopyBytes(wal, copy + "-wal"))
+      platform::RemoveFile((copy + "-wal").c_str());
     return copy;
   }
   return {};

@@ -44,9 +44,12 @@ class EntryFinder {
       if (!hit) break;
       size_t p = static_cast<size_t>(static_cast<const char*>(hit) - text.data());
       i = p + 1;
-      if (Spells(p, kEntryOpen)) opens_.push_back(p);
-      else if (Spells(p, "</a>")) linkEnds_.push_back(p);
-      else if (Spells(p, "<br>")) breaks_.push_back(p);
+      if (Spells(p, kEntryOpen))
+        opens_.push_back(p);
+      else if (Spells(p, "</a>"))
+        linkEnds_.push_back(p);
+      else if (Spells(p, "<br>"))
+        breaks_.push_back(p);
     }
     for (size_t i = 0; i + 1 < text.size(); ++i)
       if (text[i] == '"' && text[i + 1] == '>') quoteEnds_.push_back(i);
@@ -101,7 +104,8 @@ bool SearchComment(const boost::regex& pattern, std::string_view text, size_t fr
 }
 
 // Keywords without the words that the title or the description contain.
-std::string KeptKeywords(std::string_view words, const std::string& title, const std::string& notes) {
+std::string KeptKeywords(std::string_view words, const std::string& title,
+                         const std::string& notes) {
   std::string kept;
   size_t i = 0;
   while (i < words.size()) {

@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr size_t kFlushSize = 1 << 16;
-
 const BookmarkItem& CurrentRecord(ExpansionState& state) {
   if (state.recordIndex != state.item) {
     state.list->DecodeInto(state.item, true, &state.record);
@@ -44,8 +42,11 @@ void ApplyCondition(ExpansionState& state, TemplateKeyword keyword, bool empty) 
       skipping = taken;
       taken = true;
       break;
-    case TemplateKeyword::kEndif: --state.depth; break;
-    default: break;
+    case TemplateKeyword::kEndif:
+      --state.depth;
+      break;
+    default:
+      break;
   }
 }
 
@@ -63,31 +64,53 @@ uint32_t TemplateWriter::Flush() {
   return written ? 0 : file_->LastError();
 }
 
-std::string TemplateFieldValue(ExpansionState& state, const std::string& field,
-                               const std::string& option) {
-  if (field == "list_title") return state.listTitle;
-  if (field == "now") return FormatItemTime(state.now, option);
+std::string TemplateFieldValue(ExpansionState& state, const TemplateStep& step) {
+  switch (step.fieldId) {
+    case TemplateField::kListTitle:
+      return state.listTitle;
+    case TemplateField::kNow:
+      return FormatItemTime(state.now, step.timeFormat);
+    default:
+      break;
+  }
   if (state.item == 0) return {};
   const BookmarkItem& r = CurrentRecord(state);
-  if (field == "title") return r.title;
-  if (field == "address") return r.url;
-  if (field == "notes") return r.notes;
-  if (field == "login") return r.login;
-  if (field == "keywords") return r.keywords;
-  if (field == "password") return GetSitePassword(*state.list, r);
-  if (field == "last_visited") return FormatItemTime(r.timeLastVisit, option);
-  if (field == "created") return FormatItemTime(r.timeAdded, option);
-  if (field == "modified") return FormatItemTime(r.timeModified, option);
-  if (field == "rating") return std::to_string(r.rating);
-  if (field == "visits") return std::to_string(r.visits);
-  if (field == "id") return std::to_string(r.id);
-  if (field == "is_alias") return state.list->IsAlias(state.item) ? "1" : "";
-  if (field == "is_aliased") return (r.flags & kFlagHasAliases) ? "1" : "";
-  return {};
+  switch (step.fieldId) {
+    case TemplateField::kTitle:
+      return r.title;
+    case TemplateField::kAddress:
+      return r.url;
+    case TemplateField::kNotes:
+      return r.notes;
+    case TemplateField::kLogin:
+      return r.login;
+    case TemplateField::kKeywords:
+      return r.keywords;
+    case TemplateField::kPassword:
+      return GetSitePassword(*state.list, r);
+    case TemplateField::kLastVisited:
+      return FormatItemTime(r.timeLastVisit, step.timeFormat);
+    case TemplateField::kCreated:
+      return FormatItemTime(r.timeAdded, step.timeFormat);
+    case TemplateField::kModified:
+      return FormatItemTime(r.timeModified, step.timeFormat);
+    case TemplateField::kRating:
+      return std::to_string(r.rating);
+    case TemplateField::kVisits:
+      return std::to_string(r.visits);
+    case TemplateField::kId:
+      return std::to_string(r.id);
+    case TemplateField::kIsAlias:
+      return state.list->IsAlias(state.item) ? "1" : "";
+    case TemplateField::kIsAliased:
+      return (r.flags & kFlagHasAliases) ? "1" : "";
+    default:
+      return {};
+  }
 }
 
 uint32_t ExpandTemplateText(ExpansionState& state, const TemplatePiece& piece) {
-  std::string out;
+  std::string& out = state.writer->Buffer();
   for (const TemplateStep& step : piece.steps) {
     bool skipping = state.depth >= 0 && state.skipping[state.depth];
     if (!step.hasTag) {
@@ -96,13 +119,13 @@ uint32_t ExpandTemplateText(ExpansionState& state, const TemplatePiece& piece) {
     }
     if (skipping && step.keyword == TemplateKeyword::kNone) continue;
     if (!skipping) out += step.literal;
-    std::string value = TemplateFieldValue(state, step.field, step.option);
+    std::string value = TemplateFieldValue(state, step);
     if (step.keyword != TemplateKeyword::kNone) {
       ApplyCondition(state, step.keyword, value.empty());
       continue;
     }
-    out += PostProcessValue(std::move(value), step.option, state.output.format,
-                            state.utf8Table.get());
+    out +=
+        PostProcessValue(std::move(value), step.option, state.output.format, state.utf8Table.get());
   }
-  return state.writer->Append(out);
+  return state.writer->Flushed();
 }

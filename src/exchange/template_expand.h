@@ -19,7 +19,12 @@ class TemplateWriter {
   explicit TemplateWriter(platform::File* file) : file_(file) {}
   // Returns 0, or the system error of a failed write.
   uint32_t Append(const std::string& bytes);
+  // The buffer to append to directly; call Flushed() after appending.
+  std::string& Buffer() { return buffer_; }
+  uint32_t Flushed() { return buffer_.size() >= kFlushSize ? Flush() : 0; }
   uint32_t Flush();
+
+  static constexpr size_t kFlushSize = 1 << 16;
 
  private:
   platform::File* file_;
@@ -33,8 +38,8 @@ struct ExpansionState {
   TemplateOutput output;
   std::unique_ptr<AnsiByteUtf8Table> utf8Table;  // set when output.utf8
   TemplateWriter* writer = nullptr;
-  uint16_t item = 0;  // the current item; 0 while expanding document pieces
-  int depth = -1;     // the innermost open condition
+  uint16_t item = 0;           // the current item; 0 while expanding document pieces
+  int depth = -1;              // the innermost open condition
   std::vector<char> skipping;  // per depth
   std::vector<char> taken;
   // The decoded record of the current item (aliases give their target's).
@@ -47,5 +52,4 @@ struct ExpansionState {
 uint32_t ExpandTemplateText(ExpansionState& state, const TemplatePiece& piece);
 
 // The raw value of a field for the current item (before post-processing).
-std::string TemplateFieldValue(ExpansionState& state, const std::string& field,
-                               const std::string& option);
+std::string TemplateFieldValue(ExpansionState& state, const TemplateStep& step);

@@ -14,9 +14,9 @@ bool Excluded(BookmarkList& list, uint16_t index, const TemplateExportOptions& o
 uint32_t ExpandOutline(ExpansionState& state, const CompiledTemplate& compiled,
                        const TemplateExportOptions& options) {
   BookmarkList& list = *state.list;
-  int open = -1;               // the open level
+  int open = -1;                // the open level
   bool afterSeparator = false;  // a separator does not stay open
-  int skipBelow = -1;          // items deeper than this level are left out
+  int skipBelow = -1;           // items deeper than this level are left out
   for (uint16_t index = list.Next(kRootIndex, true); index != kRootIndex;
        index = list.Next(index, true)) {
     int level = list.Level(index);

@@ -34,8 +34,12 @@ void ConvertLineBreaks(std::string* value, std::string_view option, TemplateForm
 
 void EscapeForFormat(std::string* value, TemplateFormat format) {
   switch (format) {
-    case TemplateFormat::kHtml: *value = HtmlEscape(*value, false); break;
-    case TemplateFormat::kXml: *value = HtmlEscape(*value, true); break;
+    case TemplateFormat::kHtml:
+      *value = HtmlEscape(*value, false);
+      break;
+    case TemplateFormat::kXml:
+      *value = HtmlEscape(*value, true);
+      break;
     case TemplateFormat::kExcel:
       if (value->find('"') != std::string::npos) {
         ReplaceAll(value, "\"", "\"\"");
@@ -49,9 +53,12 @@ void EscapeForFormat(std::string* value, TemplateFormat format) {
         if ((*value)[0] != '"') *value = '"' + *value + '"';
       }
       break;
-    case TemplateFormat::kOpera: ReplaceAll(value, "\n", "\x02\x02"); break;
+    case TemplateFormat::kOpera:
+      ReplaceAll(value, "\n", "\x02\x02");
+      break;
     case TemplateFormat::kOrvand:
-    case TemplateFormat::kPlain: break;
+    case TemplateFormat::kPlain:
+      break;
   }
 }
 
@@ -87,6 +94,9 @@ AnsiByteUtf8Table::AnsiByteUtf8Table() {
 }
 
 std::string AnsiByteUtf8Table::Convert(std::string_view ansi) const {
+  size_t ascii = 0;
+  while (ascii < ansi.size() && static_cast<unsigned char>(ansi[ascii]) < 0x80) ++ascii;
+  if (ascii == ansi.size()) return std::string(ansi);
   std::string out;
   out.reserve(ansi.size() + ansi.size() / 4);
   for (char c : ansi) {

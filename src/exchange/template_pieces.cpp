@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "exchange/import_regex.h"
+#include "exchange/item_time.h"
 #include "platform/platform.h"
 
 namespace {
@@ -32,9 +33,36 @@ void CompilePieces(std::string_view block, TemplatePiece* pieces) {
 
 }  // namespace
 
+TemplateField TemplateFieldNamed(const std::string& name) {
+  static const struct {
+    const char* name;
+    TemplateField field;
+  } kFields[] = {
+      {"list_title", TemplateField::kListTitle},
+      {"now", TemplateField::kNow},
+      {"title", TemplateField::kTitle},
+      {"address", TemplateField::kAddress},
+      {"notes", TemplateField::kNotes},
+      {"login", TemplateField::kLogin},
+      {"keywords", TemplateField::kKeywords},
+      {"password", TemplateField::kPassword},
+      {"last_visited", TemplateField::kLastVisited},
+      {"created", TemplateField::kCreated},
+      {"modified", TemplateField::kModified},
+      {"rating", TemplateField::kRating},
+      {"visits", TemplateField::kVisits},
+      {"id", TemplateField::kId},
+      {"is_alias", TemplateField::kIsAlias},
+      {"is_aliased", TemplateField::kIsAliased},
+  };
+  for (const auto& f : kFields)
+    if (name == f.name) return f.field;
+  return TemplateField::kOther;
+}
+
 std::vector<TemplateStep> SplitPiece(const std::string& text) {
-  static const boost::regex tag = ImportPattern(
-      "<vx:(if|else|elsif|endif)?\\s*(.*?)(?:\\s*format=\"([^\"]*?)\")?\\s*/>");
+  static const boost::regex tag =
+      ImportPattern("<vx:(if|else|elsif|endif)?\\s*(.*?)(?:\\s*format=\"([^\"]*?)\")?\\s*/>");
   std::vector<TemplateStep> steps;
   const char* position = text.data();
   const char* end = text.data() + text.size();
@@ -46,6 +74,8 @@ std::vector<TemplateStep> SplitPiece(const std::string& text) {
     step.keyword = KeywordOf(platform::LowerAnsiText(std::string(Group(match, 1))));
     step.field = platform::LowerAnsiText(std::string(Group(match, 2)));
     step.option = platform::LowerAnsiText(std::string(Group(match, 3)));
+    step.fieldId = TemplateFieldNamed(step.field);
+    step.timeFormat = ItemTimeFormatIndex(step.option);
     position = match[0].second;
     if (step.keyword != TemplateKeyword::kNone) {
       if (position < end && *position == '\r') ++position;

@@ -8,6 +8,28 @@
 
 enum class TemplateKeyword : int { kNone, kIf, kElse, kElsif, kEndif };
 
+// The field names a tag can hold; any other name is kOther (always empty).
+enum class TemplateField : int {
+  kOther,
+  kListTitle,
+  kNow,
+  kTitle,
+  kAddress,
+  kNotes,
+  kLogin,
+  kKeywords,
+  kPassword,
+  kLastVisited,
+  kCreated,
+  kModified,
+  kRating,
+  kVisits,
+  kId,
+  kIsAlias,
+  kIsAliased
+};
+TemplateField TemplateFieldNamed(const std::string& name);
+
 // One step of a piece: the literal text before a tag, then the tag (the
 // last step of a piece holds only the text after its last tag).
 struct TemplateStep {
@@ -16,6 +38,8 @@ struct TemplateStep {
   TemplateKeyword keyword = TemplateKeyword::kNone;
   std::string field;   // lower-cased
   std::string option;  // the tag's format attribute, lower-cased
+  TemplateField fieldId = TemplateField::kOther;
+  int timeFormat = 0;  // the option as a date-format index
 };
 
 struct TemplatePiece {

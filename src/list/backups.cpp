@@ -13,13 +13,15 @@ bool Missing(const std::string& path) { return !platform::FileExists(path.c_str(
 // Older than limit (or written by a clock that has since gone back further
 // than limit).
 bool Stale(const std::string& path, uint32_t now, uint32_t limit) {
-  int64_t age = static_cast<int64_t>(now) - static_cast<int64_t>(platform::FileLastWriteTime(path.c_str()));
+  int64_t age =
+      static_cast<int64_t>(now) - static_cast<int64_t>(platform::FileLastWriteTime(path.c_str()));
   return age > static_cast<int64_t>(limit) || age < -static_cast<int64_t>(limit);
 }
 
 // Loads a backup into copy. False when it cannot be read whole or its
 // password is not among the known ones.
-bool LoadBackup(BookmarkList& list, const std::string& path, BookmarkList& copy, ListResult* header) {
+bool LoadBackup(BookmarkList& list, const std::string& path, BookmarkList& copy,
+                ListResult* header) {
   *header = ReadHeader(copy, path);
   if (!HeaderAllowsLoading(*header)) return false;
   if (copy.encryptionOptions != 0) {

@@ -136,6 +136,10 @@ class BookmarkList {
   // which makes filling a wide folder quadratic.
   uint16_t AddItemWithParent(uint16_t afterIndex, const BookmarkItem& record, uint16_t aliasTarget,
                              uint16_t parent);
+  // Room for this many more bytes of line text, so that a caller about to
+  // add many items (an import) does not have the text buffer regrow and
+  // copy itself over and over. False when memory runs out (nothing lost).
+  bool ReserveLineText(size_t bytes) { return lines_.Buffer().Reserve(bytes); }
   // A level-2 alias of targetIndex placed like AddItem.
   uint16_t AddAlias(uint16_t afterIndex, uint16_t targetIndex, uint32_t targetId);
   ChildCounts CountChildren(uint16_t index) const;

@@ -208,7 +208,8 @@ void SetEncryption(BookmarkList& list, uint32_t options, const std::string& pass
 }
 
 std::string GetSitePassword(BookmarkList& list, const BookmarkItem& record) {
-  if (!(list.encryptionOptions & kEncryptSitePasswords) || list.keyState != 2) return record.password;
+  if (!(list.encryptionOptions & kEncryptSitePasswords) || list.keyState != 2)
+    return record.password;
   std::string plain;
   if (!EncryptionOf(list).DecipherText(record.password, 0, &plain)) return std::string();
   return plain;
@@ -222,8 +223,10 @@ bool SetSitePassword(BookmarkList& list, BookmarkItem& record, const std::string
     stored = sealed;
   }
   record.password = stored;
-  if (!record.login.empty() || !record.password.empty()) record.flags |= kFlagHasLogin;
-  else record.flags &= static_cast<uint16_t>(~kFlagHasLogin);
+  if (!record.login.empty() || !record.password.empty())
+    record.flags |= kFlagHasLogin;
+  else
+    record.flags &= static_cast<uint16_t>(~kFlagHasLogin);
   record.changed = 1;
   return true;
 }

@@ -14,15 +14,18 @@ EncryptionVerdict Refuse(void* owner, int message, EncryptionVerdict verdict) {
 
 }  // namespace
 
-EncryptionVerdict ApplyEncryptionChoice(void* owner, BookmarkList& list, const EncryptionChoice& choice) {
-  uint32_t options = (choice.sitePasswords ? kEncryptSitePasswords : 0) | (choice.wholeList ? kEncryptWholeList : 0);
+EncryptionVerdict ApplyEncryptionChoice(void* owner, BookmarkList& list,
+                                        const EncryptionChoice& choice) {
+  uint32_t options = (choice.sitePasswords ? kEncryptSitePasswords : 0) |
+                     (choice.wholeList ? kEncryptWholeList : 0);
   bool hadOptions = list.encryptionOptions != 0;
   std::string password;
   if (options != 0) {
     if (hadOptions && !choice.changePassword) {
       password = choice.current;
     } else {
-      if (choice.chosen != choice.reentered) return Refuse(owner, IDS_PASSWORD_MISTYPED, EncryptionVerdict::kMistyped);
+      if (choice.chosen != choice.reentered)
+        return Refuse(owner, IDS_PASSWORD_MISTYPED, EncryptionVerdict::kMistyped);
       password = choice.chosen;
     }
     if (password.empty()) return Refuse(owner, IDS_BLANK_PASSWORD, EncryptionVerdict::kBlank);

@@ -26,4 +26,5 @@ enum class EncryptionVerdict {
 
 // Checks the choice against the list, shows the message of a refusal (warning
 // icon, owned by owner) and applies an accepted one.
-EncryptionVerdict ApplyEncryptionChoice(void* owner, BookmarkList& list, const EncryptionChoice& choice);
+EncryptionVerdict ApplyEncryptionChoice(void* owner, BookmarkList& list,
+                                        const EncryptionChoice& choice);

@@ -17,7 +17,8 @@ HWND openPasswordDialog = nullptr;
 
 class PasswordDialog : public framework::Dialog {
  public:
-  explicit PasswordDialog(const std::string& title) : Dialog(IDD_DECRYPTION_PASSWORD), title_(title) {}
+  explicit PasswordDialog(const std::string& title)
+      : Dialog(IDD_DECRYPTION_PASSWORD), title_(title) {}
   std::string password;
 
  protected:
@@ -78,7 +79,8 @@ class RevertDialog : public framework::Dialog {
 
 class EncryptionOptionsDialog : public framework::Dialog {
  public:
-  explicit EncryptionOptionsDialog(BookmarkList& list) : Dialog(IDD_ENCRYPTION_OPTIONS), list_(list) {}
+  explicit EncryptionOptionsDialog(BookmarkList& list)
+      : Dialog(IDD_ENCRYPTION_OPTIONS), list_(list) {}
 
  protected:
   bool OnInit() override {
@@ -128,8 +130,8 @@ class EncryptionOptionsDialog : public framework::Dialog {
 };
 
 // GetSaveFileNameA / GetOpenFileNameA with the list filter.
-bool RunFileDialog(HWND parent, const std::string& title, const std::string& folder, const std::string& name,
-                   DWORD flags, bool save, std::string* path) {
+bool RunFileDialog(HWND parent, const std::string& title, const std::string& folder,
+                   const std::string& name, DWORD flags, bool save, std::string* path) {
   std::vector<char> buffer(MAX_PATH * 4, '\0');
   name.copy(buffer.data(), buffer.size() - 1);
   OPENFILENAMEA ofn = {};

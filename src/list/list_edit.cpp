@@ -12,12 +12,16 @@ bool IsSmartContainer(const BookmarkList& list, uint16_t index) {
 }
 
 uint32_t PlaceFor(const BookmarkList& list, int8_t level, uint16_t before) {
+  // Only a deleted item of a lower level would become the new item's
+  // parent; deleted items of its level or deeper stay in front of it.
   uint16_t place = before;
   for (uint16_t p = list.Prev(place, false); p != 0 && list.IsDeleted(p); p = list.Prev(p, false))
-    place = p;
+    if (list.Level(p) < level) place = p;
   uint16_t prev = list.Prev(place, false);
   int8_t prevLevel = prev == 0 ? kLevelRoot : list.Level(prev);
   if (level < kLevelCategory || level > kLevelBookmark || level > prevLevel + 1) return kNoPlace;
+  // A separator is nobody's parent.
+  if (prev != 0 && level > prevLevel && list.TestFlags(prev, kFlagSeparator)) return kNoPlace;
   return place;
 }
 

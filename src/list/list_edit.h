@@ -16,8 +16,9 @@ bool InRing(const BookmarkList& list, uint16_t index);
 // A SmartFolder or the SmartFolders category itself (never an alias).
 bool IsSmartContainer(const BookmarkList& list, uint16_t index);
 // Where an item of this level goes when asked to go before `before`: in
-// front of the deleted items that directly precede it, so that a live item
-// never lands under a deleted container. 0xFFFF when the item cannot stand
+// front of any deleted container of a lower level among the deleted items
+// that directly precede it, so that a live item never lands under a
+// deleted container. 0xFFFF when the item cannot stand
 // there (its level would step down more than one from the item before it).
 constexpr uint32_t kNoPlace = 0xFFFF;
 uint32_t PlaceFor(const BookmarkList& list, int8_t level, uint16_t before);

@@ -35,7 +35,8 @@ struct LoadOutcome {
 // stays shown. (An unreadable or undecryptable list would only replace it
 // with an empty one.)
 bool Discarded(ListResult header, const LoadOutcome& load) {
-  if (header != ListResult::ReadWrite && header != ListResult::ReadOnly && header != ListResult::OtherVersion)
+  if (header != ListResult::ReadWrite && header != ListResult::ReadOnly &&
+      header != ListResult::OtherVersion)
     return true;
   if (load.decryptionFailed) return true;
   return load.result == ListResult::Damaged || load.result == ListResult::OutOfMemory ||
@@ -44,7 +45,8 @@ bool Discarded(ListResult header, const LoadOutcome& load) {
 
 }  // namespace
 
-bool ListSlots::OpenList(const std::string& path, int knownIndex, uint32_t selectId, bool keepCurrent) {
+bool ListSlots::OpenList(const std::string& path, int knownIndex, uint32_t selectId,
+                         bool keepCurrent) {
   OpenRequest request;
   request.path = path;
   request.knownIndex = knownIndex;
@@ -63,7 +65,8 @@ bool ListSlots::Open(OpenRequest& r) {
     header = ReadHeader(*list, r.path);
   }
   if (header == ListResult::Utf16) {
-    if (MessageFromTable(Owner(), IDS_CONVERT_FROM_UNICODE, platform::kMbOkCancel | kMbIconQuestion) != kIdOk)
+    if (MessageFromTable(Owner(), IDS_CONVERT_FROM_UNICODE,
+                         platform::kMbOkCancel | kMbIconQuestion) != kIdOk)
       return false;
     std::string copy = FreeAnsiCopyPath(r.path);
     uint32_t error = ConvertUtf16File(list->file, copy);
@@ -104,7 +107,8 @@ bool ListSlots::Open(OpenRequest& r) {
         load.repaired = true;
         load.result = ListResult::ReadWrite;
         if (!load.corruptedCopy.empty())
-          MessageFromTable(Owner(), IDS_LIST_REPAIRED, platform::kMbOk | kMbIconWarning, {load.corruptedCopy});
+          MessageFromTable(Owner(), IDS_LIST_REPAIRED, platform::kMbOk | kMbIconWarning,
+                           {load.corruptedCopy});
       }
       // A list cut off at the limit would lose its unread lines when saved,
       // and a repaired one without a copy of the damaged file would lose
@@ -155,7 +159,8 @@ bool ListSlots::Open(OpenRequest& r) {
 bool ListSlots::ShowsCurrentUnlocked(int knownIndex) const {
   if (!currentList || currentListIndex != knownIndex) return false;
   const BookmarkList& list = *currentList;
-  return !(list.encryptionOptions & kEncryptWholeList) || list.keyState == 2 || !list.password.empty();
+  return !(list.encryptionOptions & kEncryptWholeList) || list.keyState == 2 ||
+         !list.password.empty();
 }
 
 bool ListSlots::ReloadCurrent(int knownIndex) {
@@ -207,7 +212,8 @@ bool ListSlots::OpenListByPath(const std::string& path, bool keepCurrent) {
 
 bool ListSlots::CreateList(const std::string& path, bool ask) {
   if (platform::FileExists(path.c_str())) {
-    if (MessageFromTable(Owner(), IDS_OVERWRITE_FILE, platform::kMbOkCancel | kMbIconQuestion) != kIdOk)
+    if (MessageFromTable(Owner(), IDS_OVERWRITE_FILE, platform::kMbOkCancel | kMbIconQuestion) !=
+        kIdOk)
       return false;
     // A list of that file has to let go of it (and no longer matches it).
     bool closed = false;
@@ -222,8 +228,8 @@ bool ListSlots::CreateList(const std::string& path, bool ask) {
       closed = true;
     }
     if (closed) host_->ListsChanged();
-  } else if (ask && MessageFromTable(Owner(), IDS_CREATE_NEW_LIST, platform::kMbYesNo | kMbIconQuestion,
-                                     {path}) != kIdYes) {
+  } else if (ask && MessageFromTable(Owner(), IDS_CREATE_NEW_LIST,
+                                     platform::kMbYesNo | kMbIconQuestion, {path}) != kIdYes) {
     return false;
   }
   if (CreateListFile(path, true) != CreateResult::Ok) {

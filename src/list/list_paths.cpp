@@ -34,9 +34,12 @@ std::string FileNameOf(const std::string& path) {
 
 std::string BackupPath(const std::string& listPath, BackupKind kind) {
   switch (kind) {
-    case BackupKind::kRecent: return Prefixed(listPath, "Autobackup of ");
-    case BackupKind::kOlder: return Prefixed(listPath, "Autobackup (older) of ");
-    case BackupKind::kOldest: return Prefixed(listPath, "Autobackup (oldest) of ");
+    case BackupKind::kRecent:
+      return Prefixed(listPath, "Autobackup of ");
+    case BackupKind::kOlder:
+      return Prefixed(listPath, "Autobackup (older) of ");
+    case BackupKind::kOldest:
+      return Prefixed(listPath, "Autobackup (oldest) of ");
   }
   return std::string();
 }
@@ -46,8 +49,8 @@ std::string TemporarySavePath(const std::string& listPath) { return Prefixed(lis
 std::string CorruptedCopyPath(const std::string& listPath, uint32_t time) {
   std::tm local = {};
   platform::UtcToLocalTm(time, &local);
-  return Prefixed(listPath, "Autobackup (corrupted " + platform::FormatTime("%Y-%m-%d %H.%M", local) +
-                                ") of ");
+  return Prefixed(
+      listPath, "Autobackup (corrupted " + platform::FormatTime("%Y-%m-%d %H.%M", local) + ") of ");
 }
 
 std::string AnsiCopyPath(const std::string& listPath, int attempt) {

@@ -24,7 +24,8 @@ int Fail(uint32_t error, uint32_t* out) {
 int WriteListFile(BookmarkList& list, const std::string& path, uint32_t* error) {
   *error = 0;
   platform::File file;
-  if (uint32_t e = file.Open(path.c_str(), platform::FileAccess::kCreateWrite)) return Fail(e, error);
+  if (uint32_t e = file.Open(path.c_str(), platform::FileAccess::kCreateWrite))
+    return Fail(e, error);
   WriteResult written = WriteList(list, file);
   bool complete = written == WriteResult::Ok && file.Flush();
   uint32_t writeError = written == WriteResult::CannotWrite ? list.lastError : file.LastError();
@@ -40,7 +41,8 @@ int WriteListFileReplacing(BookmarkList& list, const std::string& path, uint32_t
   std::string temporary = TemporarySavePath(path);
   int result = WriteListFile(list, temporary, error);
   if (result != kSaveOk) return result;
-  if (uint32_t e = platform::CommitReplacing(temporary.c_str(), path.c_str())) return Fail(e, error);
+  if (uint32_t e = platform::CommitReplacing(temporary.c_str(), path.c_str()))
+    return Fail(e, error);
   return kSaveOk;
 }
 
@@ -49,8 +51,10 @@ ListResult ReopenListFile(BookmarkList& list) {
   uint32_t e = list.file.Open(list.path.c_str(), platform::FileAccess::kReadWrite);
   if (e == platform::kErrorNone) return ListResult::ReadWrite;
   list.lastError = e;
-  if (e == platform::kErrorAccessDenied || e == platform::kErrorSharingViolation) return ListResult::ReadOnly;
-  if (e == platform::kErrorFileNotFound || e == platform::kErrorPathNotFound) return ListResult::NotFound;
+  if (e == platform::kErrorAccessDenied || e == platform::kErrorSharingViolation)
+    return ListResult::ReadOnly;
+  if (e == platform::kErrorFileNotFound || e == platform::kErrorPathNotFound)
+    return ListResult::NotFound;
   return ListResult::CannotOpen;
 }
 

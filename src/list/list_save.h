@@ -16,8 +16,8 @@
 
 // SaveList results.
 constexpr int kSaveOk = 0;
-constexpr int kSaveReopenedReadOnly = 1;  // saved, but the file could not be locked again
-constexpr int kSaveFileError = -3;        // lastError holds the system error
+constexpr int kSaveReopenedReadOnly = 1;    // saved, but the file could not be locked again
+constexpr int kSaveFileError = -3;          // lastError holds the system error
 constexpr int kSaveEncryptionFailed = -12;  // the list's encryption has been reset
 
 // The whole list into a new file at path, flushed and closed. 0, -3 (the

@@ -10,9 +10,9 @@
 #include "resources/resource.h"
 #include "util/messages.h"
 
+using platform::kIdIgnore;
 using platform::kIdNo;
 using platform::kIdRetry;
-using platform::kIdIgnore;
 using platform::kIdYes;
 
 namespace {
@@ -32,7 +32,8 @@ uint16_t SelectedItem(const BookmarkList& list) {
 }
 
 std::string TimeLabel(int id, const std::string& path) {
-  if (!platform::FileExists(path.c_str())) return MessageBody(id, {MessageBody(IDS_REVERT_NOT_FOUND)});
+  if (!platform::FileExists(path.c_str()))
+    return MessageBody(id, {MessageBody(IDS_REVERT_NOT_FOUND)});
   std::tm local = {};
   platform::UtcToLocalTm(platform::FileLastWriteTime(path.c_str()), &local);
   return MessageBody(id, {platform::FormatTime("%c", local)});
@@ -47,7 +48,8 @@ void ListSlots::StoreSelection(BookmarkList& list, int knownIndex) {
   settings_->lists[static_cast<size_t>(knownIndex)].start = id;
 }
 
-bool ListSlots::SaveListStep(BookmarkList& list, int knownIndex, bool exiting, bool askFirst, bool force) {
+bool ListSlots::SaveListStep(BookmarkList& list, int knownIndex, bool exiting, bool askFirst,
+                             bool force) {
   list.EncodeCurrentIfChanged();
   StoreSelection(list, knownIndex);
   if (list.readOnly || (!list.modified && !force)) return true;
@@ -88,7 +90,8 @@ bool ListSlots::SaveCopy() {
   for (;;) {
     if (!host_->ChooseCopyPath(title, settings_->listFolder, suggested, &path)) return false;
     if (!platform::FileExists(path.c_str())) break;
-    if (MessageFromTable(Owner(), IDS_OVERWRITE_LIST, platform::kMbYesNo | platform::kMbIconQuestion) == kIdYes)
+    if (MessageFromTable(Owner(), IDS_OVERWRITE_LIST,
+                         platform::kMbYesNo | platform::kMbIconQuestion) == kIdYes)
       break;
     suggested.clear();
   }
@@ -117,7 +120,8 @@ bool ListSlots::Revert() {
   int choice = host_->ChooseRevert(choices);
   if (choice < 0 || choice > 3 || !choices.available[choice]) return false;
   bool reverted = choice == 0 ? ReloadCurrent(currentListIndex) : RevertToBackup(paths[choice]);
-  if (!reverted) MessageFromTable(Owner(), IDS_REVERT_FAILED, platform::kMbOk | platform::kMbIconStop);
+  if (!reverted)
+    MessageFromTable(Owner(), IDS_REVERT_FAILED, platform::kMbOk | platform::kMbIconStop);
   return reverted;
 }
 

@@ -32,7 +32,9 @@ bool HasMarkedItems(const BookmarkList& list) {
 }
 
 ListSlots::ListSlots(Settings* settings, ListHost* host)
-    : clock(platform::Now), settings_(settings ? settings : &NoSettings()), host_(host ? host : &NoHost()) {}
+    : clock(platform::Now),
+      settings_(settings ? settings : &NoSettings()),
+      host_(host ? host : &NoHost()) {}
 
 ListSlots::~ListSlots() { CloseAll(); }
 
@@ -95,7 +97,8 @@ void ListSlots::CloseAll() {
 // ---- Passwords -----------------------------------------------------------
 
 std::string ListSlots::RememberedPassword(int knownIndex) const {
-  if (knownIndex < 0 || static_cast<size_t>(knownIndex) >= rememberedPasswords_.size()) return std::string();
+  if (knownIndex < 0 || static_cast<size_t>(knownIndex) >= rememberedPasswords_.size())
+    return std::string();
   return rememberedPasswords_[static_cast<size_t>(knownIndex)];
 }
 
@@ -126,7 +129,8 @@ bool ListSlots::AskPassword(BookmarkList& list, int knownIndex, bool markVerifie
   int keyStateBefore = list.keyState;
   bool accepted = false;
   std::string remembered = RememberedPassword(knownIndex);
-  if (FlagSet(kBehaviourRememberPasswords) && !remembered.empty() && CheckPassword(list, remembered, true)) {
+  if (FlagSet(kBehaviourRememberPasswords) && !remembered.empty() &&
+      CheckPassword(list, remembered, true)) {
     accepted = true;
   } else {
     // Any password would "decrypt" a wholly encrypted list into garbage, so

@@ -121,7 +121,8 @@ class ListSlots {
   void Remember(int knownIndex, const std::string& password);
   // replaceCurrent: the current list is an older reading of the same file
   // and is closed even when it holds marks.
-  void Install(std::unique_ptr<BookmarkList> list, int knownIndex, bool keepCurrent, bool replaceCurrent);
+  void Install(std::unique_ptr<BookmarkList> list, int knownIndex, bool keepCurrent,
+               bool replaceCurrent);
   void ExchangeSlots();
   void DiscardMarkHolding();
   bool ReloadCurrent(int knownIndex);

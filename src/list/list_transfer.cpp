@@ -229,7 +229,7 @@ int InsertSeparator(BookmarkList& list, int level) {
   if (level > 0 && parent == 0) return kEditFailed;
   uint16_t before = column.SelectedItem();
   if (before == 0) before = parent == kRootIndex ? kRootIndex : list.SubtreeEnd(parent, false).index;
-  uint32_t place = before == kRootIndex ? kRootIndex : PlaceFor(list, static_cast<int8_t>(level), before);
+  uint32_t place = PlaceFor(list, static_cast<int8_t>(level), before);
   if (place == kNoPlace) return kEditFailed;
   BookmarkItem separator;
   separator.level = static_cast<int8_t>(level);

@@ -50,7 +50,8 @@ uint32_t ConvertUtf16File(platform::File& source, const std::string& target) {
     units.erase(units.begin(), units.begin() + static_cast<std::ptrdiff_t>(count));
     if (last) break;
   }
-  if (error == 0 && !out.Flush()) error = out.LastError() ? out.LastError() : platform::kErrorAccessDenied;
+  if (error == 0 && !out.Flush())
+    error = out.LastError() ? out.LastError() : platform::kErrorAccessDenied;
   out.Close();
   if (error != 0) platform::RemoveFile(target.c_str());
   return error;

@@ -14,7 +14,6 @@ constexpr uint16_t kMatchFlags = kFlagSearchMatch | kFlagPreviousResult;
 enum SearchField : int {
   kTimeModifiedField = 3,
   kTitleField = 5,
-  kUrlField = 6,
   kNotesField = 7,
   kKeywordsField = 8,
   kRatingField = 13,
@@ -76,7 +75,7 @@ class Searcher {
     textOn_[3] = o_.inKeywords;
     for (int f = 0; f < kTextFields; ++f)
       if (textOn_[f]) textCount_ = f + 1;
-    restAll_ = textOn_[1] && textOn_[2] && textOn_[3];
+    allText_ = textOn_[0] && textOn_[1] && textOn_[2] && textOn_[3];
   }
 
   bool Passes(const BookmarkList& list, uint16_t index) {
@@ -122,23 +121,16 @@ class Searcher {
     return true;
   }
 
-  // `text` starts at the title. Short terms mostly match in the title, so
-  // it is tried by itself first; the other fields are then prepared
-  // together, and when all are searched one search goes over them all (no
-  // hit can span a tab).
+  // `text` starts at the title. The fields are prepared together; with all
+  // four searched, one search goes over them all (no hit can span a tab).
+  // (Trying the title first, where short terms mostly match, costs more
+  // than it saves over a whole typed term.)
   bool TextMatches(std::string_view text) {
-    if (textOn_[0]) {
-      prep_.PrepareFields(text, 1, 1, &buffer_, spans_);
-      if (prep_.Contains(buffer_, term_)) return true;
-    }
-    size_t tab = text.find('\t');
-    if (textCount_ <= 1 || tab == std::string_view::npos) return false;
-    const int count = textCount_ - 1;  // from the address on
-    prep_.PrepareFields(text.substr(tab + 1), count, kNotesField - kUrlField, &buffer_, spans_);
-    if (restAll_) return prep_.Contains(buffer_, term_);
+    prep_.PrepareFields(text, textCount_, kNotesField - kTitleField, &buffer_, spans_);
+    if (allText_) return prep_.Contains(buffer_, term_);
     std::string_view prepared(buffer_);
-    for (int f = 0; f < count; ++f) {
-      if (!textOn_[f + 1]) continue;
+    for (int f = 0; f < textCount_; ++f) {
+      if (!textOn_[f]) continue;
       const TextPreparer::Span& s = spans_[f];
       if (prep_.Contains(prepared.substr(s.begin, s.end - s.begin), term_)) return true;
     }
@@ -153,15 +145,11 @@ class Searcher {
   int fieldCount_ = 0;
   bool textOn_[kTextFields] = {};
   int textCount_ = 0;
-  bool restAll_ = false;  // address, notes and keywords all searched
+  bool allText_ = false;  // all four searched
   LineFields fields_;
   std::string buffer_;
   TextPreparer::Span spans_[kTextFields];
 };
-
-bool IsSmartFolder(const BookmarkList& list, uint16_t index) {
-  return !list.IsAlias(index) && (list.Link(index).flags & kFlagSmartFolder) != 0;
-}
 
 void SetMatchFlags(BookmarkList& list, uint16_t index, uint16_t mask, int mode) {
   uint16_t now = list.Link(index).flags & mask;
@@ -182,7 +170,7 @@ SearchResult RunSearch(BookmarkList& list, std::string_view term, const SearchOp
   bool categoryOut = false, subcategoryOut = false;
   for (uint16_t i = list.Next(0, false); i != 0; i = list.Next(i, false)) {
     int8_t level = list.Level(i);
-    bool out = list.IsDeleted(i) || (options.excludeSmartFolders && IsSmartFolder(list, i));
+    bool out = list.IsDeleted(i) || (options.excludeSmartFolders && IsSmartContainer(list, i));
     if (level <= kLevelCategory) {
       category = i;
       subcategory = 0;
@@ -211,14 +199,6 @@ SearchResult RunSearch(BookmarkList& list, std::string_view term, const SearchOp
   }
   if (selectFirst && result.firstMatch != 0) SelectItem(list, result.firstMatch);
   return result;
-}
-
-uint16_t DeepestSelection(const BookmarkList& list) {
-  for (int level = 2; level >= 0; --level) {
-    uint16_t selected = list.columns[level].SelectedItem();
-    if (selected != 0) return selected;
-  }
-  return 0;
 }
 
 void SelectItem(BookmarkList& list, uint16_t index) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "list/bookmark_list.h"
+#include "list/list_edit.h"  // DeepestSelection: where a step starts
 #include "search/search_options.h"
 
 struct SearchResult {
@@ -32,9 +33,6 @@ struct SearchResult {
 SearchResult RunSearch(BookmarkList& list, std::string_view term, const SearchOptions& options,
                        bool selectFirst);
 
-// The item a step starts from: the selection of the deepest column that
-// has one, or 0 (the start of the list).
-uint16_t DeepestSelection(const BookmarkList& list);
 // Fills the three columns along the path of index so that it is selected
 // (the columns below it show its children, nothing selected).
 void SelectItem(BookmarkList& list, uint16_t index);

@@ -47,9 +47,8 @@ class TextPreparer {
   char* PrepareOne(const unsigned char* in, size_t n, bool stored, char* o) const;
   // Case folding alone keeps every character in its place: the fields are
   // folded eight ASCII characters at a time, their tabs found on the way.
-  // Returns the end of the last field.
-  // *backslash tells whether a backslash was seen (a stored line break may
-  // need marking).
+  // Returns the end of the last field; *backslash is set when a backslash
+  // was seen (a stored line break may need marking).
   size_t FoldFields(const unsigned char* in, size_t n, int count, Span* spans, char* o,
                     bool* backslash) const;
   // Whole word and punctuation through the tables, without branches.

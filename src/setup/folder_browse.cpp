@@ -1,8 +1,9 @@
 #include "setup/folder_browse.h"
 
+#include <windows.h>
+// The shell and COM headers need windows.h first.
 #include <objbase.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include "setup/program_files.h"
 

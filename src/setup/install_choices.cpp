@@ -1,7 +1,8 @@
 #include "setup/install_choices.h"
 
-#include <shlobj.h>
 #include <windows.h>
+// The shell and COM headers need windows.h first.
+#include <shlobj.h>
 
 #include <cctype>
 

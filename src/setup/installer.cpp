@@ -1,7 +1,7 @@
 #include "setup/installer.h"
 
 #include <windows.h>
-
+// The shell and COM headers need windows.h first.
 #include <shellapi.h>
 
 #include "platform/platform.h"

@@ -1,7 +1,8 @@
 #include "setup/shell_folders.h"
 
-#include <shlobj.h>
 #include <windows.h>
+// The shell and COM headers need windows.h first.
+#include <shlobj.h>
 
 #include "setup/program_files.h"
 #include "util/privilege_win.h"

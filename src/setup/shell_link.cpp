@@ -1,9 +1,10 @@
 #include "setup/shell_link.h"
 
+#include <windows.h>
+// The shell and COM headers need windows.h first.
 #include <objbase.h>
 #include <objidl.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include "platform/platform.h"
 

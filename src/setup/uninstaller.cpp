@@ -1,7 +1,8 @@
 #include "setup/uninstaller.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// The shell and COM headers need windows.h first.
+#include <shellapi.h>
 
 #include "platform/platform.h"
 #include "resources/resource.h"

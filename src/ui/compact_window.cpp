@@ -46,7 +46,6 @@ void CompactWindow::RefillColumns(int fromLevel, bool keepSelection) {
     SetItemText(IDC_CATEGORY_TITLE + level, item ? LineText(*list, item) : std::string());
   }
   FillBox(2);
-  EnableItem(IDC_OPEN, list->columns[2].SelectedItem() != 0);
   UpdateCommandState();
   UpdateStatusLine();
 }

@@ -102,8 +102,6 @@ void MainWindow::UpdateCommandState() {
   }
   if (menu) CheckMenuRadioItem(menu, ID_CMD_MODE_COMPACT, ID_CMD_MODE_ORGANIZE, ID_CMD_MODE_COMPACT - 1 + mode_,
                                MF_BYCOMMAND);
-  BookmarkList* list = List();
-  EnableItem(IDC_OPEN, list && list->columns[2].SelectedItem() != 0);
 }
 
 void MainWindow::RebuildDynamicMenus() {

@@ -105,20 +105,14 @@ void ThreeColumnWindow::ShowTitles(int level) {
   uint16_t item = list ? list->columns[level].SelectedItem() : 0;
   if (item == 0) {
     if (!OrganizeMode() || !pending_[level]) SetItemText(IDC_CATEGORY_TITLE + level, "");
-    if (level == 2) {
-      SetItemText(IDC_ADDRESS, "");
-      EnableItem(IDC_OPEN, false);
-    }
+    if (level == 2) SetItemText(IDC_ADDRESS, "");
     return;
   }
   if (pending_[level]) return;
   BookmarkItem record;
   list->DecodeInto(item, true, &record);
   if (GetFocus() != Item(IDC_CATEGORY_TITLE + level)) SetItemText(IDC_CATEGORY_TITLE + level, record.title);
-  if (level == 2) {
-    SetItemText(IDC_ADDRESS, record.url);
-    EnableItem(IDC_OPEN, true);
-  }
+  if (level == 2) SetItemText(IDC_ADDRESS, record.url);
 }
 
 void ThreeColumnWindow::RefillColumns(int fromLevel, bool keepSelection) {

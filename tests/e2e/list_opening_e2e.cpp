@@ -1,8 +1,7 @@
 // Opening an encrypted list through the real program: the password dialog
 // refuses a wrong password and accepts the right one.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 
@@ -55,7 +54,8 @@ HWND DialogOf(DWORD pid, const std::string& title) {
 
 HWND WaitForDialog(DWORD pid, const std::string& title, HWND notThis = nullptr) {
   HWND found = nullptr;
-  e2e::WaitUntil([&] { return (found = DialogOf(pid, title)) != nullptr && found != notThis; }, kTimeout);
+  e2e::WaitUntil([&] { return (found = DialogOf(pid, title)) != nullptr && found != notThis; },
+                 kTimeout);
   return found != notThis ? found : nullptr;
 }
 

@@ -49,10 +49,13 @@ std::vector<std::string> ListBoxLines(HWND dialog, int id) {
   HWND box = GetDlgItem(dialog, id);
   std::vector<std::string> lines;
   int count = static_cast<int>(SendMessageA(box, LB_GETCOUNT, 0, 0));
+  // Across processes the line text travels as UTF-16.
   for (int i = 0; i < count; ++i) {
-    char text[512] = {};
-    LRESULT length = SendMessageA(box, LB_GETTEXTLEN, i, 0);
-    if (length >= 0 && length < static_cast<LRESULT>(sizeof text)) SendMessageA(box, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+    wchar_t wide[512] = {};
+    LRESULT length = SendMessageW(box, LB_GETTEXTLEN, i, 0);
+    if (length >= 0 && length < 512) SendMessageW(box, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+    char text[1024] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
     lines.push_back(text);
   }
   return lines;

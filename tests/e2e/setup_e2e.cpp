@@ -12,6 +12,11 @@
 #include "support/install_sandbox_win.h"
 #include "vellox_process.h"
 
+#if _WIN32_WINNT < 0x0600
+// The test runs on newer systems than the program targets.
+extern "C" BOOL WINAPI QueryFullProcessImageNameA(HANDLE process, DWORD flags, LPSTR name, PDWORD size);
+#endif
+
 namespace {
 
 using e2e::VelloxProcess;

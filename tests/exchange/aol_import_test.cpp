@@ -36,7 +36,10 @@ class CabinetBuilder {
     record.replace(8, 3, "AOL");
     offsets_.push_back(Add(record));
   }
-  void RawOffset(uint32_t offset) { raw_.push_back({offsets_.size(), offset}); offsets_.push_back(0); }
+  void RawOffset(uint32_t offset) {
+    raw_.push_back({offsets_.size(), offset});
+    offsets_.push_back(0);
+  }
 
   std::string Build() const {
     size_t index = 32, base = index + 24 + 4 * (offsets_.size() + 1);
@@ -108,12 +111,17 @@ TEST(AolImport, OutlineRules) {
     Rows outline;
   };
   const Case cases[] = {
-      {"folders, links, system records", good, 0,
+      {"folders, links, system records",
+       good,
+       0,
        {"C Uncategorized", "S Uncategorized", "B Top|http://top/", "C F", "S Uncategorized",
         "B A|http://a/", "B A2|http://a2/", "S G", "B B|http://b/", "C H", "S Uncategorized",
         "B C|http://c/"}},
       {"empty cabinet", empty.Build(), 0, {}},
-      {"bad offsets", damaged.Build(), 0, {"C Uncategorized", "S Uncategorized", "B kept|http://k/"}},
+      {"bad offsets",
+       damaged.Build(),
+       0,
+       {"C Uncategorized", "S Uncategorized", "B kept|http://k/"}},
       {"wrong mark", "AOLVM101" + good.substr(8), -1, {}},
       {"index marker", badMarker, -1, {}},
       {"index beyond the file", farIndex, -1, {}},

@@ -1,14 +1,14 @@
 // The Windows build's side of copying and dating: the clipboard formats of
 // the copy commands, and the long date forms of the C runtime.
-#include <windows.h>
+#include "exchange/copy_as_win.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <clocale>
 #include <cstdlib>
 #include <string>
 
-#include "exchange/copy_as_win.h"
 #include "exchange/copy_formats.h"
 #include "exchange/item_time.h"
 #include "exchange/item_time_cases.h"

@@ -24,7 +24,8 @@ uint16_t Add(BookmarkList& list, int level, const std::string& title, const std:
 size_t Offset(const std::string& block, const std::string& name) {
   size_t at = block.find(name + ":");
   EXPECT_NE(at, std::string::npos) << name;
-  return at == std::string::npos ? 0 : std::strtoul(block.c_str() + at + name.size() + 1, nullptr, 10);
+  return at == std::string::npos ? 0
+                                 : std::strtoul(block.c_str() + at + name.size() + 1, nullptr, 10);
 }
 
 class CopyFormats : public ::testing::Test {
@@ -84,9 +85,11 @@ TEST_F(CopyFormats, MarkedItems) {
                 "</p>\r\n<hr>\r\n<p><a href=\"https://p.example/\">Plain</a></p>\r\n");
   EXPECT_EQ(Copy(ID_CMD_COPY_MARKED_HTML_TABLE),
             "<table>\r\n<tr><td><h1>News &amp; &lt;Views&gt;</h1></td></tr>\r\n"
-            "<tr><td><h2>Daily</h2></td></tr>\r\n<tr><td>" + link + "</td></tr>\r\n"
-            "<tr><td><hr></td></tr>\r\n"
-            "<tr><td><a href=\"https://p.example/\">Plain</a></td></tr>\r\n</table>\r\n");
+            "<tr><td><h2>Daily</h2></td></tr>\r\n<tr><td>" +
+                link +
+                "</td></tr>\r\n"
+                "<tr><td><hr></td></tr>\r\n"
+                "<tr><td><a href=\"https://p.example/\">Plain</a></td></tr>\r\n</table>\r\n");
   EXPECT_TRUE(IsHtmlCopyCommand(ID_CMD_COPY_MARKED_HTML_LIST));
   EXPECT_FALSE(IsHtmlCopyCommand(ID_CMD_COPY_MARKED_TITLES_URLS));
 }

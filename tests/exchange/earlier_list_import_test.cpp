@@ -37,10 +37,9 @@ TEST(EarlierListImport, Lines) {
   BookmarkList list;
   importtest::FixClock(list);
   ASSERT_EQ(ImportEarlierText(list, kFile, 1), 0);
-  EXPECT_EQ(Outline(list),
-            (Rows{"C Category", "S Sub", "B A|http://a/", "A A", "A A", "-B", "C Second",
-                  "S Uncategorized", "B B|http://b/", "B Odd|h42", "-S", "C Third",
-                  "S Uncategorized", "A A", "B |Deep marker"}));
+  EXPECT_EQ(Outline(list), (Rows{"C Category", "S Sub", "B A|http://a/", "A A", "A A", "-B",
+                                 "C Second", "S Uncategorized", "B B|http://b/", "B Odd|h42", "-S",
+                                 "C Third", "S Uncategorized", "A A", "B |Deep marker"}));
   BookmarkItem a = ItemAt(list, 2);
   EXPECT_EQ(a.timeLastVisit, 1600000000u);
   EXPECT_EQ(a.notes, "note text");

@@ -17,17 +17,21 @@ TEST(DecodeUtf8ToAnsi, Table) {
   const Case cases[] = {
       {"plain ascii", "plain ascii"},
       {"Caf\xC3\xA9", "Caf\xE9"},
-      {"\xE2\x82\xAC 5", "\x80 5"},                       // euro sign: 0x80 in the code page
-      {"tea \xE2\x98\x95!", "tea ?!"},                    // not in the code page
-      {"\xF0\x9F\x98\x80", "?"},                          // beyond 16 bits
-      {"line\x02\x02two", "line\\ntwo"},                  // line-break mark
-      {"one\x02two", "one\x02two"},                       // a single 0x02 stays
-      {"a\x80" "b", "ab"},                                // stray continuation byte
-      {"\xC3" "A", "\xC1"},                               // continuation bytes are not checked
-      {"\xC0\x80z", "z"},                                 // code point 0 gives nothing
-      {"ab\xE2\x82", "ab"},                               // cut short by the end
+      {"\xE2\x82\xAC 5", "\x80 5"},       // euro sign: 0x80 in the code page
+      {"tea \xE2\x98\x95!", "tea ?!"},    // not in the code page
+      {"\xF0\x9F\x98\x80", "?"},          // beyond 16 bits
+      {"line\x02\x02two", "line\\ntwo"},  // line-break mark
+      {"one\x02two", "one\x02two"},       // a single 0x02 stays
+      {"a\x80"
+       "b",
+       "ab"},  // stray continuation byte
+      {"\xC3"
+       "A",
+       "\xC1"},              // continuation bytes are not checked
+      {"\xC0\x80z", "z"},    // code point 0 gives nothing
+      {"ab\xE2\x82", "ab"},  // cut short by the end
       {"\xC3", ""},
-      {"\xFC\x80\x80\x80\x80\x80x", "x"},                 // six bytes, code point 0
+      {"\xFC\x80\x80\x80\x80\x80x", "x"},  // six bytes, code point 0
       {std::string("nul\0kept", 8), std::string("nul\0kept", 8)},
   };
   for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i)
@@ -44,15 +48,15 @@ TEST(DecodeHtmlEntities, Table) {
       {"&AMP;&Quot;&LT;&gt;&aPos;&NBSP;", "&\"<>' "},
       {"&#65;&#066;", "AB"},
       {"&#233;", "\xE9"},
-      {"&#8364;", "\x80"},          // beyond a byte: the character, through the code page
+      {"&#8364;", "\x80"},  // beyond a byte: the character, through the code page
       {"&#9749;", "?"},
       {"&#99999999999999;x", "?x"},
       {"a&#0;b", "ab"},
       {"&#;", "&#;"},
-      {"&#65 x", "&#65 x"},         // not closed by ";"
-      {"&#x41;", "&#x41;"},         // hexadecimal stays
+      {"&#65 x", "&#65 x"},  // not closed by ";"
+      {"&#x41;", "&#x41;"},  // hexadecimal stays
       {"&bogus; &", "&bogus; &"},
-      {"&amp;lt;", "&lt;"},         // one pass only
+      {"&amp;lt;", "&lt;"},  // one pass only
       {"&am", "&am"},
       {"", ""},
   };

@@ -8,8 +8,8 @@
 namespace itemtime {
 
 struct LongFormCase {
-  uint32_t time;          // near midday UTC, so that the local date holds
-  const char* dateLong;   // "%#x"
+  uint32_t time;               // near midday UTC, so that the local date holds
+  const char* dateLong;        // "%#x"
   const char* timeLongPrefix;  // "%#c" up to the hour, which follows the time zone
   const char* minutesSeconds;
 };

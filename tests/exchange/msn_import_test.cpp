@@ -49,20 +49,28 @@ TEST(MsnImport, OutlineRules) {
     Rows outline;
   };
   const Case cases[] = {
-      {"tree", kTree, 0,
+      {"tree",
+       kTree,
+       0,
        {"C Uncategorized", "S Uncategorized", "B Outside|http://out/", "C Folder",
         "S Uncategorized", "B In folder|http://in/", "S Sub", "B In sub|http://sub/", "S SubSub",
         "B Deep|http://deep/", "S Empty", "C Top empty"}},
       {"escaped markup in values",
        "<favorites><FAVFOLDER TITLE=\"A &quot;B&quot;\">" +
            Fav("Q&amp;A &lt;/title&gt;", "http://x/?a=1&amp;b=2") + "</FAVFOLDER></favorites>",
-       0, {"C A \"B\"", "S Uncategorized", "B Q&A </title>|http://x/?a=1&b=2"}},
+       0,
+       {"C A \"B\"", "S Uncategorized", "B Q&A </title>|http://x/?a=1&b=2"}},
       {"UTF-8 and a folder without title",
-       "<favorites><favfolder id=\"1\">" + Fav("Caf\xC3\xA9", "u") + "</favfolder></favorites>", 0,
+       "<favorites><favfolder id=\"1\">" + Fav("Caf\xC3\xA9", "u") + "</favfolder></favorites>",
+       0,
        {"C (Corrupted)", "S Uncategorized", "B Caf\xE9|u"}},
-      {"favorite without its end", "<favorites><favfolder title=\"F\"><favorite><title>x", 0,
+      {"favorite without its end",
+       "<favorites><favfolder title=\"F\"><favorite><title>x",
+       0,
        {"C F"}},
-      {"folder left open", "<favorites><favfolder title=\"F\">" + Fav("a", "u"), 0,
+      {"folder left open",
+       "<favorites><favfolder title=\"F\">" + Fav("a", "u"),
+       0,
        {"C F", "S Uncategorized", "B a|u"}},
       {"no start tag", "<favfolder title=\"F\"></favfolder>", -1, {}},
   };
@@ -76,8 +84,8 @@ TEST(MsnImport, OutlineRules) {
 TEST(MsnImport, FieldsFileAndRoundTrip) {
   TempFolder folder;
   std::string path = folder.Path("favorites.xml");
-  importtest::WriteFile(path, kTree + "<favorites>" +
-                                  Fav("Old", "u", "", "<created>1800-01-01T00:00</created>"));
+  importtest::WriteFile(
+      path, kTree + "<favorites>" + Fav("Old", "u", "", "<created>1800-01-01T00:00</created>"));
   BookmarkList list;
   importtest::FixClock(list, 1700000000);
   ASSERT_EQ(ImportMsnFavorites(list, path, 4), 0);
@@ -112,10 +120,19 @@ TEST(MsnImport, DeepNestingAndPlainWalk) {
   ASSERT_EQ(ImportMsnText(list, deep, 0), 0);
   EXPECT_EQ(Outline(list).size(), 20001u);
 
-  const char* kPieces[] = {"<favfolder title=\"F\">", "</favfolder>", "<favfolder/>",
-                           "<favorite><title>t</title><href>h</href></favorite>", "<favorite>",
-                           "</favorite>", "<title>x</title>", "<favfolder", ">", "\n", "<favorites>",
-                           "<FavFolder Title=\"G\" />", "<FAVORITE lv=\"2000-01-01T00:00\">"};
+  const char* kPieces[] = {"<favfolder title=\"F\">",
+                           "</favfolder>",
+                           "<favfolder/>",
+                           "<favorite><title>t</title><href>h</href></favorite>",
+                           "<favorite>",
+                           "</favorite>",
+                           "<title>x</title>",
+                           "<favfolder",
+                           ">",
+                           "\n",
+                           "<favorites>",
+                           "<FavFolder Title=\"G\" />",
+                           "<FAVORITE lv=\"2000-01-01T00:00\">"};
   std::mt19937 random(11);
   for (int round = 0; round < 1000; ++round) {
     std::string text = "<favorites>";

@@ -55,42 +55,61 @@ TEST(NetscapeImport, OutlineRules) {
     Rows outline;
   };
   const Case cases[] = {
-      {"folder tree four deep", kTree, 0,
+      {"folder tree four deep",
+       kTree,
+       0,
        {"C Uncategorized", "S Uncategorized", "B Top link|http://top/", "C Folder",
         "S Uncategorized", "B In folder|http://f/", "S Sub", "B In sub|http://s/", "S SubSub",
         "B Deep|http://deep/", "-S", "C Empty"}},
-      {"no list at all", "<DT><H3>A</H3><DT><H3>B</H3><DT><A HREF=\"x\">link</A>", 0,
+      {"no list at all",
+       "<DT><H3>A</H3><DT><H3>B</H3><DT><A HREF=\"x\">link</A>",
+       0,
        {"C A", "C B"}},
       {"outer list never closed",
-       "<DL><DT><A HREF=\"a\">a</A><DT><H3>F</H3><DL><DT><A HREF=\"b\">b</A></DL>", 0,
+       "<DL><DT><A HREF=\"a\">a</A><DT><H3>F</H3><DL><DT><A HREF=\"b\">b</A></DL>",
+       0,
        {"C Uncategorized", "S Uncategorized", "B a|a"}},
-      {"extra end of list", "<DL><DT><A HREF=\"a\">a</A></DL></DL><DT><H3>After</H3>", 0,
+      {"extra end of list",
+       "<DL><DT><A HREF=\"a\">a</A></DL></DL><DT><H3>After</H3>",
+       0,
        {"C Uncategorized", "S Uncategorized", "B a|a", "C After"}},
       {"entry without element takes the next one",
-       "<DL><DT>\n</DL><DL><DT><A HREF=\"u\">L</A></DL>", 0,
+       "<DL><DT>\n</DL><DL><DT><A HREF=\"u\">L</A></DL>",
+       0,
        {"C Uncategorized", "S Uncategorized", "B L|u"}},
       {"separators follow the links of their list",
-       "<DL><DT><A HREF=\"a\">a</A><HR><DT><A HREF=\"b\">b</A></DL>", 0,
+       "<DL><DT><A HREF=\"a\">a</A><HR><DT><A HREF=\"b\">b</A></DL>",
+       0,
        {"C Uncategorized", "S Uncategorized", "B a|a", "B b|b", "-C"}},
-      {"rule outside every list is dropped", "<HR><DL><DT><H3>F</H3><DL></DL></DL>", 0,
-       {"C F"}},
+      {"rule outside every list is dropped", "<HR><DL><DT><H3>F</H3><DL></DL></DL>", 0, {"C F"}},
       {"tags in any case",
-       "<dl><Dt><h3>F</h3><dL><dT><a href=\"u\">x</a></Dl></dL>", 0,
+       "<dl><Dt><h3>F</h3><dL><dT><a href=\"u\">x</a></Dl></dL>",
+       0,
        {"C F", "S Uncategorized", "B x|u"}},
-      {"missing visible text", "<DL><DT><A HREF=\"u\"</A></DL>", 0,
+      {"missing visible text",
+       "<DL><DT><A HREF=\"u\"</A></DL>",
+       0,
        {"C Uncategorized", "S Uncategorized", "B (Corrupted)|u"}},
-      {"list left open inside", "<DL><DT><A HREF=\"a\">a</A><DL><DT><A HREF=\"b\">b</A>", -1,
+      {"list left open inside",
+       "<DL><DT><A HREF=\"a\">a</A><DL><DT><A HREF=\"b\">b</A>",
+       -1,
        {"C Uncategorized", "S Uncategorized", "B a|a"}},
       {"links of a category after a closed empty sibling",
-       "<DL><DT><H3>A</H3><DL><DL></DL></DL><DL><DT><A HREF=\"x\">x</A></DL></DL>", 0,
+       "<DL><DT><H3>A</H3><DL><DL></DL></DL><DL><DT><A HREF=\"x\">x</A></DL></DL>",
+       0,
        {"C A", "C Uncategorized", "S Uncategorized", "B x|x"}},
       {"escaped markup stays in the title",
        "<DL><DT><H3>&lt;/DL&gt;</H3><DL><DT><A HREF=\"u?a=1&amp;b=&quot;2&quot;\">Q&amp;A "
        "&lt;special&gt;</A></DL></DL>",
-       0, {"C </DL>", "S Uncategorized", "B Q&A <special>|u?a=1&b=\"2\""}},
-      {"references in titles", "<DL><DT><A HREF=\"u\">&#233;t&#xE9; &AMP; &bogus;</A></DL>", 0,
+       0,
+       {"C </DL>", "S Uncategorized", "B Q&A <special>|u?a=1&b=\"2\""}},
+      {"references in titles",
+       "<DL><DT><A HREF=\"u\">&#233;t&#xE9; &AMP; &bogus;</A></DL>",
+       0,
        {"C Uncategorized", "S Uncategorized", "B \xE9t&#xE9; & &bogus;|u"}},
-      {"UTF-8 titles", "<DL><DT><H3>Caf\xC3\xA9 \xE2\x98\x95</H3><DL></DL></DL>", 0,
+      {"UTF-8 titles",
+       "<DL><DT><H3>Caf\xC3\xA9 \xE2\x98\x95</H3><DL></DL></DL>",
+       0,
        {"C Caf\xE9 ?"}},
   };
   for (const Case& c : cases) {
@@ -104,7 +123,9 @@ TEST(NetscapeImport, LinkFields) {
   std::string text =
       "<DL><p>\n<DT><A HREF=\" http://a/ \" ADD_DATE=\"1500000000\" LAST_VISIT=\"1600000100\" "
       "ICON=\"data:x\">  Title\twith tab  </A>\n<DD>  First line &amp; more\nsecond line\n"
-      "<DT><A HREF=\"http://b/\">" + std::string(300, 'x') + "</A>\n"
+      "<DT><A HREF=\"http://b/\">" +
+      std::string(300, 'x') +
+      "</A>\n"
       "<DT><A HREF=\"http://c/\">No note</A>\n<DT><H3>Later</H3>\n</DL>\n";
   BookmarkList list;
   importtest::FixClock(list, 1700000000);
@@ -132,8 +153,8 @@ TEST(NetscapeImport, FileAndRoundTrip) {
   EXPECT_EQ(ImportNetscapeHtml(list, folder.Path("missing.html"), 0), -1);
   EXPECT_EQ(list.itemCount, 0);
   std::string path = folder.Path("bookmarks.html");
-  importtest::WriteFile(path, std::string(kTree) +
-                                  "<DL><DT><A HREF=\"http://n/\">Caf\xC3\xA9</A>\n<DD>note\n</DL>");
+  importtest::WriteFile(
+      path, std::string(kTree) + "<DL><DT><A HREF=\"http://n/\">Caf\xC3\xA9</A>\n<DD>note\n</DL>");
   ASSERT_EQ(ImportNetscapeHtml(list, path, 5), 0);
   EXPECT_EQ(ItemAt(list, 12).title, "Uncategorized");
   EXPECT_EQ(ItemAt(list, 14).title, "Caf\xE9");
@@ -186,10 +207,28 @@ TEST(NetscapeImport, DeepNestingStaysLinear) {
 // Random texts from the file's own vocabulary: the importer and the plain
 // walk must build the same outline and return the same result.
 TEST(NetscapeImport, MatchesPlainWalk) {
-  const char* kPieces[] = {"<DL>", "</DL>", "<DT>", "<HR>", "<DT><H3>F</H3>", "<H3 x>G", "</H3>",
-                           "<DT><A HREF=\"u\">L</A>", "<A HREF=\"v\" ADD_DATE=\"7\">", "</A>",
-                           "\n<DD>d\n", "<dd>", "\n", " ", "x", ">", "</", "&lt;/DL&gt;",
-                           "<a ", "<h3>", "<dT>", "</dl>"};
+  const char* kPieces[] = {"<DL>",
+                           "</DL>",
+                           "<DT>",
+                           "<HR>",
+                           "<DT><H3>F</H3>",
+                           "<H3 x>G",
+                           "</H3>",
+                           "<DT><A HREF=\"u\">L</A>",
+                           "<A HREF=\"v\" ADD_DATE=\"7\">",
+                           "</A>",
+                           "\n<DD>d\n",
+                           "<dd>",
+                           "\n",
+                           " ",
+                           "x",
+                           ">",
+                           "</",
+                           "&lt;/DL&gt;",
+                           "<a ",
+                           "<h3>",
+                           "<dT>",
+                           "</dl>"};
   std::mt19937 random(7);
   for (int round = 0; round < 1500; ++round) {
     std::string text;

@@ -37,10 +37,11 @@ TEST(OperaImport, OutlineRules) {
     Rows outline;
   };
   const Case cases[] = {
-      {"tree", kHeader + Link("Outside", "http://out/") + Folder("Folder") +
-                   Link("In folder", "http://in/") + Folder("Sub") + Folder("SubSub") +
-                   Link("Deep", "http://deep/") + "-\n\n" + Link("In sub", "http://sub/") +
-                   "-\n\n-\n" + Link("After", "http://after/"),
+      {"tree",
+       kHeader + Link("Outside", "http://out/") + Folder("Folder") +
+           Link("In folder", "http://in/") + Folder("Sub") + Folder("SubSub") +
+           Link("Deep", "http://deep/") + "-\n\n" + Link("In sub", "http://sub/") + "-\n\n-\n" +
+           Link("After", "http://after/"),
        0,
        {"C Uncategorized", "S Uncategorized", "B Outside|http://out/", "B After|http://after/",
         "C Folder", "S Uncategorized", "B In folder|http://in/", "S Sub", "B In sub|http://sub/",
@@ -48,11 +49,15 @@ TEST(OperaImport, OutlineRules) {
       {"CR LF lines and trailing blanks",
        "Opera Hotlist version 2.0\r\n\r\n#FOLDER  \r\n\tNAME=F \r\n \r\n#URL\r\n\tNAME=x\r\n"
        "\tURL=http://x/\t\r\n\r\n-\r\n",
-       0, {"C F", "S Uncategorized", "B x|http://x/"}},
+       0,
+       {"C F", "S Uncategorized", "B x|http://x/"}},
       {"records without name or address",
-       kHeader + "#FOLDER\n\tID=1\n\n#URL\n\tID=2\n\n-\n", 0,
+       kHeader + "#FOLDER\n\tID=1\n\n#URL\n\tID=2\n\n-\n",
+       0,
        {"C (Corrupted)", "S Uncategorized", "B (Corrupted)|(Corrupted)"}},
-      {"folder left open at the end", kHeader + Folder("F") + Folder("G") + Link("g", "u"), 0,
+      {"folder left open at the end",
+       kHeader + Folder("F") + Folder("G") + Link("g", "u"),
+       0,
        {"C F", "S G", "B g|u"}},
       {"UTF-8 names", kHeader + Folder("Caf\xC3\xA9"), 0, {"C Caf\xE9"}},
       {"first line with trailing blanks", "Opera Hotlist version 2.0 \n" + Folder("F"), -1, {}},
@@ -69,12 +74,11 @@ TEST(OperaImport, OutlineRules) {
 TEST(OperaImport, LinkFieldsAndRoundTrip) {
   TempFolder folder;
   std::string path = folder.Path("opera6.adr");
-  importtest::WriteFile(
-      path, kHeader + Folder("F") +
-                Link("Note", " http://n/ ",
-                     "\tCREATED=1500000000\n\tVISITED=1600000000\n"
-                     "\tDESCRIPTION=line one\x02\x02line two\n") +
-                "-\n");
+  importtest::WriteFile(path, kHeader + Folder("F") +
+                                  Link("Note", " http://n/ ",
+                                       "\tCREATED=1500000000\n\tVISITED=1600000000\n"
+                                       "\tDESCRIPTION=line one\x02\x02line two\n") +
+                                  "-\n");
   BookmarkList list;
   importtest::FixClock(list);
   ASSERT_EQ(ImportOperaHotlist(list, path, 2), 0);

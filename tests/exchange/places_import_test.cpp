@@ -33,8 +33,10 @@ class TmpVariable {
     setenv("TMP", folder.c_str(), 1);
   }
   ~TmpVariable() {
-    if (had_) setenv("TMP", old_.c_str(), 1);
-    else unsetenv("TMP");
+    if (had_)
+      setenv("TMP", old_.c_str(), 1);
+    else
+      unsetenv("TMP");
   }
 
  private:

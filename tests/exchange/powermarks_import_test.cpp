@@ -75,8 +75,19 @@ TEST(PowermarksImport, FileAndRoundTrip) {
 // rest of the text each time, whatever pieces are missing.
 TEST(PowermarksImport, SameEntriesAsThePattern) {
   boost::regex entry = ImportPattern("<dt><a href=\"(.*?)\">(.*?)</a>\\s*<dd>(.*?)<br>");
-  const char* kPieces[] = {"<dt><a href=\"", "\">", "</a>", "<dd>", "<br>", " ", "\n", "\v",
-                           "x", "<DT><A HREF=\"u\">t</A>\n<DD>n<BR>", "\"", ">", "<dt>"};
+  const char* kPieces[] = {"<dt><a href=\"",
+                           "\">",
+                           "</a>",
+                           "<dd>",
+                           "<br>",
+                           " ",
+                           "\n",
+                           "\v",
+                           "x",
+                           "<DT><A HREF=\"u\">t</A>\n<DD>n<BR>",
+                           "\"",
+                           ">",
+                           "<dt>"};
   std::mt19937 random(5);
   for (int round = 0; round < 1500; ++round) {
     std::string text;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "exchange/template_header.h"
@@ -15,6 +16,8 @@
 namespace {
 
 struct Pieces {
+  Pieces(std::string s = "", std::string e = "", std::string sep = "")
+      : start(std::move(s)), end(std::move(e)), separator(std::move(sep)) {}
   std::string start, end, separator;
 };
 
@@ -106,8 +109,8 @@ TEST_F(TemplateExport, OutlineWalkOpensAndClosesLevels) {
 TEST_F(TemplateExport, SkipsUnmarkedAndSmartFolderSubtrees) {
   BookmarkList list;
   FillOutline(list);
-  std::string text = MakeTemplate({}, {"[<vx:title/>", "]"}, {"(<vx:title/>", ")"},
-                                  {"<vx:title/>,", "", "|"});
+  std::string text =
+      MakeTemplate({}, {"[<vx:title/>", "]"}, {"(<vx:title/>", ")"}, {"<vx:title/>,", "", "|"});
   std::string out;
   TemplateExportOptions marked;
   marked.onlyMarked = true;
@@ -158,7 +161,8 @@ TEST_F(TemplateExport, ConditionsAndFieldValues) {
       {"<vx:if title/>\r\n<vx:title/>\r\n<vx:endif/>\r\nend", "B\r\nend"},
       {"<vx:TITLE/>|<vx:is_alias/>|<vx:is_aliased/>|<vx:nonsense/>|<vx:rating/>", "B||||0"},
       {"<vx:created format=\"date_iso\"/>|<vx:last_visited format=\"date_iso\"/>", "2020-09-13|"},
-      {"<vx:created format=\"time_unix\"/>|<vx:created format=\"bogus\"/>", "1600000000|1600000000"},
+      {"<vx:created format=\"time_unix\"/>|<vx:created format=\"bogus\"/>",
+       "1600000000|1600000000"},
       {"<vx:list_title/>", "My list"},
   };
   for (const Case& c : cases) {
@@ -212,9 +216,15 @@ TEST_F(TemplateExport, PasswordsAreDecipheredThroughTheListKey) {
   ASSERT_NE(first, 0);
   ASSERT_NE(list.Decode(first, true).password, "pass1word");  // stored enciphered
   std::string out;
-  ASSERT_EQ(Export(list, MakeTemplate({}, {}, {}, {"<vx:password/>;"}), "plain", &out), 0);
+  const std::string text = MakeTemplate({}, {}, {}, {"<vx:password/>;"});
+  // Until the password is given the list has no key: the stored form goes out.
+  list.keyState = 1;
+  ASSERT_EQ(Export(list, text, "plain", &out), 0);
+  EXPECT_EQ(out.find("pass1word;"), std::string::npos) << out;
+  ASSERT_TRUE(CheckPassword(list, "secret", true));
+  ASSERT_EQ(Export(list, text, "plain", &out), 0);
   EXPECT_NE(out.find("pass1word;"), std::string::npos) << out;
-  EXPECT_NE(out.find("pass2word;"), std::string::npos) << out;
+  EXPECT_NE(out.find("pass0word;"), std::string::npos) << out;
 }
 
 TEST_F(TemplateExport, WriteFailureReportsTheSystemError) {
@@ -222,8 +232,7 @@ TEST_F(TemplateExport, WriteFailureReportsTheSystemError) {
   FillOutline(list);
   std::string templatePath = folder_.Path("t.txt");
   importtest::WriteFile(templatePath, MakeTemplate({"x"}, {}, {}, {}));
-  int result = ExportWithTemplate(list, folder_.Path("missing") + "/out.txt", templatePath, "",
-                                  {});
+  int result = ExportWithTemplate(list, folder_.Path("missing") + "/out.txt", templatePath, "", {});
   EXPECT_GT(result, 0);
 }
 

@@ -42,7 +42,8 @@ TEST(TemplateFormat, ValuePostProcessing) {
   } cases[] = {
       {"a<vx:prompt/>b", "", TemplateFormat::kPlain, "ab"},
       {"x\\ny\\nz", "linebreak_space", TemplateFormat::kPlain, "x y z"},
-      {"x\\ny", "linebreak_comma", TemplateFormat::kHtml, "x,&nbsp;y"},
+      {"x\\ny", "linebreak_comma", TemplateFormat::kHtml, "x, y"},
+      {"x \\ny", "linebreak_space", TemplateFormat::kHtml, "x &nbsp;y"},
       {"it's\\nok", "javascript", TemplateFormat::kPlain, "it\\'s\\nok"},
       {"x\\ny", "", TemplateFormat::kCsv, "x\r\ny"},
       // Excel doubles quotes and encloses, unless the value now starts with one.
@@ -53,14 +54,15 @@ TEST(TemplateFormat, ValuePostProcessing) {
       {"a\"b\\c", "", TemplateFormat::kCsv, "\"a\\\"b\\\\c\""},
       {"a, b\\c", "", TemplateFormat::kCsv, "a, b\\c"},
       {"\"", "", TemplateFormat::kCsv, "\"\\\"\""},
-      {"1\\n2", "", TemplateFormat::kOpera, "1\r\x02\x02" "2"},
+      {"1\\n2", "", TemplateFormat::kOpera,
+       "1\r\x02\x02"
+       "2"},
       {"", "", TemplateFormat::kExcel, ""},
   };
   for (const Case& c : cases)
     EXPECT_EQ(PostProcessValue(c.value, c.option, c.format, nullptr), c.expected) << c.value;
   AnsiByteUtf8Table utf8;
-  EXPECT_EQ(PostProcessValue("\xE9t\xE9", "", TemplateFormat::kPlain, &utf8),
-            "\xC3\xA9t\xC3\xA9");
+  EXPECT_EQ(PostProcessValue("\xE9t\xE9", "", TemplateFormat::kPlain, &utf8), "\xC3\xA9t\xC3\xA9");
 }
 
 TEST(HtmlEscape, HtmlAndXmlModes) {

@@ -100,8 +100,8 @@ TEST(TemplateRoundTrip, OperaTemplateImportsAsTheSameOutline) {
 }
 
 TEST(TemplateRoundTrip, EveryShippedTemplateIsCompleteAndExports) {
-  const char* const names[] = {"netscape.txt", "html_page.txt", "csv.txt",     "excel.txt",
-                               "xml.txt",      "opera.txt",     "text.txt",    "markdown.txt"};
+  const char* const names[] = {"netscape.txt", "html_page.txt", "csv.txt",  "excel.txt",
+                               "xml.txt",      "opera.txt",     "text.txt", "markdown.txt"};
   TempFolder folder;
   BookmarkList list;
   FillGenerated(list);

@@ -1,7 +1,8 @@
 // Saving survives being killed at any moment: a child process saves a list
 // of 10,000 bookmarks and is killed at a random point of its save.
-#include <gtest/gtest.h>
+#include "support/crash_save.h"
 
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -9,7 +10,6 @@
 #include <chrono>
 #include <random>
 
-#include "support/crash_save.h"
 #include "support/list_test_support.h"
 
 namespace {
@@ -82,7 +82,8 @@ TEST(CrashSave, KilledAnywhereTheListIsOldOrNew) {
   RecordProperty("old", old);
   RecordProperty("new", fresh);
   std::printf("crash test: %d runs, %d old, %d new, save %lld us\n", kRuns, old, fresh,
-              static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(saveTime).count()));
+              static_cast<long long>(
+                  std::chrono::duration_cast<std::chrono::microseconds>(saveTime).count()));
   // The kills must fall on both sides of the replace to prove anything.
   EXPECT_GT(old, 0);
   EXPECT_GT(fresh, 0);

@@ -7,9 +7,9 @@
 #include "list/list_file.h"
 #include "list/list_paths.h"
 #include "list/list_save.h"
-#include "util/base64.h"
 #include "support/list_test_support.h"
 #include "support/sample_lists.h"
+#include "util/base64.h"
 
 using listtest::FindTitle;
 using listtest::OpenListFile;
@@ -37,8 +37,13 @@ TEST(ListEncryption, TextIsPaddedToWholeBlocksAndRoundTrips) {
   const struct {
     std::string text;
     size_t base64Length;
-  } cases[] = {{"", 12}, {"a", 12}, {"1234567", 12}, {"12345678", 24}, {"123456789012345", 24},
-               {"1234567890123456", 32}, {std::string(200, 'x'), 280}};
+  } cases[] = {{"", 12},
+               {"a", 12},
+               {"1234567", 12},
+               {"12345678", 24},
+               {"123456789012345", 24},
+               {"1234567890123456", 32},
+               {std::string(200, 'x'), 280}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text.size());
     std::string sealed, plain;
@@ -59,7 +64,7 @@ TEST(ListEncryption, TextIsPaddedToWholeBlocksAndRoundTrips) {
 TEST(ListEncryption, DecipheringRefusesWhatItCannotRead) {
   ListEncryption enc;
   std::string out;
-  EXPECT_FALSE(enc.EncipherText("text", &out));           // no key yet
+  EXPECT_FALSE(enc.EncipherText("text", &out));  // no key yet
   EXPECT_FALSE(enc.DecipherText("AAAAAAAAAAA=", 0, &out));
   ASSERT_TRUE(enc.SetKey(0, "k"));
   EXPECT_FALSE(enc.SetKey(1, ""));
@@ -123,7 +128,7 @@ TEST(CheckPassword, NormalLegacyAndEmptyCheckValues) {
       {normal, "secret", true, true, normal},  {normal, "secret", false, true, normal},
       {normal, "wrong", false, false, normal}, {normal, "", false, false, normal},
       {legacy, "secret", true, true, ""},      {legacy, "wrong", false, false, legacy},
-      {"", "anything", false, true, ""},        {"", "anything", true, false, ""},
+      {"", "anything", false, true, ""},       {"", "anything", true, false, ""},
   };
   for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
     SCOPED_TRACE(i);
@@ -223,8 +228,9 @@ TEST(WholeList, WrittenEncryptedAndReadBackWithThePassword) {
 
   const std::string bytes = ReadBytes(path);
   std::vector<std::string> lines = listtest::ItemLines(bytes);
-  EXPECT_EQ(bytes.substr(0, bytes.find("\r\n") + 2),
-            FormatHeader(3, list->lastId, list->salt, ComputeCheck(list->salt, "open sesame", false)));
+  EXPECT_EQ(
+      bytes.substr(0, bytes.find("\r\n") + 2),
+      FormatHeader(3, list->lastId, list->salt, ComputeCheck(list->salt, "open sesame", false)));
   EXPECT_NE(bytes.find(kColumnLine), std::string::npos);
   EXPECT_EQ(bytes.find("Site 1"), std::string::npos);
   EXPECT_EQ(bytes.find("pass1word"), std::string::npos);

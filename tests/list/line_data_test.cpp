@@ -70,11 +70,14 @@ TEST_F(LineDataTest, AliasShowsItsTargetsTitleAndMarkersButOnlyItsOwnMark) {
 }
 
 TEST_F(LineDataTest, MarkerBitsComeFromTheItemFlags) {
-  uint16_t noted = list.AddItem(0, Item(kLevelBookmark, "N", kFlagHasNotes | kFlagHasLogin), 0);
+  // The note bit follows the note field.
+  BookmarkItem record = Item(kLevelBookmark, "N");
+  record.notes = "note";
+  uint16_t noted = list.AddItem(0, record, 0);
   uint16_t separator = list.AddItem(0, Item(kLevelBookmark, "", kFlagSeparator), 0);
   uint32_t data = ComputeLineData(list, noted, false);
   EXPECT_TRUE(data & kLineHasNotes);
-  EXPECT_TRUE(data & kLineHasLogin);
+  EXPECT_FALSE(data & kLineHasLogin);
   EXPECT_FALSE(data & (kLineBold | kLineSeparator));
   EXPECT_TRUE(ComputeLineData(list, separator, false) & kLineSeparator);
   EXPECT_EQ(ComputeLineData(list, plain, false), 0u);

@@ -51,6 +51,7 @@ void Reload(BookmarkList& list, BookmarkList& into, const listtest::TempFolder& 
 class Edit : public ::testing::Test {
  public:
   void SetUp() override {
+    list.Reset();  // some cases start over
     clock.Attach(list);
     list.salt = "abcdefghij";
     c1 = Add(kLevelCategory, "C1");

@@ -1,9 +1,8 @@
 // Opening, saving and encryption where Windows itself takes part: sharing
 // modes across processes, the replace of a file another process reads, the
 // dialogs, and values that must be the same in every build.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 
@@ -19,10 +18,11 @@
 #include "support/list_host_script.h"
 #include "support/list_test_support.h"
 #include "support/sample_lists.h"
+#include "support/temp_folder.h"
 
 using listtest::FindTitle;
 using listtest::ReadBytes;
-using listtest::TempFolder;
+
 using wintest::Click;
 using wintest::DialogAnswerer;
 using wintest::HelperProcess;
@@ -82,7 +82,7 @@ class DialogUser : public listtest::ScriptedUser {
 };
 
 TEST(ListFilesWin, ListOpenInAnotherProcessIsReadOnlyHere) {
-  TempFolder folder;
+  ::TempFolder folder;
   const std::string a = folder.Path("Held A.bkl"), b = folder.Path("Held B.bkl");
   listtest::WriteSampleFile(a, 3);
   listtest::WriteSampleFile(b, 3);
@@ -92,7 +92,8 @@ TEST(ListFilesWin, ListOpenInAnotherProcessIsReadOnlyHere) {
 
   // The other process denies writers, but not readers.
   platform::File probe;
-  EXPECT_EQ(probe.Open(a.c_str(), platform::FileAccess::kReadWrite), platform::kErrorSharingViolation);
+  EXPECT_EQ(probe.Open(a.c_str(), platform::FileAccess::kReadWrite),
+            platform::kErrorSharingViolation);
   EXPECT_EQ(probe.Open(a.c_str(), platform::FileAccess::kRead), platform::kErrorNone);
   probe.Close();
 
@@ -119,7 +120,7 @@ TEST(ListFilesWin, ListOpenInAnotherProcessIsReadOnlyHere) {
 }
 
 TEST(ListFilesWin, ReplaceRefusedWhileAnotherProgramReadsKeepsBothFiles) {
-  TempFolder folder;
+  ::TempFolder folder;
   const std::string path = folder.Path("Read.bkl");
   const std::string original = listtest::WriteSampleFile(path, 3);
   auto list = listtest::OpenListFile(path);
@@ -142,7 +143,8 @@ TEST(ListFilesWin, ReplaceRefusedWhileAnotherProgramReadsKeepsBothFiles) {
   EXPECT_NE(ReadBytes(path).find("Changed"), std::string::npos);
   EXPECT_FALSE(platform::FileExists(TemporarySavePath(path).c_str()));
   platform::File other;
-  EXPECT_EQ(other.Open(path.c_str(), platform::FileAccess::kReadWrite), platform::kErrorSharingViolation);
+  EXPECT_EQ(other.Open(path.c_str(), platform::FileAccess::kReadWrite),
+            platform::kErrorSharingViolation);
 }
 
 TEST(ListDialogsWin, PasswordDialogReturnsTheTypedText) {
@@ -172,7 +174,8 @@ TEST(ListDialogsWin, PasswordDialogReturnsTheTypedText) {
 TEST(ListDialogsWin, RevertDialogDisablesMissingFiles) {
   RevertChoices choices;
   choices.prompt = "Revert to previously-saved copy of 'Work':";
-  choices.labels = {"Last-saved (1)", "Recent backup (2)", "Older backup (not found)", "Oldest backup (4)"};
+  choices.labels = {"Last-saved (1)", "Recent backup (2)", "Older backup (not found)",
+                    "Oldest backup (4)"};
   choices.available = {true, true, false, true};
   DialogAnswerer answerer([](HWND dialog, int) {
     EXPECT_EQ(ItemText(dialog, IDC_REVERT_PROMPT), "Revert to previously-saved copy of 'Work':");

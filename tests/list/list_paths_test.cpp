@@ -34,5 +34,6 @@ TEST(ListPaths, AnsiCopyNames) {
 
 TEST(ListPaths, CorruptedCopyUsesLocalTime) {
   // The tests run with TZ=UTC.
-  EXPECT_EQ(CorruptedCopyPath("/l/Work.bkl", 1706720700u), "/l/Autobackup (corrupted 2024-01-31 17.05) of Work.bkl");
+  EXPECT_EQ(CorruptedCopyPath("/l/Work.bkl", 1706720700u),
+            "/l/Autobackup (corrupted 2024-01-31 17.05) of Work.bkl");
 }

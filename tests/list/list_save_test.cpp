@@ -20,11 +20,13 @@ namespace {
 
 bool LockedAgainstWriters(const std::string& path) {
   platform::File other;
-  return other.Open(path.c_str(), platform::FileAccess::kReadWrite) == platform::kErrorSharingViolation;
+  return other.Open(path.c_str(), platform::FileAccess::kReadWrite) ==
+         platform::kErrorSharingViolation;
 }
 
 void Rename(BookmarkList& list, const std::string& title) {
-  BookmarkItem& record = list.Decode(list.Next(list.Next(list.Next(kRootIndex, false), false), false), false);
+  BookmarkItem& record =
+      list.Decode(list.Next(list.Next(list.Next(kRootIndex, false), false), false), false);
   record.title = title;
   record.changed = 1;
 }

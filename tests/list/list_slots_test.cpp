@@ -43,7 +43,8 @@ class Slots : public ::testing::Test {
     return path;
   }
   // Writes an encrypted copy of the sample list.
-  std::string NewEncryptedList(const std::string& name, uint32_t options, const std::string& password) {
+  std::string NewEncryptedList(const std::string& name, uint32_t options,
+                               const std::string& password) {
     std::string path = NewList(name);
     auto list = listtest::OpenListFile(path);
     SetEncryption(*list, options, password);
@@ -145,7 +146,8 @@ TEST_F(Slots, Utf16ListIsConvertedToTheFirstFreeName) {
   std::u16string wide = u"\uFEFF";
   for (unsigned char c : ansi) wide += c == 0xE9 ? u'\u00E9' : c == 0x80 ? u'\u20AC' : char16_t(c);
   for (int i = 0; i < 300; ++i) {
-    std::string line = "1" + std::to_string(i) + "\t3\t16\t5\t\tSite\thttp://example.com/" + std::to_string(i) + "\r\n";
+    std::string line = "1" + std::to_string(i) + "\t3\t16\t5\t\tSite\thttp://example.com/" +
+                       std::to_string(i) + "\r\n";
     ansi += line;
     for (char c : line) wide += char16_t(static_cast<unsigned char>(c));
   }
@@ -185,7 +187,8 @@ TEST_F(Slots, WholeListPasswordIsAskedUntilRightOrCancelled) {
   user.passwords = {"wrong"};
   EXPECT_FALSE(slots.OpenList(secret, -1, 0, false));
   EXPECT_EQ(user.Captions(), (std::vector<std::string>{"Wrong Password", "Decryption Failed"}));
-  EXPECT_EQ(user.shown[0].type, platform::kMbOk | platform::kMbIconWarning | platform::kMbSystemModal);
+  EXPECT_EQ(user.shown[0].type,
+            platform::kMbOk | platform::kMbIconWarning | platform::kMbSystemModal);
   EXPECT_EQ(user.passwordTitles.back(), "Decrypt 'Secret' bookmark list");
   EXPECT_EQ(slots.currentList->path, plain);  // the shown list stays
 
@@ -201,7 +204,8 @@ TEST_F(Slots, WholeListPasswordIsAskedUntilRightOrCancelled) {
 TEST_F(Slots, RememberedPasswordsAreTriedFirst) {
   settings.behaviourFlags |= kBehaviourRememberPasswords;
   const std::string a = NewEncryptedList("A.bkl", kEncryptWholeList, "shared");
-  const std::string b = NewEncryptedList("B.bkl", kEncryptWholeList | kEncryptSitePasswords, "shared");
+  const std::string b =
+      NewEncryptedList("B.bkl", kEncryptWholeList | kEncryptSitePasswords, "shared");
   user.passwords = {"shared"};
   ASSERT_TRUE(slots.OpenList(a, -1, 0, false));
   EXPECT_EQ(user.passwordTitles.size(), 1u);
@@ -231,7 +235,8 @@ TEST_F(Slots, EmptyCheckValueRefusesEveryPasswordAtOpening) {
   WriteBytes(path, header + bytes.substr(cut));
   user.passwords = {"pw", "other"};
   EXPECT_FALSE(slots.OpenList(path, -1, 0, false));
-  EXPECT_EQ(user.Captions(), (std::vector<std::string>{"Wrong Password", "Wrong Password", "Decryption Failed"}));
+  EXPECT_EQ(user.Captions(),
+            (std::vector<std::string>{"Wrong Password", "Wrong Password", "Decryption Failed"}));
 }
 
 TEST_F(Slots, SaveStepAsksAndHandlesFailures) {
@@ -244,7 +249,8 @@ TEST_F(Slots, SaveStepAsksAndHandlesFailures) {
   user.answers = {kIdCancel};
   EXPECT_FALSE(slots.SaveListStep(list, 0, false, true, false));
   EXPECT_EQ(user.shown[0].text,
-            "Do you want to save changes (including Last Visited times)\nto bookmark list 'Step' before continuing?");
+            "Do you want to save changes (including Last Visited times)\nto bookmark list 'Step' "
+            "before continuing?");
   EXPECT_EQ(settings.lists[0].start, 1u);  // the selected category's ID
 
   // Failures: Retry, then Ignore; then Abort.
@@ -277,7 +283,8 @@ TEST_F(Slots, SaveStepAsksAndHandlesFailures) {
 }
 
 TEST_F(Slots, SaveCopyLeavesTheListOnItsOwnFile) {
-  const std::string path = NewEncryptedList("Orig.bkl", kEncryptWholeList | kEncryptSitePasswords, "pw");
+  const std::string path =
+      NewEncryptedList("Orig.bkl", kEncryptWholeList | kEncryptSitePasswords, "pw");
   user.passwords = {"pw"};
   ASSERT_TRUE(slots.OpenList(path, -1, 0, false));
   Edit(*slots.currentList, "Copied");

@@ -43,7 +43,9 @@ TEST(Repair, EachKindOfDamage) {
       {"skipped level",
        {"1\t1\t0\t5\t\tCat", "3\t3\t16\t5\t\tSite\thttp://a/"},
        {"0 Cat", "1 Uncategorized", "2 Site"}},
-      {"bookmark first", {"3\t3\t16\t5\t\tSite\thttp://a/"}, {"0 Uncategorized", "1 Uncategorized", "2 Site"}},
+      {"bookmark first",
+       {"3\t3\t16\t5\t\tSite\thttp://a/"},
+       {"0 Uncategorized", "1 Uncategorized", "2 Site"}},
       {"deleted filler for a deleted item",
        {"1\t1\t0\t5\t\tCat", "3\t3\t2064\t5\t\tGone\thttp://a/"},
        {"0 Cat", "1 Uncategorized (deleted)", "2 Gone (deleted)"}},
@@ -51,7 +53,8 @@ TEST(Repair, EachKindOfDamage) {
        {"1\t1\t2048\t5\t\tCat", "2\t2\t2048\t5\t\tSub", "3\t3\t16\t5\t\tSite\thttp://a/"},
        {"0 Cat", "1 Sub", "2 Site"}},
       {"level out of range",
-       {"1\t1\t0\t5\t\tCat", "2\t2\t0\t5\t\tSub", "3\t9\t16\t5\t\tDeep\thttp://a/", "4\t0\t0\t5\t\tTop"},
+       {"1\t1\t0\t5\t\tCat", "2\t2\t0\t5\t\tSub", "3\t9\t16\t5\t\tDeep\thttp://a/",
+        "4\t0\t0\t5\t\tTop"},
        {"0 Cat", "1 Sub", "2 Deep", "0 Top"}},
   };
   for (const auto& c : cases) {
@@ -81,8 +84,9 @@ TEST(Repair, EachKindOfDamage) {
 TEST(Repair, ItemsWithoutIdGetNewIds) {
   TempFolder folder;
   const std::string path = folder.Path("Ids.bkl");
-  WriteBytes(path, ListText({"1\t1\t0\t5\t\tCat", "0\t2\t0\t5\t\tNo id", "2\t3\t16\t5\t\tSite\thttp://a/"},
-                            "VELLOXFL/A/0/40/abcdefghij/"));
+  WriteBytes(
+      path, ListText({"1\t1\t0\t5\t\tCat", "0\t2\t0\t5\t\tNo id", "2\t3\t16\t5\t\tSite\thttp://a/"},
+                     "VELLOXFL/A/0/40/abcdefghij/"));
   BookmarkList list;
   ASSERT_EQ(listtest::Open(list, path), ListResult::NeedsRepair);
   RepairOutline(list);

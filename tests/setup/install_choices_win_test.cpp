@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
-#include <shlobj.h>
 #include <windows.h>
+// The shell and COM headers need windows.h first.
+#include <shlobj.h>
 
 #include <fstream>
 #include <string>

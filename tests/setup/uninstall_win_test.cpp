@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
+#include <windows.h>
+// The shell and COM headers need windows.h first.
 #include <objbase.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include <string>
 

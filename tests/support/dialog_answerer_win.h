@@ -15,12 +15,14 @@ namespace wintest {
 
 // Posts a click on a dialog's button.
 inline void Click(HWND dialog, int id) {
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
 class DialogAnswerer {
  public:
-  explicit DialogAnswerer(std::function<void(HWND dialog, int activation)> answer) : answer_(std::move(answer)) {
+  explicit DialogAnswerer(std::function<void(HWND dialog, int activation)> answer)
+      : answer_(std::move(answer)) {
     Active() = this;
     hook_ = SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId());
   }

@@ -1,6 +1,7 @@
 // This test program started again as a helper process that runs one test
 // whose body acts only in the helper (it reads its task from the
-// environment). The helper signals a named event when it is ready.
+// environment). The helper signals named events when it is ready and when
+// its work is done.
 #pragma once
 
 #include <windows.h>
@@ -18,8 +19,9 @@ class HelperProcess {
 
   // Runs test testName with VELLOX_HELPER_TASK=task.
   bool Start(const std::string& testName, const std::string& task);
-  // Waits for the helper's ready signal.
+  // Waits for the helper's ready signal, or for its done signal.
   bool WaitReady(DWORD milliseconds);
+  bool WaitDone(DWORD milliseconds);
   // Tells the helper to finish (it waits for this after its work).
   void Release();
   bool WaitForExit(DWORD milliseconds, DWORD* exitCode = nullptr);
@@ -28,12 +30,14 @@ class HelperProcess {
  private:
   PROCESS_INFORMATION info_ = {};
   HANDLE ready_ = nullptr;
+  HANDLE done_ = nullptr;
   HANDLE release_ = nullptr;
 };
 
 // In a helper: its task ("" when this is not a helper), and the signals.
 std::string HelperTask();
 void SignalHelperReady();
+void SignalHelperDone();
 bool WaitHelperRelease(DWORD milliseconds);
 
 }  // namespace wintest
@@ -42,54 +46,66 @@ bool WaitHelperRelease(DWORD milliseconds);
 namespace wintest {
 namespace helperdetail {
 
-inline constexpr char kTaskVariable[] = "VELLOX_HELPER_TASK";
-inline constexpr char kReadyVariable[] = "VELLOX_HELPER_READY";
-inline constexpr char kReleaseVariable[] = "VELLOX_HELPER_RELEASE";
+// Environment variables that carry the task and the names of the events.
+inline constexpr const char* kVariables[] = {"VELLOX_HELPER_TASK", "VELLOX_HELPER_READY",
+                                             "VELLOX_HELPER_DONE", "VELLOX_HELPER_RELEASE"};
+enum { kTask, kReady, kDone, kRelease };
 
-inline std::string Variable(const char* name) {
+inline std::string Variable(int which) {
   char value[2048];
-  DWORD n = GetEnvironmentVariableA(name, value, sizeof value);
+  DWORD n = GetEnvironmentVariableA(kVariables[which], value, sizeof value);
   return n > 0 && n < sizeof value ? std::string(value, n) : std::string();
 }
 
-inline HANDLE OpenNamedEvent(const char* variable) {
-  std::string name = Variable(variable);
+inline HANDLE OpenNamedEvent(int which) {
+  std::string name = Variable(which);
   return name.empty() ? nullptr : OpenEventA(EVENT_MODIFY_STATE | SYNCHRONIZE, FALSE, name.c_str());
+}
+
+inline void SignalNamedEvent(int which) {
+  if (HANDLE event = OpenNamedEvent(which)) {
+    SetEvent(event);
+    CloseHandle(event);
+  }
 }
 
 }  // namespace helperdetail
 
 inline HelperProcess::~HelperProcess() {
   Kill();
-  if (ready_) CloseHandle(ready_);
-  if (release_) CloseHandle(release_);
+  for (HANDLE h : {ready_, done_, release_})
+    if (h) CloseHandle(h);
 }
 
 inline bool HelperProcess::Start(const std::string& testName, const std::string& task) {
+  using namespace helperdetail;
   static int serial = 0;
   std::string suffix = std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
-  std::string readyName = "VelloxHelperReady-" + suffix, releaseName = "VelloxHelperRelease-" + suffix;
-  ready_ = CreateEventA(nullptr, TRUE, FALSE, readyName.c_str());
-  release_ = CreateEventA(nullptr, TRUE, FALSE, releaseName.c_str());
+  std::string names[4] = {task, "VelloxHelperReady-" + suffix, "VelloxHelperDone-" + suffix,
+                          "VelloxHelperRelease-" + suffix};
+  ready_ = CreateEventA(nullptr, TRUE, FALSE, names[kReady].c_str());
+  done_ = CreateEventA(nullptr, TRUE, FALSE, names[kDone].c_str());
+  release_ = CreateEventA(nullptr, TRUE, FALSE, names[kRelease].c_str());
   char exe[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, exe, MAX_PATH);
   std::string commandLine = "\"" + std::string(exe) + "\" --gtest_filter=" + testName;
   // The helper inherits the environment that holds its task.
-  SetEnvironmentVariableA(helperdetail::kTaskVariable, task.c_str());
-  SetEnvironmentVariableA(helperdetail::kReadyVariable, readyName.c_str());
-  SetEnvironmentVariableA(helperdetail::kReleaseVariable, releaseName.c_str());
+  for (int i = 0; i < 4; ++i) SetEnvironmentVariableA(kVariables[i], names[i].c_str());
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
-  BOOL started = CreateProcessA(exe, &commandLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
-                                nullptr, &startup, &info_);
-  SetEnvironmentVariableA(helperdetail::kTaskVariable, nullptr);
-  SetEnvironmentVariableA(helperdetail::kReadyVariable, nullptr);
-  SetEnvironmentVariableA(helperdetail::kReleaseVariable, nullptr);
+  BOOL started = CreateProcessA(exe, &commandLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                                nullptr, nullptr, &startup, &info_);
+  for (const char* variable : kVariables) SetEnvironmentVariableA(variable, nullptr);
   return started != 0;
 }
 
 inline bool HelperProcess::WaitReady(DWORD milliseconds) {
   HANDLE handles[2] = {ready_, info_.hProcess};
+  return WaitForMultipleObjects(2, handles, FALSE, milliseconds) == WAIT_OBJECT_0;
+}
+
+inline bool HelperProcess::WaitDone(DWORD milliseconds) {
+  HANDLE handles[2] = {done_, info_.hProcess};
   return WaitForMultipleObjects(2, handles, FALSE, milliseconds) == WAIT_OBJECT_0;
 }
 
@@ -115,17 +131,12 @@ inline void HelperProcess::Kill() {
   info_ = {};
 }
 
-inline std::string HelperTask() { return helperdetail::Variable(helperdetail::kTaskVariable); }
-
-inline void SignalHelperReady() {
-  if (HANDLE event = helperdetail::OpenNamedEvent(helperdetail::kReadyVariable)) {
-    SetEvent(event);
-    CloseHandle(event);
-  }
-}
+inline std::string HelperTask() { return helperdetail::Variable(helperdetail::kTask); }
+inline void SignalHelperReady() { helperdetail::SignalNamedEvent(helperdetail::kReady); }
+inline void SignalHelperDone() { helperdetail::SignalNamedEvent(helperdetail::kDone); }
 
 inline bool WaitHelperRelease(DWORD milliseconds) {
-  HANDLE event = helperdetail::OpenNamedEvent(helperdetail::kReleaseVariable);
+  HANDLE event = helperdetail::OpenNamedEvent(helperdetail::kRelease);
   if (!event) return false;
   bool released = WaitForSingleObject(event, milliseconds) == WAIT_OBJECT_0;
   CloseHandle(event);

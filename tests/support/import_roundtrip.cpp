@@ -18,12 +18,18 @@ constexpr size_t kPlainWalkLimit = 4096;  // the plain walks are quadratic
 
 int Import(ImportFormat format, BookmarkList& list, const std::string& bytes) {
   switch (format) {
-    case ImportFormat::kNetscape: return ImportNetscapeText(list, DecodeUtf8ToAnsi(bytes), 1);
-    case ImportFormat::kOpera: return ImportOperaText(list, bytes, 1);
-    case ImportFormat::kAol: return ImportAolBytes(list, bytes, 1);
-    case ImportFormat::kMsn: return ImportMsnText(list, DecodeUtf8ToAnsi(bytes), 1);
-    case ImportFormat::kPowermarks: return ImportPowermarksText(list, DecodeUtf8ToAnsi(bytes), 1);
-    case ImportFormat::kEarlier: return ImportEarlierText(list, bytes, 1);
+    case ImportFormat::kNetscape:
+      return ImportNetscapeText(list, DecodeUtf8ToAnsi(bytes), 1);
+    case ImportFormat::kOpera:
+      return ImportOperaText(list, bytes, 1);
+    case ImportFormat::kAol:
+      return ImportAolBytes(list, bytes, 1);
+    case ImportFormat::kMsn:
+      return ImportMsnText(list, DecodeUtf8ToAnsi(bytes), 1);
+    case ImportFormat::kPowermarks:
+      return ImportPowermarksText(list, DecodeUtf8ToAnsi(bytes), 1);
+    case ImportFormat::kEarlier:
+      return ImportEarlierText(list, bytes, 1);
   }
   return -2;
 }
@@ -64,9 +70,12 @@ bool ImportFormatNamed(const std::string& name, ImportFormat* format) {
   static const struct {
     const char* name;
     ImportFormat format;
-  } kNames[] = {{"netscape", ImportFormat::kNetscape}, {"opera", ImportFormat::kOpera},
-                {"aol", ImportFormat::kAol},           {"msn", ImportFormat::kMsn},
-                {"powermarks", ImportFormat::kPowermarks}, {"earlier", ImportFormat::kEarlier}};
+  } kNames[] = {{"netscape", ImportFormat::kNetscape},
+                {"opera", ImportFormat::kOpera},
+                {"aol", ImportFormat::kAol},
+                {"msn", ImportFormat::kMsn},
+                {"powermarks", ImportFormat::kPowermarks},
+                {"earlier", ImportFormat::kEarlier}};
   for (const auto& n : kNames)
     if (name == n.name) {
       *format = n.format;
@@ -97,7 +106,8 @@ std::string CheckImportRoundTrip(ImportFormat format, const std::string& bytes,
   if (opened != ListResult::ReadWrite && opened != ListResult::Full)
     return std::string("the imported list does not load: ") + ResultName(opened);
   std::string again;
-  if (RenderList(reloaded, &again) != WriteResult::Ok) return "the reloaded list could not be written";
+  if (RenderList(reloaded, &again) != WriteResult::Ok)
+    return "the reloaded list could not be written";
   if (again != first) return "loading and writing the imported list changed it";
   return {};
 }

@@ -55,7 +55,8 @@ void ExpectRoundTrip(BookmarkList& list, const std::string& path) {
   reloaded.clock = list.clock;
   ListResult result = listtest::Open(reloaded, path);
   ASSERT_TRUE(result == ListResult::ReadWrite || result == ListResult::ReadOnly)
-      << ResultName(result) << "\n" << listtest::ReadBytes(path);
+      << ResultName(result) << "\n"
+      << listtest::ReadBytes(path);
   reloaded.file.Close();
   EXPECT_EQ(Outline(reloaded), Outline(list));
   EXPECT_EQ(listtest::ItemLines(listtest::Render(reloaded)),

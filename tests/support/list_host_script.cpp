@@ -38,10 +38,15 @@ int ScriptedUser::Show(const std::string& text, const std::string& caption, unsi
     return answer;
   }
   switch (type & 0xF) {
-    case platform::kMbOkCancel: case platform::kMbYesNoCancel: return platform::kIdCancel;
-    case platform::kMbYesNo: return platform::kIdNo;
-    case platform::kMbAbortRetryIgnore: return platform::kIdAbort;
-    default: return platform::kIdOk;
+    case platform::kMbOkCancel:
+    case platform::kMbYesNoCancel:
+      return platform::kIdCancel;
+    case platform::kMbYesNo:
+      return platform::kIdNo;
+    case platform::kMbAbortRetryIgnore:
+      return platform::kIdAbort;
+    default:
+      return platform::kIdOk;
   }
 }
 

@@ -64,7 +64,8 @@ struct Walk {
           item.title = title;
           ImportMatch v;
           if (SearchIn(H, element, &v)) item.url = DecodeHtmlEntities(Group(v, 1));
-          if (SearchIn(A, element, &v)) item.timeAdded = ReadDecimal(DecodeHtmlEntities(Group(v, 1)));
+          if (SearchIn(A, element, &v))
+            item.timeAdded = ReadDecimal(DecodeHtmlEntities(Group(v, 1)));
           if (SearchIn(V, element, &v))
             item.timeLastVisit = ReadDecimal(DecodeHtmlEntities(Group(v, 1)));
           if (SearchRange(D, base + pos, end, &v))

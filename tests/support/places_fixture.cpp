@@ -75,18 +75,20 @@ void PlacesFixture::Close() {
 void PlacesFixture::Exec(const std::string& sql) {
   char* error = nullptr;
   EXPECT_EQ(sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK)
-      << (error ? error : "") << "\n" << sql;
+      << (error ? error : "") << "\n"
+      << sql;
   sqlite3_free(error);
 }
 
 int64_t PlacesFixture::Insert(int type, int64_t parent, int64_t fk, const std::string& title,
                               int64_t added) {
-  std::string sql = "INSERT INTO moz_bookmarks (type, fk, parent, position, title, dateAdded) "
-                    "SELECT " + std::to_string(type) + ", " +
-                    (fk ? std::to_string(fk) : std::string("NULL")) + ", " +
-                    std::to_string(parent) + ", (SELECT COUNT(*) FROM moz_bookmarks WHERE parent=" +
-                    std::to_string(parent) + "), " + (title.empty() ? "NULL" : Quote(title)) +
-                    ", " + std::to_string(added * 1000000 + 123456);
+  std::string sql =
+      "INSERT INTO moz_bookmarks (type, fk, parent, position, title, dateAdded) "
+      "SELECT " +
+      std::to_string(type) + ", " + (fk ? std::to_string(fk) : std::string("NULL")) + ", " +
+      std::to_string(parent) +
+      ", (SELECT COUNT(*) FROM moz_bookmarks WHERE parent=" + std::to_string(parent) + "), " +
+      (title.empty() ? "NULL" : Quote(title)) + ", " + std::to_string(added * 1000000 + 123456);
   Exec(sql);
   return sqlite3_last_insert_rowid(db_);
 }
@@ -113,7 +115,8 @@ int64_t PlacesFixture::Separator(int64_t parent) { return Insert(3, parent, 0, "
 int64_t PlacesFixture::PlaceOf(int64_t bookmark) {
   int64_t place = 0;
   sqlite3_stmt* s = nullptr;
-  sqlite3_prepare_v2(db_, ("SELECT fk FROM moz_bookmarks WHERE id=" + std::to_string(bookmark)).c_str(),
+  sqlite3_prepare_v2(db_,
+                     ("SELECT fk FROM moz_bookmarks WHERE id=" + std::to_string(bookmark)).c_str(),
                      -1, &s, nullptr);
   if (sqlite3_step(s) == SQLITE_ROW) place = sqlite3_column_int64(s, 0);
   sqlite3_finalize(s);
@@ -130,8 +133,9 @@ void PlacesFixture::Visit(int64_t bookmark, int64_t when) {
 int64_t PlacesFixture::TagFolder(const std::string& tag) {
   sqlite3_stmt* s = nullptr;
   int64_t id = 0;
-  sqlite3_prepare_v2(db_, ("SELECT id FROM moz_bookmarks WHERE parent=4 AND title=" + Quote(tag)).c_str(),
-                     -1, &s, nullptr);
+  sqlite3_prepare_v2(
+      db_, ("SELECT id FROM moz_bookmarks WHERE parent=4 AND title=" + Quote(tag)).c_str(), -1, &s,
+      nullptr);
   if (sqlite3_step(s) == SQLITE_ROW) id = sqlite3_column_int64(s, 0);
   sqlite3_finalize(s);
   return id ? id : Folder(kTags, tag);

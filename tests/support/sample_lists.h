@@ -20,7 +20,8 @@ std::string WriteSampleFile(const std::string& path, int bookmarks, uint32_t now
 
 // Opens path as the program does (header, optional password, lines) with
 // its cipher attached; writable when the file could be locked.
-std::unique_ptr<BookmarkList> OpenListFile(const std::string& path, const std::string& password = "");
+std::unique_ptr<BookmarkList> OpenListFile(const std::string& path,
+                                           const std::string& password = "");
 
 // The index of the item titled title, or 0.
 uint16_t FindTitle(BookmarkList& list, const std::string& title);

@@ -10,12 +10,38 @@
 
 namespace {
 
-const char* const kWords[] = {
-    "news",      "weather",  "Caf\xC3\xA9",      "\xC3\x9C" "ber",  "na\xC3\xAFve",  "M\xC3\xBCnchen",
-    "\xE6\x97\xA5\xE6\x9C\xAC", "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1", "price \xE2\x82\xAC",
-    "Q&amp;A",   "&lt;b&gt;bold&lt;/b&gt;", "&quot;quoted&quot;", "it&#39;s", "recipes", "travel",
-    "linux",     "kernel",   "reference", "manual", "guide",  "tutorial", "blog",  "forum",
-    "video",     "music",    "library",  "archive", "daily",  "review",   "shop",  "garden"};
+const char* const kWords[] = {"news",
+                              "weather",
+                              "Caf\xC3\xA9",
+                              "\xC3\x9C"
+                              "ber",
+                              "na\xC3\xAFve",
+                              "M\xC3\xBCnchen",
+                              "\xE6\x97\xA5\xE6\x9C\xAC",
+                              "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1",
+                              "price \xE2\x82\xAC",
+                              "Q&amp;A",
+                              "&lt;b&gt;bold&lt;/b&gt;",
+                              "&quot;quoted&quot;",
+                              "it&#39;s",
+                              "recipes",
+                              "travel",
+                              "linux",
+                              "kernel",
+                              "reference",
+                              "manual",
+                              "guide",
+                              "tutorial",
+                              "blog",
+                              "forum",
+                              "video",
+                              "music",
+                              "library",
+                              "archive",
+                              "daily",
+                              "review",
+                              "shop",
+                              "garden"};
 constexpr int kWordCount = sizeof kWords / sizeof kWords[0];
 constexpr int kMaxDepth = 5;
 
@@ -38,7 +64,8 @@ struct Folder {
 
 class TreeMaker {
  public:
-  explicit TreeMaker(const GeneratorOptions& options) : random_(options.seed), left_(options.links) {}
+  explicit TreeMaker(const GeneratorOptions& options)
+      : random_(options.seed), left_(options.links) {}
 
   // The root holds a few loose links, then folders until the links run out.
   Folder Make() {
@@ -118,7 +145,8 @@ void WriteHtmlFolder(const Folder& folder, const std::string& indent, bool unclo
 int CountItems(const Folder& folder, int depth) {
   int items = 0, level = depth > 1 ? 1 : depth;
   (void)level;
-  bool loose = !folder.links.empty() && depth < 2;  // a filler subcategory (and category at the top)
+  bool loose =
+      !folder.links.empty() && depth < 2;  // a filler subcategory (and category at the top)
   if (loose) items += depth == 0 ? 2 : 1;
   for (const Link& link : folder.links) items += 1 + (link.separatorAfter ? 1 : 0);
   for (const Folder& sub : folder.folders) items += 1 + CountItems(sub, depth + 1);
@@ -130,7 +158,9 @@ class PlacesWriter {
  public:
   explicit PlacesWriter(sqlite3* db) : db_(db) {}
 
-  bool Exec(const char* sql) { return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
+  bool Exec(const char* sql) {
+    return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+  }
 
   bool Prepare() {
     return sqlite3_prepare_v2(db_,
@@ -198,12 +228,16 @@ class PlacesWriter {
            uint32_t added) {
     sqlite3_bind_int64(bookmark_, 1, id);
     sqlite3_bind_int(bookmark_, 2, type);
-    if (fk) sqlite3_bind_int64(bookmark_, 3, fk);
-    else sqlite3_bind_null(bookmark_, 3);
+    if (fk)
+      sqlite3_bind_int64(bookmark_, 3, fk);
+    else
+      sqlite3_bind_null(bookmark_, 3);
     sqlite3_bind_int64(bookmark_, 4, parent);
     sqlite3_bind_int(bookmark_, 5, position);
-    if (title.empty()) sqlite3_bind_null(bookmark_, 6);
-    else sqlite3_bind_text(bookmark_, 6, title.c_str(), -1, SQLITE_TRANSIENT);
+    if (title.empty())
+      sqlite3_bind_null(bookmark_, 6);
+    else
+      sqlite3_bind_text(bookmark_, 6, title.c_str(), -1, SQLITE_TRANSIENT);
     sqlite3_bind_int64(bookmark_, 7, static_cast<int64_t>(added) * 1000000);
     sqlite3_bind_int64(bookmark_, 8, static_cast<int64_t>(added) * 1000000);
     std::string guid = "g" + std::to_string(id);

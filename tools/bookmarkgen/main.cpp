@@ -12,9 +12,10 @@
 namespace {
 
 int Usage() {
-  std::fputs("usage: bookmarkgen netscape LINKS OUT [--seed N] [--unclosed]\n"
-             "       bookmarkgen places LINKS OUT [--seed N]\n",
-             stderr);
+  std::fputs(
+      "usage: bookmarkgen netscape LINKS OUT [--seed N] [--unclosed]\n"
+      "       bookmarkgen places LINKS OUT [--seed N]\n",
+      stderr);
   return 2;
 }
 

@@ -16,10 +16,11 @@
 namespace {
 
 int Usage() {
-  std::fputs("usage: vellox-cli export TEMPLATE LIST OUT [--marked] [--no-smartfolders] "
-             "[--password P]\n"
-             "       vellox-cli templates DIR\n",
-             stderr);
+  std::fputs(
+      "usage: vellox-cli export TEMPLATE LIST OUT [--marked] [--no-smartfolders] "
+      "[--password P]\n"
+      "       vellox-cli templates DIR\n",
+      stderr);
   return 2;
 }
 

@@ -36,9 +36,10 @@ const MessageText kImportFailed = {
     "import is not open in another application."};
 
 int Usage() {
-  std::fputs("usage: vellox-cli import FORMAT SOURCE LIST [--rating N]\n"
-             "       FORMAT: netscape firefox opera aol msn powermarks orvandel\n",
-             stderr);
+  std::fputs(
+      "usage: vellox-cli import FORMAT SOURCE LIST [--rating N]\n"
+      "       FORMAT: netscape firefox opera aol msn powermarks orvandel\n",
+      stderr);
   return 2;
 }
 
@@ -69,14 +70,15 @@ WriteResult SaveOver(BookmarkList& list, const std::string& path, uint32_t* erro
   return written;
 }
 
-int Import(Importer importer, const std::string& source, const std::string& path,
-           uint8_t rating, std::FILE* out) {
+int Import(Importer importer, const std::string& source, const std::string& path, uint8_t rating,
+           std::FILE* out) {
   bool created = false;
   if (!platform::FileExists(path.c_str())) {
     uint32_t error = 0;
     CreateResult made = CreateListFile(path, false, &error);
     if (made != CreateResult::Ok) {
-      std::fprintf(out, "result: %s\nmessage: %s\n", ResultName(made), SystemErrorText(error).c_str());
+      std::fprintf(out, "result: %s\nmessage: %s\n", ResultName(made),
+                   SystemErrorText(error).c_str());
       return 1;
     }
     created = true;
@@ -106,7 +108,8 @@ int Import(Importer importer, const std::string& source, const std::string& path
   if (saved != WriteResult::Ok) {
     std::fprintf(out, "result: %s\n", ResultName(saved));
     const MessageText* message = MessageFor(saved);
-    if (message) std::fprintf(out, "message: %s\n", MessageLine(*message, SystemErrorText(error)).c_str());
+    if (message)
+      std::fprintf(out, "message: %s\n", MessageLine(*message, SystemErrorText(error)).c_str());
     return 1;
   }
   std::fprintf(out, "items: %u\nbookmarks: %u\n", static_cast<unsigned>(list.itemCount - before),
