@@ -93,8 +93,16 @@ bool FolderHasList(const std::string& folder) {
 
 bool AddStarterList(Settings* settings, const std::string& listFolder,
                     const std::string& sampleList) {
-  if (listFolder.empty() || FolderHasList(listFolder) || !IsExistingFile(sampleList)) return false;
+  if (listFolder.empty()) return false;
   const std::string path = WithBackslash(listFolder) + kStarterListName + kListExtension;
+  // Settings lost but the starter list still there: put it back in the menu
+  // rather than leave the user with no list at all.
+  if (settings->lists.empty() && IsExistingFile(path)) {
+    settings->lists.push_back({kStarterListName, path, 0});
+    settings->currentListIndex = 0;
+    return true;
+  }
+  if (FolderHasList(listFolder) || !IsExistingFile(sampleList)) return false;
   if (!CopyFileA(sampleList.c_str(), path.c_str(), TRUE)) return false;
   // The sample may have come from a read-only medium.
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
