@@ -345,5 +345,8 @@ void BookmarkList::SetAliasTarget(uint16_t index, uint16_t target) {
   if (index == kRootIndex || !IsIndex(index) || !IsIndex(target)) return;
   EncodeCurrentIfChanged();
   links_[index].aliasTarget = target;
+  // An alias keeps no item flags of its own (they are its target's); a
+  // bookmark being turned into an alias drops those it had.
+  if (target != 0) links_[index].flags &= static_cast<uint16_t>(~kItemFlagBits);
   currentValid_ = false;
 }

@@ -66,6 +66,7 @@ void ListSlots::Install(std::unique_ptr<BookmarkList> list, int knownIndex, bool
     CloseList(*currentList, true, host_);
     currentList.reset();
   }
+  if (currentListIndex >= 0 && currentListIndex != knownIndex) previousListIndex = currentListIndex;
   currentList = std::move(list);
   currentListIndex = knownIndex;
   if (knownIndex >= 0) settings_->currentListIndex = knownIndex;
@@ -73,6 +74,7 @@ void ListSlots::Install(std::unique_ptr<BookmarkList> list, int knownIndex, bool
 }
 
 void ListSlots::ExchangeSlots() {
+  if (currentListIndex >= 0) previousListIndex = currentListIndex;
   std::swap(currentList, markHoldingList);
   std::swap(currentListIndex, markHoldingListIndex);
   if (currentListIndex >= 0) settings_->currentListIndex = currentListIndex;

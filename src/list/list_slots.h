@@ -45,6 +45,8 @@ class ListSlots {
   std::unique_ptr<BookmarkList> markHoldingList;
   int currentListIndex = -1;
   int markHoldingListIndex = -1;
+  // The known list shown before the current one (-1 = none), for Ctrl+Tab.
+  int previousListIndex = -1;
   // The clock handed to every list opened (tests replace it).
   std::function<uint32_t()> clock;
 

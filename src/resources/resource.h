@@ -233,6 +233,58 @@
 #define IDC_PROGRESS_COUNT 2315    // "done/total"
 #define IDC_CHECKING_TITLE 2316    // title of the bookmark being checked
 
+// Search Bookmark List (520) and New Preset (531). The "&Search" button is
+// IDOK and "&Close" IDCANCEL.
+#define IDC_PRESET 2460              // preset drop-down
+#define IDC_PRESET_ADD 2461          // "&+"
+#define IDC_PRESET_REMOVE 2462       // "&-"
+#define IDC_SEARCH_FOR 2463          // "Search &for:"
+#define IDC_IN_TITLES 2464           // "&Titles"
+#define IDC_IN_NOTES 2465            // "&Notes"
+#define IDC_IN_KEYWORDS 2466         // "&Keywords/tags"
+#define IDC_IN_ADDRESSES 2467        // "&Addresses/URLs"
+#define IDC_WITHIN_PREVIOUS 2468     // "S&earch within previous results"
+#define IDC_EXCLUDE_SMART 2469       // "E&xclude SmartFolders"
+#define IDC_CASE_SENSITIVE 2470      // "Case sensiti&ve"
+#define IDC_WHOLE_WORD 2471          // "&Whole word"
+#define IDC_IGNORE_PUNCTUATION 2472  // "&Ignore punctuation"
+#define IDC_RATING_FILTER 2473       // "&Rating:"
+#define IDC_RATING_MODE 2474         // at least / at most / unrated
+#define IDC_RATING_VALUE 2475        // "1 *" ... "5 *****"
+#define IDC_INCLUDE_UNRATED 2476     // "Inc&lude unrated"
+#define IDC_DATE_FILTER 2477         // "&Date:"
+#define IDC_DATE_FIELD 2478          // last visited / added / modified / site updated
+#define IDC_DATE_COMPARISON 2479     // less than / more than
+#define IDC_DATE_DAYS 2480           // the "days ago" box
+#define IDC_STATUS_FILTER 2481       // "Stat&us:"
+#define IDC_STATUS_VALUE 2482        // the site status drop-down
+#define IDC_SHOW_HIGHLIGHTED 2483    // "&by highlighting"
+#define IDC_SHOW_AS_LIST 2484        // "as a list"
+#define IDC_SHOW_BOTH 2485           // "both"
+#define IDC_SEARCH_ALL_LISTS 2486    // "Search each list until a match is found"
+#define IDC_PRESET_NAME 2487         // 531: the new preset's name
+
+// Delete Bookmark (505): the bookmark occurs more than once. "&Cancel" is
+// IDCANCEL.
+#define IDC_DELETE_ALL_INSTANCES 2420  // "Delete &All Instances"
+#define IDC_DELETE_THIS_INSTANCE 2421  // "Delete Just &This Instance"
+#define IDC_SHOW_ALL_INSTANCES 2422    // "&Show all instances"
+// Duplicate Bookmark Detected (533). "&Cancel" is IDCANCEL.
+#define IDC_CREATE_ALIAS 2423          // "Create &alias of existing bookmark"
+#define IDC_CREATE_NEW 2424            // "Create &new bookmark"
+#define IDC_SHOW_DUPLICATES 2425       // "&Show duplicates"
+
+// List View (532). "&Close" is IDCANCEL.
+#define IDC_VIEW_TABLE 2430            // the report list
+#define IDC_VIEW_SHOW 2431             // "&Show" drop-down
+#define IDC_VIEW_NEXT_GROUP 2432       // "&Next group"
+#define IDC_VIEW_ALL 2433              // "&All"
+#define IDC_VIEW_ACTION 2434           // the action drop-down
+#define IDC_VIEW_DO 2435               // "&Do"
+#define IDC_VIEW_IGNORE_SMART 2436     // "Ignore SmartFolders"
+#define IDC_VIEW_HELP 2437             // "&Help"
+#define IDC_VIEW_SHOW_LABEL 2438       // "&Show" label
+
 // A menu command in the control range (no control carries it).
 #define ID_CMD_SHOW_ALIASES 2357
 
@@ -374,6 +426,7 @@
 #define ID_CMD_FOCUS_CATEGORIES 5204          // Alt+1/2/3: focus column
 #define ID_CMD_FOCUS_SUBCATEGORIES 5205
 #define ID_CMD_FOCUS_BOOKMARKS 5206
+#define ID_CMD_DELAYED_SEARCH 5220            // posted to itself by search-as-you-type
 
 // Message-line help of families that have no string of their own number.
 #define IDS_HELP_NEW_ITEM 2000                // New buttons 2102-2104 (no Shift)

@@ -55,11 +55,23 @@ size_t FieldStart(std::string_view line, int field) {
   return at;
 }
 
+// Where the first `count` fields of `text` end (the tab after the last).
+size_t FieldsEnd(std::string_view text, int count) {
+  size_t at = 0;
+  for (int f = 0; f < count; ++f) {
+    size_t tab = text.find('\t', at);
+    if (tab == std::string_view::npos) return text.size();
+    at = tab + 1;
+  }
+  return at - 1;
+}
+
 class Searcher {
  public:
   Searcher(const SearchOptions& options, std::string_view term)
       : o_(options), prep_(options.caseSensitive, options.wholeWord, options.ignorePunctuation) {
     prep_.Prepare(term, &term_);
+    prep_.FilterTerm(term_);
     anyTerm_ = prep_.IsEmptyTerm(term_);
     // No field holds a tab: a term with one is found nowhere.
     noText_ = term_.find('\t') != std::string::npos;
@@ -126,6 +138,9 @@ class Searcher {
   // (Trying the title first, where short terms mostly match, costs more
   // than it saves over a whole typed term.)
   bool TextMatches(std::string_view text) {
+    // Most lines cannot match: a look at the raw fields spares preparing
+    // them (it only costs where the term has no run to look for).
+    if (!prep_.RawMayContain(text.substr(0, FieldsEnd(text, textCount_)))) return false;
     prep_.PrepareFields(text, textCount_, kNotesField - kTitleField, &buffer_, spans_);
     if (allText_) return prep_.Contains(buffer_, term_);
     std::string_view prepared(buffer_);

@@ -68,6 +68,7 @@ TextPreparer::TextPreparer(bool caseSensitive, bool wholeWord, bool ignorePunctu
     keep_[c] = !dropped && !gap;
     gap_[c] = gap;
     out_[c] = gap ? ' ' : folded;
+    notGap_[c] = !gap;
   }
 }
 
@@ -173,31 +174,24 @@ size_t TextPreparer::FoldFields(const unsigned char* in, size_t n, int count, Sp
 }
 
 char* TextPreparer::Transform(const unsigned char* in, size_t n, char* o) const {
-  // Two passes without branches: every character is written as it comes
-  // out (a gap as a blank) and the pointer moves on unless it was dropped;
-  // then runs of blanks become one. The output always starts after a
-  // blank when words are whole (the framing).
-  char* const start = o;
+  // One pass without branches: every character is written as it comes out
+  // (a gap as a blank), and the pointer moves on when it is kept, or when
+  // it is a gap after a word character, so that a run of gaps becomes one
+  // blank; a dropped character leaves the state as it was. The output
+  // always starts after a blank when words are whole (the framing);
+  // without whole words there are no gaps. The state is carried in two
+  // operations per character, the rest does not wait for it.
+  unsigned afterWord = 0;
   for (size_t i = 0; i < n; ++i) {
-    unsigned char c = in[i];
-    // Both read before the write, which could alias the tables.
+    unsigned c = in[i];
+    // All read before the write, which could alias the tables.
+    unsigned kept = keep_[c], gap = gap_[c], notGap = notGap_[c];
     char value = static_cast<char>(out_[c]);
-    size_t step = keep_[c] | gap_[c];
     *o = value;
-    o += step;
+    o += kept | (gap & afterWord);
+    afterWord = kept | (afterWord & notGap);
   }
-  if (!wholeWord_) return o;
-  // A blank stays unless a blank came before it; the first blank of a run
-  // is often the last character, so runs are rare and this is a copy.
-  char* w = start;
-  bool blank = true;
-  for (const char* r = start; r < o; ++r) {
-    bool isBlank = *r == ' ';
-    *w = *r;
-    w += !(isBlank & blank);
-    blank = isBlank;
-  }
-  return w;
+  return o;
 }
 
 char* TextPreparer::TransformCarefully(const unsigned char* in, size_t n, bool stored,
@@ -223,6 +217,90 @@ char* TextPreparer::TransformCarefully(const unsigned char* in, size_t n, bool s
     }
   }
   return o;
+}
+
+void TextPreparer::FilterTerm(std::string_view preparedTerm) {
+  run_.clear();
+  if (foldOnly_ || doubleByte_) return;
+  size_t at = 0;
+  while (at < preparedTerm.size()) {
+    size_t end = preparedTerm.find(' ', at);
+    if (end == std::string_view::npos) end = preparedTerm.size();
+    if (end - at > run_.size()) run_.assign(preparedTerm.substr(at, end - at));
+    at = end + 1;
+  }
+  // A line break in a prepared field may stand for a stored backslash-"n";
+  // such a term is left to the full comparison.
+  if (run_.size() < 2 || run_.find_first_of("\r\n") != std::string::npos) {
+    run_.clear();
+    return;
+  }
+  // The look starts at the run's least common character.
+  anchor_ = 0;
+  for (size_t k = 1; k < run_.size(); ++k)
+    if (commonness_[static_cast<uint8_t>(run_[k])] < commonness_[static_cast<uint8_t>(run_[anchor_])]) anchor_ = k;
+  int found = 0;
+  for (int c = 0; c < 256; ++c) {
+    anchorBytes_[c] = keep_[c] && out_[c] == static_cast<uint8_t>(run_[anchor_]);
+    if (!anchorBytes_[c]) continue;
+    if (found < 2) anchorByte_[found] = static_cast<uint8_t>(c);
+    ++found;
+  }
+  anchorByteCount_ = found;
+}
+
+bool TextPreparer::RunAround(const unsigned char* in, size_t n, size_t i) const {
+  // The prepared text runs on through kept characters and skips dropped
+  // ones; a gap (a blank there) ends the run.
+  size_t k = anchor_;
+  for (size_t j = i; k > 0 && j-- > 0;) {
+    unsigned char c = in[j];
+    if (keep_[c]) {
+      if (out_[c] != static_cast<uint8_t>(run_[k - 1])) return false;
+      --k;
+    } else if (gap_[c]) {
+      return false;
+    }
+  }
+  if (k > 0) return false;
+  const size_t m = run_.size();
+  k = anchor_ + 1;
+  for (size_t j = i + 1; j < n && k < m; ++j) {
+    unsigned char c = in[j];
+    if (keep_[c]) {
+      if (out_[c] != static_cast<uint8_t>(run_[k])) return false;
+      ++k;
+    } else if (gap_[c]) {
+      return false;
+    }
+  }
+  return k == m;
+}
+
+bool TextPreparer::RawMayContain(std::string_view raw) const {
+  if (run_.empty()) return true;
+  const unsigned char* in = reinterpret_cast<const unsigned char*>(raw.data());
+  const size_t n = raw.size();
+  size_t i = 0;
+  if (anchorByteCount_ <= 2) {
+    // Eight bytes at a time while none of them can be the anchor (the
+    // usual case; a byte found here is looked at again below).
+    constexpr uint64_t kOnes = 0x0101010101010101ull;
+    constexpr uint64_t kHigh = 0x8080808080808080ull;
+    const uint64_t a = kOnes * anchorByte_[0];
+    const uint64_t b = kOnes * anchorByte_[anchorByteCount_ == 2 ? 1 : 0];
+    for (; i + 8 <= n; i += 8) {
+      uint64_t x;
+      std::memcpy(&x, in + i, 8);
+      uint64_t xa = x ^ a, xb = x ^ b;
+      if (!((((xa - kOnes) & ~xa) | ((xb - kOnes) & ~xb)) & kHigh)) continue;
+      for (size_t k = i; k < i + 8; ++k)
+        if (anchorBytes_[in[k]] && RunAround(in, n, k)) return true;
+    }
+  }
+  for (; i < n; ++i)
+    if (anchorBytes_[in[i]] && RunAround(in, n, i)) return true;
+  return false;
 }
 
 bool TextPreparer::IsEmptyTerm(std::string_view prepared) const {

@@ -34,6 +34,16 @@ class TextPreparer {
   void PrepareFields(std::string_view fields, int count, int firstStored, std::string* out,
                      Span* spans) const;
 
+  // A quick look at raw text before it is prepared, for a term already
+  // prepared: FilterTerm remembers the term's longest run of characters
+  // without a blank; RawMayContain is false only when the prepared raw
+  // text cannot hold that run (its characters, in order, with nothing but
+  // dropped characters between them in the raw text). Only where the
+  // preparation rewrites the text (whole word or punctuation, single-byte
+  // code page) and the run has two characters or more; else always true.
+  void FilterTerm(std::string_view preparedTerm);
+  bool RawMayContain(std::string_view raw) const;
+
   // True when the prepared term asks for nothing: empty, or only the
   // framing blanks of a whole-word term. Such a term matches every item.
   bool IsEmptyTerm(std::string_view prepared) const;
@@ -70,5 +80,15 @@ class TextPreparer {
   uint8_t out_[256];
   uint8_t keep_[256];
   uint8_t gap_[256];
+  uint8_t notGap_[256];
+  // Whether the run, around raw byte i that prepares to its anchor, is
+  // there.
+  bool RunAround(const unsigned char* in, size_t n, size_t i) const;
+
+  std::string run_;          // what RawMayContain looks for; empty: no filter
+  size_t anchor_ = 0;        // its least common character
+  uint8_t anchorBytes_[256];  // raw bytes that prepare to the anchor
+  uint8_t anchorByte_[2] = {0, 0};  // the first two of them
+  int anchorByteCount_ = 0;
   uint8_t commonness_[256];  // how often a character turns up, roughly
 };

@@ -19,37 +19,38 @@ const CommandRow kRows[] = {
     {ID_CMD_FILE_SAVE, ID_CMD_FILE_SAVE, &M::OnSave, R::kWritableList},
     {ID_CMD_SAVE_COPY, ID_CMD_SAVE_COPY, &M::OnSaveCopy, R::kList},
     {ID_CMD_EXPORT, ID_CMD_EXPORT, nullptr, R::kList},
-    {ID_CMD_PURGE_DELETED, ID_CMD_PURGE_DELETED, nullptr, R::kWritableList},
+    {ID_CMD_PURGE_DELETED, ID_CMD_PURGE_DELETED, &M::OnPurgeDeleted, R::kWritableList},
     {ID_CMD_ENCRYPTION_OPTIONS, ID_CMD_ENCRYPTION_OPTIONS, &M::OnEncryptionOptions, R::kWritableList},
     {ID_CMD_CONFIGURE_LISTS, ID_CMD_CONFIGURE_LISTS, nullptr, R::kAlways},
     {ID_CMD_APP_EXIT, ID_CMD_APP_EXIT, &M::OnExit, R::kAlways},
-    {ID_CMD_SEARCH, ID_CMD_SEARCH, nullptr, R::kList},
-    {ID_CMD_FIND_NEXT, ID_CMD_FIND_PREVIOUS, nullptr, R::kList},
-    {ID_CMD_ADVANCED_SEARCH, ID_CMD_ADVANCED_SEARCH, nullptr, R::kList},
+    {ID_CMD_SEARCH, ID_CMD_SEARCH, &M::OnSearch, R::kList},
+    {ID_CMD_FIND_NEXT, ID_CMD_FIND_PREVIOUS, &M::OnFindNext, R::kList},
+    {ID_CMD_ADVANCED_SEARCH, ID_CMD_ADVANCED_SEARCH, &M::OnAdvancedSearch, R::kList},
+    {ID_CMD_DELAYED_SEARCH, ID_CMD_DELAYED_SEARCH, &M::OnDelayedSearch, R::kAlways},
     {ID_CMD_FETCH, ID_CMD_FETCH, nullptr, R::kWritableList},
     {ID_CMD_FILL_LOGIN_FORM, ID_CMD_FILL_LOGIN_FORM, nullptr, R::kList},
-    {ID_CMD_MARK_CATEGORY, ID_CMD_MARK_BOOKMARK, nullptr, R::kList},
-    {ID_CMD_MARK_FOUND, ID_CMD_MARK_FOUND, nullptr, R::kList},
-    {ID_CMD_MOVE_MARKED_HERE, ID_CMD_MOVE_MARKED_BOOKMARK, nullptr, R::kMarks},
-    {ID_CMD_MOVE_FROM_LIST_CATEGORY, ID_CMD_MOVE_FROM_LIST_BOOKMARK, nullptr, R::kTwoLists},
-    {ID_CMD_ALIAS_MARKED_HERE, ID_CMD_ALIAS_MARKED_BOOKMARK, nullptr, R::kMarks},
-    {ID_CMD_DUPLICATE_MARKED_CATEGORY, ID_CMD_DUPLICATE_MARKED_BOOKMARK, nullptr, R::kTwoLists},
-    {ID_CMD_CLEAR_MARKS, ID_CMD_CLEAR_MARKS, nullptr, R::kMarks},
+    {ID_CMD_MARK_CATEGORY, ID_CMD_MARK_BOOKMARK, &M::OnToggleMarkLevel, R::kList},
+    {ID_CMD_MARK_FOUND, ID_CMD_MARK_FOUND, &M::OnMarkFound, R::kSearchResults},
+    {ID_CMD_MOVE_MARKED_HERE, ID_CMD_MOVE_MARKED_BOOKMARK, &M::OnTransferMarked, R::kMarks},
+    {ID_CMD_MOVE_FROM_LIST_CATEGORY, ID_CMD_MOVE_FROM_LIST_BOOKMARK, &M::OnTransferMarked, R::kTwoLists},
+    {ID_CMD_ALIAS_MARKED_HERE, ID_CMD_ALIAS_MARKED_BOOKMARK, &M::OnTransferMarked, R::kMarks},
+    {ID_CMD_DUPLICATE_MARKED_CATEGORY, ID_CMD_DUPLICATE_MARKED_BOOKMARK, &M::OnTransferMarked, R::kTwoLists},
+    {ID_CMD_CLEAR_MARKS, ID_CMD_CLEAR_MARKS, &M::OnClearMarks, R::kMarks},
     {ID_CMD_OPEN_MARKED, ID_CMD_OPEN_MARKED, nullptr, R::kMarks},
-    {ID_CMD_COPY_MARKED_URLS, ID_CMD_COPY_MARKED_HTML_TABLE, nullptr, R::kMarks},
-    {ID_CMD_DELETE_MARKED, ID_CMD_DELETE_MARKED, nullptr, R::kMarks},
-    {ID_CMD_SORT_ALL, ID_CMD_SORT_BOOKMARKS, nullptr, R::kWritableList},
-    {ID_CMD_SORT_ALL_BOOKMARKS, ID_CMD_SORT_ALL_BOOKMARKS, nullptr, R::kWritableList},
-    {ID_CMD_INSERT_SEPARATOR, ID_CMD_SEPARATOR_BOOKMARK, nullptr, R::kWritableList},
-    {ID_CMD_TOGGLE_BOLD, ID_CMD_BOLD_BOOKMARK, nullptr, R::kWritableList},
+    {ID_CMD_COPY_MARKED_URLS, ID_CMD_COPY_MARKED_HTML_TABLE, &M::OnCopyMarked, R::kMarks},
+    {ID_CMD_DELETE_MARKED, ID_CMD_DELETE_MARKED, &M::OnDeleteMarked, R::kMarks},
+    {ID_CMD_SORT_ALL, ID_CMD_SORT_BOOKMARKS, &M::OnSort, R::kWritableList},
+    {ID_CMD_SORT_ALL_BOOKMARKS, ID_CMD_SORT_ALL_BOOKMARKS, &M::OnSort, R::kWritableList},
+    {ID_CMD_INSERT_SEPARATOR, ID_CMD_SEPARATOR_BOOKMARK, &M::OnSeparator, R::kWritableList},
+    {ID_CMD_TOGGLE_BOLD, ID_CMD_BOLD_BOOKMARK, &M::OnBold, R::kWritableList},
     {ID_CMD_CHECK_SELECTED, ID_CMD_CHECK_BOOKMARK, nullptr, R::kWritableList},
-    {ID_CMD_MANAGE_DUPLICATES, ID_CMD_MANAGE_DUPLICATES, nullptr, R::kWritableList},
-    {ID_CMD_UNDELETE_ITEMS, ID_CMD_UNDELETE_ITEMS, nullptr, R::kWritableList},
+    {ID_CMD_MANAGE_DUPLICATES, ID_CMD_MANAGE_DUPLICATES, &M::OnShowListViewEntry, R::kWritableList},
+    {ID_CMD_UNDELETE_ITEMS, ID_CMD_UNDELETE_ITEMS, &M::OnShowListViewEntry, R::kWritableList},
     {ID_CMD_OPEN_NEW_BOOKMARK, ID_CMD_OPEN_BLANK_TAB, nullptr, R::kAlways},
     {ID_CMD_SET_DEFAULT_BROWSER, ID_CMD_SET_DEFAULT_BROWSER, nullptr, R::kAlways},
     {ID_CMD_CONFIGURE_BROWSERS, ID_CMD_CONFIGURE_BROWSERS, nullptr, R::kAlways},
     {ID_CMD_MINIMIZE, ID_CMD_MINIMIZE, &M::OnMinimize, R::kAlways},
-    {ID_CMD_TOGGLE_LIST_VIEW, ID_CMD_TOGGLE_LIST_VIEW, nullptr, R::kList},
+    {ID_CMD_TOGGLE_LIST_VIEW, ID_CMD_TOGGLE_LIST_VIEW, &M::OnToggleListView, R::kList},
     {ID_CMD_TOGGLE_NOTES, ID_CMD_TOGGLE_NOTES, nullptr, R::kList},
     {ID_CMD_EDIT_NOTE, ID_CMD_EDIT_NOTE, nullptr, R::kList},
     {ID_CMD_PREFERENCES, ID_CMD_PREFERENCES, nullptr, R::kAlways},
@@ -63,21 +64,23 @@ const CommandRow kRows[] = {
     {ID_CMD_OPEN_FOLDER, ID_CMD_OPEN_FOLDER, nullptr, R::kList},
     {ID_CMD_EXPLORE, ID_CMD_EXPLORE, nullptr, R::kList},
     {ID_CMD_OPEN_ALL_IN_SUBCATEGORY, ID_CMD_OPEN_ALL_IN_SUBCATEGORY, nullptr, R::kList},
-    {ID_CMD_COPY_URL, ID_CMD_COPY_HTML_LINK, nullptr, R::kList},
-    {ID_CMD_TOGGLE_MARK, ID_CMD_TOGGLE_MARK, nullptr, R::kList},
-    {ID_CMD_MARK_ALL, ID_CMD_MARK_ALL, nullptr, R::kList},
-    {ID_CMD_EDIT_TITLE, ID_CMD_EDIT_TITLE, nullptr, R::kWritableList},
-    {ID_CMD_DELETE_SELECTED, ID_CMD_DELETE_BOOKMARK, nullptr, R::kWritableList},
+    {ID_CMD_COPY_URL, ID_CMD_COPY_HTML_LINK, &M::OnCopySelected, R::kAlways},
+    {ID_CMD_TOGGLE_MARK, ID_CMD_TOGGLE_MARK, &M::OnToggleMarkFocused, R::kAlways},
+    {ID_CMD_MARK_ALL, ID_CMD_MARK_ALL, &M::OnMarkAll, R::kAlways},
+    {ID_CMD_EDIT_TITLE, ID_CMD_EDIT_TITLE, &M::OnEditTitle, R::kWritableList},
+    {ID_CMD_DELETE_SELECTED, ID_CMD_DELETE_BOOKMARK, &M::OnDeleteItem, R::kWritableList},
+    // Ctrl+V: marked items into the focused column, or paste into an edit box.
+    {ID_CMD_EDIT_PASTE, ID_CMD_EDIT_PASTE, &M::OnPaste, R::kAlways},
     {ID_CMD_ADD_TO_FAVORITES, ID_CMD_ADD_TO_FAVORITES, nullptr, R::kList},
     {ID_CMD_SCHEDULE_VISIT, ID_CMD_SCHEDULE_VISIT, nullptr, R::kWritableList},
-    {ID_CMD_SHOW_ALIASES, ID_CMD_SHOW_ALIASES, nullptr, R::kList},
+    {ID_CMD_SHOW_ALIASES, ID_CMD_SHOW_ALIASES, &M::OnShowListViewEntry, R::kList},
     {ID_CMD_SWITCH_TAB_DEFAULT, ID_CMD_SWITCH_TAB_DEFAULT, &M::OnToggleBehaviour, R::kAlways},
     {ID_CMD_KEEP_AT_FRONT, ID_CMD_KEEP_AT_FRONT, &M::OnKeepAtFront, R::kAlways},
     {ID_CMD_AUTO_MINIMIZE, ID_CMD_AUTO_MINIMIZE, &M::OnToggleBehaviour, R::kAlways},
     {ID_CMD_ONE_CLICK_OPEN, ID_CMD_ONE_CLICK_OPEN, &M::OnToggleBehaviour, R::kAlways},
     {ID_CMD_AUTO_OPEN, ID_CMD_AUTO_OPEN, &M::OnToggleBehaviour, R::kAlways},
     {ID_CMD_FOCUS_SEARCH, ID_CMD_FOCUS_SEARCH, &M::OnFocusSearch, R::kAlways},
-    {ID_CMD_PREVIOUS_LIST, ID_CMD_PREVIOUS_LIST, &M::OnPreviousList, R::kTwoLists},
+    {ID_CMD_PREVIOUS_LIST, ID_CMD_PREVIOUS_LIST, &M::OnPreviousList, R::kList},
     {ID_CMD_ESCAPE, ID_CMD_ESCAPE, &M::OnNothing, R::kAlways},
     {ID_CMD_SETUP, ID_CMD_SETUP, &M::OnPassToCommandWindow, R::kAlways},
     {ID_CMD_UNINSTALL, ID_CMD_UNINSTALL, &M::OnPassToCommandWindow, R::kAlways},
@@ -96,7 +99,7 @@ const CommandRow* CommandRows(size_t* count) {
   return kRows;
 }
 
-bool CommandEnabled(const CommandRow& row, const MainWindow* /*window*/) {
+bool CommandEnabled(const CommandRow& row, const MainWindow* window) {
   if (!row.handler) return false;
   const ListSlots& lists = App().lists;
   switch (row.rule) {
@@ -110,6 +113,8 @@ bool CommandEnabled(const CommandRow& row, const MainWindow* /*window*/) {
       return lists.CurrentIsWritable() && HasMarkedItems(*lists.currentList);
     case CommandRule::kTwoLists:
       return lists.HasCurrent() && lists.markHoldingList != nullptr;
+    case CommandRule::kSearchResults:
+      return lists.HasCurrent() && window && window->SearchState() == kSearchShown;
   }
   return false;
 }

@@ -14,6 +14,7 @@ enum class CommandRule {
   kWritableList,  // a list is open, writable and not locked
   kMarks,         // the writable list holds marked items
   kTwoLists,      // another list is open beside the current one
+  kSearchResults, // a list is open and search results are shown
 };
 
 struct CommandRow {

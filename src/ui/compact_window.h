@@ -14,7 +14,13 @@ class CompactWindow : public MainWindow {
   bool OnWindowCommand(int id, int code) override;
 
  private:
-  // The picker menu of level 0 or 1 at its button; true when an item was
-  // chosen.
+  // The pickers (compact_pickers.cpp). The menu of level 0 or 1: one
+  // entry per item (command = index + 1), the current one checked.
+  HMENU BuildPicker(int level) const;
+  // Opens the picker of level at its button; true when an item was chosen.
   bool Pick(int level);
+  // Choosing a category opens the subcategory picker when none is chosen;
+  // choosing a subcategory selects its first bookmark when none is.
+  void PickCategory();
+  void PickSubcategory();
 };

@@ -6,10 +6,13 @@
 #include "list/bookmark_list.h"
 #include "list/line_data.h"
 #include "resources/resource.h"
+#include "ui/advanced_search_dialog.h"
 #include "ui/app_command_window.h"
+#include "ui/bookmark_list_box.h"
 #include "ui/command_table.h"
 #include "util/rect.h"
 #include "ui/compact_window.h"
+#include "ui/list_view_dialog.h"
 #include "ui/list_line_drawing.h"
 #include "ui/three_column_window.h"
 
@@ -57,6 +60,8 @@ void CreateMainWindow(int mode, HWND owner, bool startMinimized) {
     delete window;
     return;
   }
+  CreateAdvancedSearch(window->Handle(), window->Family());
+  CreateListView(window->Handle());
   window->Show(startMinimized ? SW_SHOWMINNOACTIVE : SW_SHOW);
   window->RefreshDisplay();
 }
@@ -66,11 +71,14 @@ void DeleteMainWindow() {
   currentMainWindow = nullptr;
   if (!window) return;
   window->SaveWindowPositions();
+  DestroyAdvancedSearch();
+  DestroyListView();
   delete window;
 }
 
 MainWindow::~MainWindow() {
   Destroy();
+  delete columns_;
   if (accelerators_) DestroyAcceleratorTable(accelerators_);
 }
 
@@ -78,8 +86,14 @@ int MainWindow::Family() const { return mode_ == kModeCompact ? kFamilyCompact :
 
 BookmarkList* MainWindow::List() { return App().lists.currentList.get(); }
 
+uint32_t MainWindow::LineDataAt(int level, int line) const {
+  if (level < 0 || level > 2 || line < 0 || static_cast<size_t>(line) >= lineData_[level].size()) return 0;
+  return lineData_[level][static_cast<size_t>(line)];
+}
+
 bool MainWindow::OnInit() {
   VelloxApp& app = App();
+  columns_ = new ColumnControls(this);
   Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(app.largeIcon));
   Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(app.smallIcon));
   const Rect& stored = app.settings.windowPositions[Family()][kWinPosMain];
@@ -115,6 +129,9 @@ void MainWindow::RefreshDisplay() {
   RebuildDynamicMenus();
   RefillColumns(-1, true);
   UpdateStatusLine();
+  // Another list, or the same one read again: the table is built anew.
+  RefreshListView();
+  SearchListMayHaveChanged();
 }
 
 bool MainWindow::SaveIfChanged(bool exiting, bool askFirst, bool force) {
@@ -153,7 +170,7 @@ void MainWindow::FillBox(int level) {
     LRESULT line = SendMessageA(box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     if (line < 0) break;
     SendMessageA(box, LB_SETITEMDATA, static_cast<WPARAM>(line), index);
-    lineData_[level].push_back(ComputeLineData(*list, index, false));
+    lineData_[level].push_back(ComputeLineData(*list, index, HighlightingMatches()));
   }
   SendMessageA(box, LB_SETCURSEL, static_cast<WPARAM>(column.selected), 0);
   SendMessageA(box, WM_SETREDRAW, TRUE, 0);
@@ -238,6 +255,7 @@ bool MainWindow::OnSysCommand(WPARAM wp) {
 }
 
 bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
+  if (columns_ && columns_->OnMainMessage(msg, wp, lp, result)) return true;
   switch (msg) {
     case WM_PAINT:
       PaintLines();
@@ -275,6 +293,21 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
     case WM_INITMENUPOPUP:
       UpdateCommandState();
       return false;
+    case WM_CONTEXTMENU: {
+      // A column's line or blank area, or the window outside the controls.
+      HWND clicked = reinterpret_cast<HWND>(wp);
+      POINT at = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+      int level = clicked == hwnd_ ? -1 : LevelOfBox(GetDlgCtrlID(clicked));
+      if (level >= 0) ShowListContextMenu(level, at);
+      else if (clicked == hwnd_) ShowBackgroundMenu(at);
+      else if (clicked == Item(IDC_SEARCH)) OnSearchButtonRightClick();
+      else return false;
+      *result = TRUE;
+      return true;
+    }
+    case WM_SETCURSOR:
+      ShowControlHelp(reinterpret_cast<HWND>(wp));
+      return false;
     default:
       return false;
   }
@@ -288,8 +321,16 @@ bool MainWindow::OnCommand(int id, int code, HWND control) {
       if (code == LBN_SELCHANGE) OnColumnSelection(level, static_cast<int>(SendMessageA(control, LB_GETCURSEL, 0, 0)));
       return true;
     }
+    if (id == IDC_SEARCH_TEXT && code == EN_CHANGE) {
+      SearchInputChanged(false);
+      return true;
+    }
     if (code != BN_CLICKED) return OnWindowCommand(id, code);
   }
+  // Enter in the search box searches.
+  if (id == IDOK && GetFocus() == Item(IDC_SEARCH_TEXT)) id = ID_CMD_SEARCH;
+  // Enter in a title box of Organize mode commits a new item.
+  if (id == IDOK && OnWindowCommand(IDOK, 0)) return true;
   if (id == IDOK || id == IDCANCEL) return true;
   RouteCommand(id);
   return true;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "framework/dialog.h"
+#include "ui/search_session.h"
 
 class BookmarkList;
 
@@ -19,6 +20,8 @@ class BookmarkList;
 constexpr int kModeCompact = 1;
 constexpr int kModeRegular = 2;
 constexpr int kModeOrganize = 3;
+
+class ColumnControls;
 
 class MainWindow : public framework::Dialog {
  public:
@@ -48,6 +51,13 @@ class MainWindow : public framework::Dialog {
   void SaveWindowPositions();
   // The current list, or null.
   static BookmarkList* List();
+  // The LineData of a line of a column (0 when there is no such line).
+  uint32_t LineDataAt(int level, int line) const;
+  // The mouse handling of the column list boxes, the splitters and tips.
+  ColumnControls* Columns() const { return columns_; }
+  // 0 no search, 1 a search pending or running, 2 results shown, 3 results
+  // to be shown again.
+  int SearchState() const { return searchState_; }
 
   // Handlers of the common command table (main_window_commands.cpp); each
   // receives the command id.
@@ -68,6 +78,67 @@ class MainWindow : public framework::Dialog {
   void OnPassToCommandWindow(int id);
   // The message-line help of a menu item (WM_MENUSELECT).
   void ShowMenuHelp(int id, UINT flags, HMENU menu);
+  // The List View dialog (main_window_list_view.cpp): F9, "&Undelete
+  // items", "Mana&ge duplicates" and "Show Aliases".
+  void OnToggleListView(int id);
+  void OnShowListViewEntry(int id);
+
+  // Search (search_controller.cpp). Changing the state refreshes the
+  // colours of the lines, the Search button, the status line, the command
+  // state and the List View.
+  void SetSearchState(int state, bool advanced);
+  // The Search button, Enter, Ctrl+F and the delayed search of typing.
+  void StartSearch(bool allowAutoOpen, bool allowOtherLists, bool clearSelection);
+  // A change of the search box or of an advanced option: the search runs
+  // once the typing pauses.
+  void SearchInputChanged(bool advanced);
+  // Lines that are no match are drawn in colour 7.
+  bool HighlightingMatches() const;
+  // "Matches found: ..." for the status line.
+  std::string SearchStatusText() const;
+  // After the current list may have been replaced (switched, opened,
+  // reverted): results shown are searched for again in the new list, any
+  // other search state is dropped.
+  void SearchListMayHaveChanged();
+  void OnSearch(int id);
+  void OnDelayedSearch(int id);
+  void OnFindNext(int id);
+  void OnAdvancedSearch(int id);
+  void OnMarkFound(int id);
+  void OnSearchButtonRightClick();
+
+  // Editing the list (main_window_editing.cpp); each receives the command
+  // id.
+  void OnToggleMarkLevel(int id);
+  void OnToggleMarkFocused(int id);
+  void OnMarkAll(int id);
+  void OnClearMarks(int id);
+  void OnDeleteMarked(int id);
+  void OnTransferMarked(int id);
+  void OnPaste(int id);
+  void OnCopySelected(int id);
+  void OnCopyMarked(int id);
+  void OnSort(int id);
+  void OnBold(int id);
+  void OnSeparator(int id);
+  void OnPurgeDeleted(int id);
+  void OnDeleteItem(int id);
+  void OnEditTitle(int id);
+  // The column that the commands of "the focused column" act on.
+  int FocusedLevel() const;
+  // The lines' colours after marks changed, with the status line and the
+  // command state.
+  void RedrawMarks();
+  // After the model changed: the columns, the command state and the List
+  // View.
+  void AfterEdit();
+  // Right-click menus and the help of controls (context_menus.cpp).
+  void ShowListContextMenu(int level, POINT screen);
+  void ShowBackgroundMenu(POINT screen);
+  void ShowControlHelp(HWND control);
+  // The enabling rules beyond the command table and the Move/Alias marked
+  // submenus (dynamic_menus.cpp).
+  void UpdateEditingState(HMENU menu);
 
  protected:
   bool OnInit() override;
@@ -102,6 +173,11 @@ class MainWindow : public framework::Dialog {
   std::array<std::vector<uint32_t>, 3> lineData_;
   HWND lastFocus_ = nullptr;
   HACCEL accelerators_ = nullptr;
+  int searchState_ = 0;
+  SearchSession search_;
+  // The control whose help the status line shows (message-line help).
+  HWND helpControl_ = nullptr;
+  ColumnControls* columns_ = nullptr;  // owned; deleted with the window
 };
 
 // The one main window, or null (also while a mode switch is in progress).

@@ -50,8 +50,10 @@ int HelpTextId(int id) {
   if (id >= ID_CMD_INSERT_SEPARATOR && id <= ID_CMD_SEPARATOR_BOOKMARK) return ID_CMD_INSERT_SEPARATOR;
   if (id >= ID_CMD_MOVE_MARKED_SUBCATEGORY && id <= ID_CMD_MOVE_MARKED_BOOKMARK) return ID_CMD_MOVE_MARKED_HERE;
   if (id >= ID_CMD_ALIAS_MARKED_SUBCATEGORY && id <= ID_CMD_ALIAS_MARKED_BOOKMARK) return ID_CMD_ALIAS_MARKED_HERE;
-  if (id >= ID_CMD_DUPLICATE_MARKED_SUBCATEGORY && id <= ID_CMD_DUPLICATE_MARKED_BOOKMARK)
+  if (id >= ID_CMD_DUPLICATE_MARKED_CATEGORY && id <= ID_CMD_DUPLICATE_MARKED_BOOKMARK)
     return IDS_HELP_DUPLICATE_MARKED;
+  if (id >= ID_CMD_MOVE_FROM_LIST_CATEGORY && id <= ID_CMD_MOVE_FROM_LIST_BOOKMARK)
+    return IDS_HELP_MOVE_MARKED_FROM_LIST;
   if (id >= ID_CMD_CHECK_LIST && id <= ID_CMD_CHECK_BOOKMARK) return ID_CMD_CHECK_SELECTED;
   return id;
 }
@@ -69,6 +71,8 @@ void MainWindow::UpdateStatusLine() {
     const auto& n = list->markedCount;
     text = FillMessageArgs(platform::StringResource(IDS_STATUS_MARKED),
                            {n[0], LevelName(0, n[0]), n[1], LevelName(1, n[1]), n[2], LevelName(2, n[2])});
+  } else if (searchState_ == kSearchShown) {
+    text = SearchStatusText();
   } else {
     std::string state = "n/a";
     if (list && list->readOnly) state = "read only";
@@ -102,6 +106,7 @@ void MainWindow::UpdateCommandState() {
   }
   if (menu) CheckMenuRadioItem(menu, ID_CMD_MODE_COMPACT, ID_CMD_MODE_ORGANIZE, ID_CMD_MODE_COMPACT - 1 + mode_,
                                MF_BYCOMMAND);
+  UpdateEditingState(menu);
 }
 
 void MainWindow::RebuildDynamicMenus() {
@@ -157,7 +162,12 @@ void MainWindow::ShowMenuHelp(int id, UINT flags, HMENU menu) {
     size_t n = static_cast<size_t>(id - ID_CMD_LIST_BASE);
     if (n < App().settings.lists.size()) text = App().settings.lists[n].path;
   } else {
-    text = platform::StringResource(HelpTextId(id));
+    int textId = HelpTextId(id);
+    text = platform::StringResource(textId);
+    // The texts of the other list's marks name that list.
+    const ListSlots& lists = App().lists;
+    if ((textId == IDS_HELP_DUPLICATE_MARKED || textId == IDS_HELP_MOVE_MARKED_FROM_LIST) && lists.markHoldingList)
+      text = FillMessageArgs(text, {lists.NameOf(*lists.markHoldingList, lists.markHoldingListIndex)});
   }
   if (text.empty()) UpdateStatusLine();
   else SetItemText(IDC_STATUS_LINE, text);
@@ -203,8 +213,10 @@ void MainWindow::OnSwitchList(int id) {
 
 void MainWindow::OnPreviousList(int /*id*/) {
   VelloxApp& app = App();
-  if (!app.lists.markHoldingList || app.lists.markHoldingListIndex < 0) return;
-  OnSwitchList(ID_CMD_LIST_BASE + app.lists.markHoldingListIndex);
+  // The list that holds marks, else the list shown before this one.
+  int index = app.lists.markHoldingList ? app.lists.markHoldingListIndex : app.lists.previousListIndex;
+  if (index < 0) return;
+  OnSwitchList(ID_CMD_LIST_BASE + index);
 }
 
 void MainWindow::OnExit(int /*id*/) {

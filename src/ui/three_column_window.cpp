@@ -2,8 +2,12 @@
 
 #include "app/application.h"
 #include "list/bookmark_list.h"
+#include "list/list_edit.h"
 #include "resources/resource.h"
 #include "ui/app_command_window.h"
+#include "ui/bookmark_list_box.h"
+#include "ui/list_view_dialog.h"
+#include "ui/search_session.h"
 
 namespace {
 
@@ -59,9 +63,12 @@ int UnitsToPixelsX(HWND dialog, int units) {
 }  // namespace
 
 bool ThreeColumnWindow::OnInit() {
-  MainWindow::OnInit();
+  // The template's size first, so that the stored rectangle applied by
+  // MainWindow::OnInit moves the controls with it.
   RECT r = ClientRect();
   client_ = {r.right, r.bottom};
+  MainWindow::OnInit();
+  if (Columns()) Columns()->ApplyStoredWidths();
   // The template is laid out for Regular mode.
   if (OrganizeMode()) ApplyOrganizeLayout(true);
   SendMessageA(Item(IDC_ADDRESS), EM_SETREADONLY, OrganizeMode() ? FALSE : TRUE, 0);
@@ -105,7 +112,7 @@ void ThreeColumnWindow::ShowTitles(int level) {
   uint16_t item = list ? list->columns[level].SelectedItem() : 0;
   if (item == 0) {
     if (!OrganizeMode() || !pending_[level]) SetItemText(IDC_CATEGORY_TITLE + level, "");
-    if (level == 2) SetItemText(IDC_ADDRESS, "");
+    if (level == 2 && !(OrganizeMode() && pending_[2])) SetItemText(IDC_ADDRESS, "");
     return;
   }
   if (pending_[level]) return;
@@ -133,18 +140,30 @@ void ThreeColumnWindow::RefillColumns(int fromLevel, bool keepSelection) {
     if (level > fromLevel || list->columns[0].entries.empty())
       list->FillColumn(level, keepSelection ? list->columns[level].SelectedItem() : 0);
     FillBox(level);
+    // A column with a selection has no new item being typed.
+    if (list->columns[level].SelectedItem() != 0) pending_[level] = false;
     ShowTitles(level);
   }
+  ListViewSelectionChanged(DeepestSelection(*list));
   UpdateCommandState();
   UpdateStatusLine();
 }
 
 void ThreeColumnWindow::StartNewItem(int level) {
+  const bool wasOrganize = OrganizeMode();
   if (!SetOrganize(true) || !List()) return;
+  // The mode to return to once the item is made.
+  if (int remembered = TakeModeBeforeNewItem()) previousMode_ = remembered;
+  else if (!wasOrganize) previousMode_ = kModeRegular;
+  // A search waiting to run would refill the columns under the new item.
+  if (searchState_ == kSearchPending) SetSearchState(kSearchNone, false);
   BookmarkList* list = List();
   bool copy = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
   list->columns[level].selected = -1;
-  for (int i = 2; i >= level; --i) {
+  // The column and those to its right lose their selection; every column
+  // without one waits for a title.
+  for (int i = 2; i >= 0; --i) {
+    if (i < level && list->columns[i].SelectedItem() != 0) continue;
     pending_[i] = true;
     if (!copy) SetItemText(IDC_CATEGORY_TITLE + i, "");
   }
@@ -153,12 +172,20 @@ void ThreeColumnWindow::StartNewItem(int level) {
   FocusItem(IDC_CATEGORY_TITLE + level);
 }
 
-bool ThreeColumnWindow::OnWindowCommand(int id, int /*code*/) {
+bool ThreeColumnWindow::OnWindowCommand(int id, int code) {
+  if (code == EN_CHANGE) {
+    OnTitleBoxChanged(id);
+    return true;
+  }
   switch (id) {
+    case IDOK:
+      return OnEnterInTitleBox();
     case ID_CMD_NEW_CATEGORY:
     case ID_CMD_NEW_SUBCATEGORY:
     case ID_CMD_NEW_BOOKMARK:
-      StartNewItem(id - ID_CMD_NEW_CATEGORY);
+      // The New button of a column waiting for a title makes the item.
+      if (OrganizeMode() && pending_[id - ID_CMD_NEW_CATEGORY]) CommitNewItem(id - ID_CMD_NEW_CATEGORY);
+      else StartNewItem(id - ID_CMD_NEW_CATEGORY);
       return true;
     case ID_CMD_MODE_COMPACT:
       if (App().commandWindow) App().commandWindow->PostCommand(id);
@@ -185,7 +212,8 @@ bool ThreeColumnWindow::OnWindowCommand(int id, int /*code*/) {
 INT_PTR ThreeColumnWindow::OnColumnKey(int level, UINT key) {
   switch (key) {
     case VK_DELETE:
-      if (OrganizeMode()) RouteCommand(ID_CMD_DELETE_SELECTED);
+      // The key's own column, whatever has the focus by then.
+      if (OrganizeMode()) RouteCommand(ID_CMD_DELETE_CATEGORY + level);
       return -2;
     case VK_RIGHT:
     case VK_LEFT:
@@ -206,14 +234,7 @@ bool ThreeColumnWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* resul
   return MainWindow::OnMessage(msg, wp, lp, result);
 }
 
-void ThreeColumnWindow::OnSize(int type, int width, int height) {
-  if (type == SIZE_MINIMIZED || client_.cx == 0) return;
-  int dw = width - client_.cx;
-  int dh = height - client_.cy;
-  client_ = {width, height};
-  if (dw == 0 && dh == 0) return;
-  // The columns share the change of width; the last takes the remainder.
-  int share[3] = {dw / 3, dw / 3, dw - 2 * (dw / 3)};
+void ThreeColumnWindow::MoveColumns(const int share[3], int dh) {
   int offset = 0;
   for (int level = 0; level < 3; ++level) {
     Shift(hwnd_, IDC_CATEGORY_LIST + level, offset, 0, share[level], dh);
@@ -222,10 +243,26 @@ void ThreeColumnWindow::OnSize(int type, int width, int height) {
     for (int i = 2; i < 5; ++i) Shift(hwnd_, kColumnControls[level][i], offset, dh, 0, 0);
     offset += share[level];
   }
+  // The children were moved without drawing: all of them, and the gaps
+  // they left, are drawn afresh.
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void ThreeColumnWindow::OnSize(int type, int width, int height) {
+  if (type == SIZE_MINIMIZED || client_.cx == 0) return;
+  int dw = width - client_.cx;
+  int dh = height - client_.cy;
+  client_ = {width, height};
+  if (dw == 0 && dh == 0) return;
+  // The columns share the change of width, the last taking the remainder,
+  // unless a splitter drag decides the shares.
+  int share[3] = {dw / 3, dw / 3, dw - 2 * (dw / 3)};
+  if (Columns()) Columns()->SplitterShares(dw, share);
+  MoveColumns(share, dh);
   for (int id : kBelowColumns) {
     bool widens = id == IDC_ADDRESS || id == IDC_STATUS_LINE;
     bool followsRight = id == IDC_VISITED_LABEL || id == IDC_LAST_VISIT || id == IDC_EXPLORE;
     Shift(hwnd_, id, followsRight ? dw : 0, dh, widens ? dw : 0, 0);
   }
-  Invalidate();
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }

@@ -7,6 +7,11 @@
 
 #include "ui/main_window.h"
 
+// Compact mode hands a new bookmark to Organize mode: the mode to return
+// to afterwards is kept across the rebuild of the window.
+void RememberModeBeforeNewItem(int mode);
+int TakeModeBeforeNewItem();
+
 class ThreeColumnWindow : public MainWindow {
  public:
   explicit ThreeColumnWindow(int mode) : MainWindow(522, mode) {}
@@ -16,6 +21,11 @@ class ThreeColumnWindow : public MainWindow {
   // Regular <-> Organize in place; false when refused (read-only list,
   // save prompt cancelled).
   bool SetOrganize(bool organize);
+  // Moves and widens the columns by share (pixels each, left to right) and
+  // lengthens them by dh; the controls of each column follow.
+  void MoveColumns(const int share[3], int dh);
+  // A new bookmark is being typed (Organize mode).
+  bool NewBookmarkPending() const { return OrganizeMode() && pending_[2]; }
 
  protected:
   bool OnInit() override;
@@ -28,6 +38,19 @@ class ThreeColumnWindow : public MainWindow {
   // the address box by the template's dialog units.
   void ApplyOrganizeLayout(bool organize);
   void StartNewItem(int level);
+  // Live title editing and committing new items (column_editing.cpp).
+  // A title or the address box changed (EN_CHANGE).
+  void OnTitleBoxChanged(int controlId);
+  // Enter: commits the pending item of the focused title box; false when
+  // the focus is elsewhere.
+  bool OnEnterInTitleBox();
+  // Creates the pending item of level from its boxes; true when created.
+  bool CommitNewItem(int level);
+  bool CommitNewBookmark();
+  // The line of the selected item shows its new title, keeping its data.
+  void ReplaceSelectedLine(int level);
+  // Back to the mode a new item was started from, if any.
+  void ReturnFromNewItem();
   void ShowTitles(int level);
   // WM_VKEYTOITEM of a column: -2 handled, -1 default.
   INT_PTR OnColumnKey(int level, UINT key);

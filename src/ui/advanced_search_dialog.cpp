@@ -1,0 +1,382 @@
+#include "ui/advanced_search_dialog.h"
+
+#include <memory>
+#include <string>
+
+#include "app/application.h"
+#include "framework/controls.h"
+#include "framework/dialog.h"
+#include "platform/platform.h"
+#include "resources/resource.h"
+#include "ui/main_window.h"
+
+namespace {
+
+const char* const kRatingModes[] = {"at least", "at most", "unrated"};
+const char* const kRatingValues[] = {"1 *", "2 **", "3 ***", "4 ****", "5 *****"};
+const char* const kDateFields[] = {"last visited", "bookmark added", "bookmark modified", "site updated"};
+const char* const kDateComparisons[] = {"less than", "more than"};
+const char* const kStatusTexts[] = {"not checked",    "checking",         "updated",      "OK",
+                                    "page moved",     "page not found",   "server not found",
+                                    "server error",   "not a valid URL",  "unknown"};
+
+// Presets 0 and 1 are always there and cannot be removed.
+constexpr int kFixedPresets = 2;
+
+// "New Preset" (531): the name of a preset to add.
+class NewPresetDialog : public framework::Dialog {
+ public:
+  NewPresetDialog() : Dialog(IDD_NEW_PRESET) {}
+  std::string name;
+
+ protected:
+  void OnOK() override {
+    name = ItemText(IDC_PRESET_NAME);
+    End(IDOK);
+  }
+};
+
+// Keys typed in the dialog reach its controls without passing the main
+// window's accelerators, so Ctrl+Shift+F (which hides the dialog when it is
+// in front) is caught in each control on the way.
+constexpr char kOldProcProperty[] = "VelloxOldProc";
+
+bool IsToggleKey(UINT msg, WPARAM wp) {
+  bool chord = (GetKeyState(VK_CONTROL) & 0x8000) && (GetKeyState(VK_SHIFT) & 0x8000);
+  return chord && ((msg == WM_KEYDOWN && wp == 'F') || (msg == WM_CHAR && wp == 'F' - '@'));
+}
+
+LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  WNDPROC old = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kOldProcProperty));
+  if (IsToggleKey(msg, wp)) {
+    if (msg == WM_KEYDOWN && currentMainWindow) {
+      try {
+        currentMainWindow->RouteCommand(ID_CMD_ADVANCED_SEARCH);
+      } catch (...) {
+      }
+    }
+    return 0;
+  }
+  if (msg == WM_NCDESTROY) {
+    RemovePropA(hwnd, kOldProcProperty);
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
+  }
+  return old ? CallWindowProcA(old, hwnd, msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+BOOL CALLBACK CatchToggleKey(HWND control, LPARAM /*unused*/) {
+  LONG_PTR old = SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc));
+  SetPropA(control, kOldProcProperty, reinterpret_cast<HANDLE>(old));
+  return TRUE;
+}
+
+template <size_t N>
+void FillCombo(HWND combo, const char* const (&texts)[N]) {
+  framework::ComboBox box(combo);
+  box.Clear();
+  for (const char* text : texts) box.Add(text);
+}
+
+class AdvancedSearchDialog : public framework::Dialog {
+ public:
+  explicit AdvancedSearchDialog(int family) : Dialog(IDD_ADVANCED_SEARCH), family_(family) {}
+
+  // Shown with the first preset and the main window's search text.
+  void Open(const std::string& mainText);
+  void Hide();
+  // The options as the controls show them.
+  const SearchOptions& Options() const { return options_; }
+  std::string Term() const { return ItemText(IDC_SEARCH_FOR); }
+  void StorePosition() const;
+
+ protected:
+  bool OnInit() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  void OnOK() override;
+  void OnCancel() override { Hide(); }
+
+ private:
+  std::vector<SearchPreset>& Presets() const { return App().settings.searchPresets; }
+  void FillPresets();
+  void LoadPreset(int n, bool withText);
+  void ShowOptions();
+  void ReadOptions();
+  // The options and the text go into the selected preset at once, so the
+  // settings always hold them (and preset 1 feeds the simple search).
+  void StoreIntoPreset();
+  // An option or the text changed: stored, and searched once the user pauses.
+  void Changed();
+  void SelectPreset(int n);
+  void AddPreset();
+  void RemovePreset();
+  int Combo(int id) const { return framework::ComboBox(Item(id)).Selection(); }
+
+  int family_;
+  int selected_ = 0;
+  bool loading_ = false;  // controls being filled: their notifications are no changes
+  bool shown_ = false;
+  SearchOptions options_;
+};
+
+bool AdvancedSearchDialog::OnInit() {
+  FillCombo(Item(IDC_RATING_MODE), kRatingModes);
+  FillCombo(Item(IDC_RATING_VALUE), kRatingValues);
+  FillCombo(Item(IDC_DATE_FIELD), kDateFields);
+  FillCombo(Item(IDC_DATE_COMPARISON), kDateComparisons);
+  FillCombo(Item(IDC_STATUS_VALUE), kStatusTexts);
+  SendMessageA(Item(IDC_DATE_DAYS), EM_LIMITTEXT, 5, 0);
+  // Only the top-left corner is kept: the dialog has a fixed size.
+  const Rect& stored = App().settings.windowPositions[family_][kWinPosSearch];
+  RECT r = WindowRect();
+  int x = stored.left, y = stored.top;
+  if (stored.right <= stored.left || stored.bottom <= stored.top) {
+    RECT owner = {};
+    GetWindowRect(GetWindow(hwnd_, GW_OWNER), &owner);
+    x = (owner.left + owner.right - (r.right - r.left)) / 2;
+    y = (owner.top + owner.bottom - (r.bottom - r.top)) / 2;
+  }
+  SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FillPresets();
+  LoadPreset(0, true);
+  EnumChildWindows(hwnd_, CatchToggleKey, 0);
+  return false;
+}
+
+void AdvancedSearchDialog::StorePosition() const {
+  if (!shown_ || !hwnd_) return;
+  RECT r = WindowRect();
+  App().settings.windowPositions[family_][kWinPosSearch] = Rect{r.left, r.top, r.right, r.bottom};
+}
+
+void AdvancedSearchDialog::FillPresets() {
+  framework::ComboBox box(Item(IDC_PRESET));
+  box.Clear();
+  for (const SearchPreset& preset : Presets()) box.Add(preset.name);
+  if (selected_ >= box.Count()) selected_ = box.Count() - 1;
+  if (selected_ < 0) selected_ = 0;
+  box.Select(selected_);
+  EnableItem(IDC_PRESET_REMOVE, selected_ >= kFixedPresets);
+}
+
+void AdvancedSearchDialog::LoadPreset(int n, bool withText) {
+  const auto& presets = Presets();
+  if (n < 0 || n >= static_cast<int>(presets.size())) return;
+  options_ = FromStored(presets[static_cast<size_t>(n)].options, platform::Now());
+  loading_ = true;
+  if (withText) SetItemText(IDC_SEARCH_FOR, presets[static_cast<size_t>(n)].match);
+  ShowOptions();
+  loading_ = false;
+}
+
+void AdvancedSearchDialog::ShowOptions() {
+  const SearchOptions& o = options_;
+  CheckButton(IDC_IN_TITLES, o.inTitles);
+  CheckButton(IDC_IN_NOTES, o.inNotes);
+  CheckButton(IDC_IN_KEYWORDS, o.inKeywords);
+  CheckButton(IDC_IN_ADDRESSES, o.inAddresses);
+  CheckButton(IDC_WITHIN_PREVIOUS, o.withinPrevious);
+  CheckButton(IDC_EXCLUDE_SMART, o.excludeSmartFolders);
+  CheckButton(IDC_CASE_SENSITIVE, o.caseSensitive);
+  CheckButton(IDC_WHOLE_WORD, o.wholeWord);
+  CheckButton(IDC_IGNORE_PUNCTUATION, o.ignorePunctuation);
+  CheckButton(IDC_RATING_FILTER, o.ratingFilter);
+  framework::ComboBox(Item(IDC_RATING_MODE)).Select(o.ratingMode);
+  framework::ComboBox(Item(IDC_RATING_VALUE)).Select(o.ratingValue - 1);
+  CheckButton(IDC_INCLUDE_UNRATED, o.includeUnrated);
+  CheckButton(IDC_DATE_FILTER, o.dateFilter);
+  framework::ComboBox(Item(IDC_DATE_FIELD)).Select(o.dateField);
+  framework::ComboBox(Item(IDC_DATE_COMPARISON)).Select(o.dateMoreThan ? 1 : 0);
+  SetDlgItemInt(hwnd_, IDC_DATE_DAYS, o.dateDays, FALSE);
+  CheckButton(IDC_STATUS_FILTER, o.statusFilter);
+  framework::ComboBox(Item(IDC_STATUS_VALUE)).Select(o.statusValue);
+  int show = o.showHighlighted && o.showAsList ? IDC_SHOW_BOTH : o.showAsList ? IDC_SHOW_AS_LIST : IDC_SHOW_HIGHLIGHTED;
+  CheckRadioButton(hwnd_, IDC_SHOW_HIGHLIGHTED, IDC_SHOW_BOTH, show);
+  CheckButton(IDC_SEARCH_ALL_LISTS, o.searchAllLists);
+}
+
+void AdvancedSearchDialog::ReadOptions() {
+  SearchOptions& o = options_;
+  o.inTitles = IsChecked(IDC_IN_TITLES);
+  o.inNotes = IsChecked(IDC_IN_NOTES);
+  o.inKeywords = IsChecked(IDC_IN_KEYWORDS);
+  o.inAddresses = IsChecked(IDC_IN_ADDRESSES);
+  o.withinPrevious = IsChecked(IDC_WITHIN_PREVIOUS);
+  o.excludeSmartFolders = IsChecked(IDC_EXCLUDE_SMART);
+  o.caseSensitive = IsChecked(IDC_CASE_SENSITIVE);
+  o.wholeWord = IsChecked(IDC_WHOLE_WORD);
+  o.ignorePunctuation = IsChecked(IDC_IGNORE_PUNCTUATION);
+  o.ratingFilter = IsChecked(IDC_RATING_FILTER);
+  int mode = Combo(IDC_RATING_MODE), value = Combo(IDC_RATING_VALUE);
+  o.ratingMode = static_cast<uint8_t>(mode < 0 ? 0 : mode);
+  o.ratingValue = static_cast<uint8_t>(value < 0 ? 1 : value + 1);
+  o.includeUnrated = IsChecked(IDC_INCLUDE_UNRATED);
+  o.dateFilter = IsChecked(IDC_DATE_FILTER);
+  int field = Combo(IDC_DATE_FIELD);
+  o.dateField = static_cast<uint8_t>(field < 0 ? 0 : field);
+  o.dateMoreThan = Combo(IDC_DATE_COMPARISON) == 1;
+  BOOL ok = FALSE;
+  UINT days = GetDlgItemInt(hwnd_, IDC_DATE_DAYS, &ok, FALSE);
+  o.dateDays = static_cast<uint16_t>(!ok ? 0 : days > 0xFFFF ? 0xFFFF : days);
+  o.statusFilter = IsChecked(IDC_STATUS_FILTER);
+  int status = Combo(IDC_STATUS_VALUE);
+  o.statusValue = static_cast<uint8_t>(status < 0 ? 0 : status);
+  o.showAsList = IsChecked(IDC_SHOW_AS_LIST) || IsChecked(IDC_SHOW_BOTH);
+  o.showHighlighted = !IsChecked(IDC_SHOW_AS_LIST);
+  o.searchAllLists = IsChecked(IDC_SEARCH_ALL_LISTS);
+  RefreshDateThreshold(&o, platform::Now());
+}
+
+void AdvancedSearchDialog::StoreIntoPreset() {
+  auto& presets = Presets();
+  if (selected_ < 0 || selected_ >= static_cast<int>(presets.size())) return;
+  SearchPreset& preset = presets[static_cast<size_t>(selected_)];
+  preset.options = ToStored(options_);
+  preset.match = Term();
+}
+
+void AdvancedSearchDialog::Changed() {
+  if (loading_) return;
+  ReadOptions();
+  StoreIntoPreset();
+  if (currentMainWindow) currentMainWindow->SearchInputChanged(true);
+}
+
+void AdvancedSearchDialog::SelectPreset(int n) {
+  if (n == selected_ || n < 0) return;
+  StoreIntoPreset();
+  selected_ = n;
+  EnableItem(IDC_PRESET_REMOVE, selected_ >= kFixedPresets);
+  LoadPreset(n, true);
+  if (currentMainWindow) currentMainWindow->SearchInputChanged(true);
+}
+
+void AdvancedSearchDialog::AddPreset() {
+  NewPresetDialog ask;
+  if (ask.Run(hwnd_) != IDOK || ask.name.empty()) return;
+  ReadOptions();
+  StoreIntoPreset();
+  Presets().push_back(SearchPreset{ask.name, Term(), ToStored(options_)});
+  selected_ = static_cast<int>(Presets().size()) - 1;
+  FillPresets();
+}
+
+void AdvancedSearchDialog::RemovePreset() {
+  auto& presets = Presets();
+  if (selected_ < kFixedPresets || selected_ >= static_cast<int>(presets.size())) return;
+  presets.erase(presets.begin() + selected_);
+  // The one after takes the place; after the last, the one before.
+  if (selected_ >= static_cast<int>(presets.size())) selected_ = static_cast<int>(presets.size()) - 1;
+  FillPresets();
+  LoadPreset(selected_, true);
+}
+
+void AdvancedSearchDialog::Open(const std::string& mainText) {
+  selected_ = 0;
+  FillPresets();
+  LoadPreset(0, false);
+  loading_ = true;
+  SetItemText(IDC_SEARCH_FOR, mainText);
+  loading_ = false;
+  shown_ = true;
+  Show(SW_SHOW);
+  SetActiveWindow(hwnd_);
+  FocusItem(IDC_SEARCH_FOR);
+  SendMessageA(Item(IDC_SEARCH_FOR), EM_SETSEL, 0, -1);
+}
+
+void AdvancedSearchDialog::Hide() {
+  StorePosition();
+  Show(SW_HIDE);
+  if (currentMainWindow) SetActiveWindow(currentMainWindow->Handle());
+}
+
+void AdvancedSearchDialog::OnOK() {
+  ReadOptions();
+  StoreIntoPreset();
+  MainWindow* main = currentMainWindow;
+  if (!main) return;
+  // A new search with these options (shown results are hidden or shown
+  // again, as the main window's Search button does).
+  if (main->SearchState() == kSearchNone || main->SearchState() == kSearchPending)
+    main->SetSearchState(kSearchPending, true);
+  main->StartSearch(true, true, false);
+}
+
+bool AdvancedSearchDialog::OnCommand(int id, int code, HWND control) {
+  if (!control) return Dialog::OnCommand(id, code, control);
+  switch (id) {
+    case IDC_PRESET:
+      if (code == CBN_SELCHANGE) SelectPreset(Combo(IDC_PRESET));
+      return true;
+    case IDC_PRESET_ADD:
+      if (code == BN_CLICKED) AddPreset();
+      return true;
+    case IDC_PRESET_REMOVE:
+      if (code == BN_CLICKED) RemovePreset();
+      return true;
+    case IDC_SEARCH_FOR:
+      if (code == EN_CHANGE) Changed();
+      return true;
+    case IDC_RATING_MODE:
+    case IDC_RATING_VALUE:
+    case IDC_DATE_FIELD:
+    case IDC_DATE_COMPARISON:
+    case IDC_STATUS_VALUE:
+      if (code != CBN_SELCHANGE) return true;
+      // Choosing a value of a filter turns the filter on.
+      CheckButton(id == IDC_STATUS_VALUE ? IDC_STATUS_FILTER
+                  : id == IDC_RATING_MODE || id == IDC_RATING_VALUE ? IDC_RATING_FILTER
+                                                                    : IDC_DATE_FILTER,
+                  true);
+      Changed();
+      return true;
+    case IDC_DATE_DAYS:
+      if (code != EN_CHANGE || loading_) return true;
+      CheckButton(IDC_DATE_FILTER, true);
+      Changed();
+      return true;
+    default:
+      if (code == BN_CLICKED && id >= IDC_IN_TITLES && id <= IDC_SEARCH_ALL_LISTS) {
+        Changed();
+        return true;
+      }
+      return Dialog::OnCommand(id, code, control);
+  }
+}
+
+std::unique_ptr<AdvancedSearchDialog> dialog;
+
+}  // namespace
+
+void CreateAdvancedSearch(HWND mainWindow, int family) {
+  DestroyAdvancedSearch();
+  auto created = std::make_unique<AdvancedSearchDialog>(family);
+  if (created->Create(mainWindow)) dialog = std::move(created);
+}
+
+void DestroyAdvancedSearch() {
+  if (!dialog) return;
+  dialog->StorePosition();
+  dialog.reset();
+}
+
+void ShowAdvancedSearch(const std::string& mainSearchText) {
+  if (!dialog) return;
+  if (dialog->IsVisible()) SetActiveWindow(dialog->Handle());
+  else dialog->Open(mainSearchText);
+}
+
+void ToggleAdvancedSearch(const std::string& mainSearchText) {
+  if (!dialog) return;
+  if (dialog->IsVisible() && GetActiveWindow() == dialog->Handle()) dialog->Hide();
+  else ShowAdvancedSearch(mainSearchText);
+}
+
+bool AdvancedSearchVisible() { return dialog && dialog->IsVisible(); }
+
+bool AdvancedSearchInput(SearchOptions* options, std::string* term) {
+  if (!dialog) return false;
+  *options = dialog->Options();
+  *term = dialog->Term();
+  return true;
+}

@@ -1,0 +1,216 @@
+// The right-click menus of the main window: a column's line or blank area
+// (menu 102, trimmed and relabelled for the click), the window background
+// (menu 104), and the message-line help of the control under the mouse.
+#include <string>
+#include <vector>
+
+#include "app/application.h"
+#include "framework/scoped_handle.h"
+#include "list/bookmark_list.h"
+#include "list/list_edit.h"
+#include "list/marked_menus.h"
+#include "platform/platform.h"
+#include "resources/resource.h"
+#include "ui/dynamic_menus.h"
+#include "ui/main_window.h"
+
+namespace {
+
+constexpr uint32_t kFlagMenuHelp = 0x400;
+constexpr uint32_t kFlagAutoMinimize = 0x800;
+constexpr uint32_t kFlagOneClickOpen = 0x8000;
+constexpr uint32_t kFlagAutoOpen = 0x4000000;
+
+// The popup that holds command id, searched one level deep.
+int PopupPositionHolding(HMENU menu, int id) {
+  for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i)
+    if (HMENU sub = GetSubMenu(menu, i))
+      if (GetMenuItemID(sub, 0) == static_cast<UINT>(id)) return i;
+  return -1;
+}
+
+void RemoveCommand(HMENU menu, int id) {
+  if (id == ID_CMD_COPY_URL) {
+    int position = PopupPositionHolding(menu, id);
+    if (position >= 0) DeleteMenu(menu, static_cast<UINT>(position), MF_BYPOSITION);
+    return;
+  }
+  DeleteMenu(menu, static_cast<UINT>(id), MF_BYCOMMAND);
+}
+
+void Relabel(HMENU menu, int id, int newId, const std::string& text) {
+  ModifyMenuA(menu, static_cast<UINT>(id), MF_BYCOMMAND | MF_STRING, static_cast<UINT_PTR>(newId),
+              text.c_str());
+}
+
+bool IsSeparatorAt(HMENU menu, int position) {
+  MENUITEMINFOA info = {};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_FTYPE;
+  return GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info) &&
+         (info.fType & MFT_SEPARATOR);
+}
+
+// Separators at either end or next to each other are left over from the
+// removed items.
+void TidySeparators(HMENU menu) {
+  for (int i = GetMenuItemCount(menu) - 1; i >= 0; --i) {
+    bool last = i == GetMenuItemCount(menu) - 1;
+    if (IsSeparatorAt(menu, i) && (i == 0 || last || IsSeparatorAt(menu, i + 1)))
+      DeleteMenu(menu, static_cast<UINT>(i), MF_BYPOSITION);
+  }
+  if (GetMenuItemCount(menu) > 0 && IsSeparatorAt(menu, 0)) DeleteMenu(menu, 0, MF_BYPOSITION);
+}
+
+// "Open &with" becomes one entry per browser (9300 + n).
+void MakeOpenWithSubmenu(HMENU menu, const std::vector<std::string>& browsers) {
+  HMENU sub = CreatePopupMenu();
+  for (size_t n = 0; n < browsers.size() && n < 100; ++n)
+    AppendMenuA(sub, MF_STRING, ID_CMD_OPEN_WITH_BASE + n, browsers[n].c_str());
+  ModifyMenuA(menu, ID_CMD_OPEN_WITH_BASE, MF_BYCOMMAND | MF_POPUP | MF_STRING,
+              reinterpret_cast<UINT_PTR>(sub), "Open &with");
+}
+
+int TrackAt(HMENU menu, HWND owner, POINT screen) {
+  return TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y,
+                        0, owner, nullptr);
+}
+
+}  // namespace
+
+void ApplyContextMenuPlan(HMENU menu, const ContextMenuPlan& plan, int moveId, int aliasId,
+                          const std::vector<std::string>& browserNames) {
+  for (int id : plan.removed) RemoveCommand(menu, id);
+  if (!plan.markText.empty()) Relabel(menu, ID_CMD_TOGGLE_MARK, plan.markCommand, plan.markText);
+  if (moveId) {
+    Relabel(menu, ID_CMD_MOVE_MARKED_HERE, moveId, plan.moveText);
+    Relabel(menu, ID_CMD_ALIAS_MARKED_HERE, aliasId, plan.aliasText);
+  }
+  if (plan.openWithSubmenu) MakeOpenWithSubmenu(menu, browserNames);
+  TidySeparators(menu);
+}
+
+void MainWindow::ShowListContextMenu(int level, POINT screen) {
+  BookmarkList* list = List();
+  HWND box = Box(level);
+  if (!list || !box) return;
+  // The line under the mouse (a click from the keyboard takes the
+  // selection) becomes the selection.
+  int line = -1;
+  if (screen.x == -1 && screen.y == -1) {
+    line = list->columns[level].selected;
+    RECT r = {};
+    GetWindowRect(box, &r);
+    screen = {r.left + 8, r.top + 8};
+  } else {
+    POINT client = screen;
+    ScreenToClient(box, &client);
+    LRESULT hit = SendMessageA(box, LB_ITEMFROMPOINT, 0, MAKELPARAM(client.x, client.y));
+    if (HIWORD(hit) == 0 && static_cast<int>(LOWORD(hit)) <= list->columns[level].Last())
+      line = LOWORD(hit);
+  }
+  SetFocus(box);
+  const bool blank = line < 0;
+  if (!blank && list->columns[level].selected != line) {
+    SendMessageA(box, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+    OnColumnSelection(level, line);
+  }
+
+  ListSlots& lists = App().lists;
+  BookmarkList* holding = lists.markHoldingList.get();
+  ContextMenuFacts facts;
+  facts.level = level;
+  facts.blank = blank;
+  facts.readOnly = !lists.CurrentIsWritable() || list->keyState == 1;
+  facts.anyMarks = HasMarkedItems(*list);
+  facts.browserCount = static_cast<int>(App().settings.browsers.size());
+  const BookmarkList* source = MarkSource(*list, holding);
+  facts.marksFromOtherList = source != nullptr && source != list;
+  facts.canInsertHere =
+      CanInsertMarkedAt(*list, holding, level) && (blank || source->markedCount[level] > 0);
+  if (!blank) {
+    uint16_t item = list->columns[level].SelectedItem();
+    facts.separator = list->TestFlags(item, kFlagSeparator);
+    facts.smartFolder = IsSmartContainer(*list, item);
+    facts.itemMarked = (list->Link(item).flags & kFlagMarked) != 0;
+    facts.canInsertInside = level < 2 && CanInsertMarkedAt(*list, holding, level + 1);
+    if (level == kLevelBookmark && !facts.separator) {
+      BookmarkItem record;
+      list->DecodeInto(item, true, &record);
+      facts.webAddress = IsWebAddress(record.url);
+      DWORD attributes = GetFileAttributesA(record.url.c_str());
+      facts.fileExists = !facts.webAddress && attributes != INVALID_FILE_ATTRIBUTES;
+      facts.folderTarget = facts.fileExists && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    }
+  }
+  const ContextMenuPlan plan = PlanListContextMenu(facts);
+  const MarkedMenus marked = BuildMarkedMenus(*list, holding);
+
+  framework::ScopedMenu resource(
+      LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_LIST_CONTEXT_MENU)));
+  HMENU menu = resource.Get() ? GetSubMenu(resource.Get(), 0) : nullptr;
+  if (!menu) return;
+  const int moveId = plan.transferLevel >= 0 ? marked.moveBase + plan.transferLevel : 0;
+  const int aliasId = plan.transferLevel >= 0 ? marked.aliasBase + plan.transferLevel : 0;
+  std::vector<std::string> browsers;
+  for (const auto& browser : App().settings.browsers) browsers.push_back(browser.name);
+  ApplyContextMenuPlan(menu, plan, moveId, aliasId, browsers);
+  if (GetMenuItemCount(menu) == 0) return;
+  UpdateCommandState();
+  int chosen = TrackAt(menu, hwnd_, screen);
+  if (chosen <= 0) return;
+  // A blank area means "at the end of the column"; "in here" on a line
+  // means at the end of its children.
+  if (blank) {
+    list->columns[level].selected = -1;
+    for (int below = level + 1; below < 3; ++below) list->FillColumn(below, 0);
+  } else if ((chosen == moveId || chosen == aliasId) && plan.insideClicked) {
+    list->columns[level + 1].selected = -1;
+  }
+  RouteCommand(chosen);
+}
+
+void MainWindow::ShowBackgroundMenu(POINT screen) {
+  framework::ScopedMenu resource(
+      LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_BACKGROUND_MENU)));
+  HMENU menu = resource.Get() ? GetSubMenu(resource.Get(), 0) : nullptr;
+  if (!menu) return;
+  const Settings& settings = App().settings;
+  EnableMenuItem(menu, static_cast<UINT>(ID_CMD_MODE_COMPACT - kModeCompact + mode_),
+                 MF_BYCOMMAND | MF_GRAYED);
+  auto check = [&](int id, bool on) {
+    CheckMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+  };
+  check(ID_CMD_KEEP_AT_FRONT, (settings.windowFlags[Family()] & kWindowKeepAtFront) != 0);
+  check(ID_CMD_AUTO_MINIMIZE, (settings.behaviourFlags & kFlagAutoMinimize) != 0);
+  check(ID_CMD_ONE_CLICK_OPEN, (settings.behaviourFlags & kFlagOneClickOpen) != 0);
+  check(ID_CMD_AUTO_OPEN, (settings.behaviourFlags & kFlagAutoOpen) != 0);
+  if (screen.x == -1 && screen.y == -1) {
+    RECT r = {};
+    GetWindowRect(hwnd_, &r);
+    screen = {r.left + 16, r.top + 16};
+  }
+  int chosen = TrackAt(menu, hwnd_, screen);
+  if (chosen > 0) RouteCommand(chosen);
+}
+
+void MainWindow::ShowControlHelp(HWND control) {
+  if (!(App().settings.behaviourFlags & kFlagMenuHelp)) return;
+  if (control == helpControl_) return;
+  helpControl_ = control;
+  int id = control && control != hwnd_ && IsChild(hwnd_, control) ? GetDlgCtrlID(control) : 0;
+  // Related controls share one text.
+  if (id >= IDC_NEW_CATEGORY && id <= IDC_NEW_BOOKMARK)
+    id = (GetKeyState(VK_SHIFT) & 0x8000) ? IDC_NEW_CATEGORY : IDS_HELP_NEW_ITEM;
+  else if (id >= ID_CMD_DELETE_CATEGORY && id <= ID_CMD_DELETE_BOOKMARK)
+    id = ID_CMD_DELETE_SELECTED;
+  else if (id >= ID_CMD_SORT_CATEGORIES && id <= ID_CMD_SORT_BOOKMARKS)
+    id = ID_CMD_SORT_FOCUSED;
+  // The column hints are for Organize and Compact; Regular shows none.
+  if (LevelOfBox(id) >= 0 && mode_ == kModeRegular) id = 0;
+  std::string text = id > 0 ? platform::StringResource(id) : std::string();
+  if (text.empty())
+    UpdateStatusLine();
+  else
+    SetItemText(IDC_STATUS_LINE, text);
+}

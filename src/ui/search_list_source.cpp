@@ -1,0 +1,71 @@
+#include "ui/search_list_source.h"
+
+#include <utility>
+
+#include "app/application.h"
+#include "list/list_save.h"
+
+namespace {
+
+constexpr uint32_t kFlagAskBeforeSaving = 0x10000;
+
+bool AskFirst() { return (App().settings.behaviourFlags & kFlagAskBeforeSaving) != 0; }
+
+// Closes the list in the second slot (its save step has been offered).
+void DropSecondSlot(ListSlots& lists) {
+  if (lists.markHoldingList) CloseList(*lists.markHoldingList, true, &AppListHost());
+  lists.markHoldingList.reset();
+  lists.markHoldingListIndex = -1;
+}
+
+}  // namespace
+
+int AppSearchListSource::ListCount() const { return static_cast<int>(App().settings.lists.size()); }
+
+int AppSearchListSource::CurrentListIndex() const { return App().lists.currentListIndex; }
+
+bool AppSearchListSource::ReleaseSecondSlot() {
+  ListSlots& lists = App().lists;
+  original_ = lists.currentListIndex;
+  candidateOpen_ = false;
+  if (!lists.markHoldingList) return true;
+  if (!lists.SaveListStep(*lists.markHoldingList, lists.markHoldingListIndex, false, AskFirst(), false))
+    return false;
+  DropSecondSlot(lists);
+  return true;
+}
+
+BookmarkList* AppSearchListSource::OpenCandidate(int n) {
+  VelloxApp& app = App();
+  if (n < 0 || n >= ListCount()) return nullptr;
+  // The first candidate pushes the original list into the second slot; each
+  // later one replaces the candidate before it (which holds no marks, so
+  // the original stays where it is).
+  if (!app.lists.OpenList(app.settings.lists[static_cast<size_t>(n)].path, n, 0, !candidateOpen_))
+    return nullptr;
+  candidateOpen_ = true;
+  return app.lists.currentList.get();
+}
+
+void AppSearchListSource::AdoptCandidate() {
+  ListSlots& lists = App().lists;
+  // The original list is left as a switch of lists leaves it: kept while it
+  // holds marks, else offered for saving and closed (kept when the user
+  // cancels, so nothing is lost).
+  if (!lists.markHoldingList || HasMarkedItems(*lists.markHoldingList)) return;
+  if (!lists.SaveListStep(*lists.markHoldingList, lists.markHoldingListIndex, false, AskFirst(), false)) return;
+  DropSecondSlot(lists);
+  AppListHost().ListsChanged();
+}
+
+void AppSearchListSource::CloseCandidate() {
+  if (!candidateOpen_) return;
+  VelloxApp& app = App();
+  ListSlots& lists = app.lists;
+  std::swap(lists.currentList, lists.markHoldingList);
+  std::swap(lists.currentListIndex, lists.markHoldingListIndex);
+  if (original_ >= 0) app.settings.currentListIndex = original_;
+  DropSecondSlot(lists);
+  candidateOpen_ = false;
+  AppListHost().ListsChanged();
+}
