@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "framework/owner_keys.h"
+
 namespace framework {
 namespace {
 
@@ -17,6 +19,14 @@ int exitCode = 0;
 bool IsIdleMessage(const MSG& msg) {
   return msg.message != WM_PAINT && msg.message != 0x0118 /* WM_SYSTIMER: caret blink */ &&
          msg.message != WM_TIMER;
+}
+
+// True when hwnd lies in one of the modeless dialogs that owner owns.
+bool InOwnedModeless(HWND owner, HWND hwnd) {
+  HWND root = hwnd ? GetAncestor(hwnd, GA_ROOT) : nullptr;
+  if (!root || root == owner || GetWindow(root, GW_OWNER) != owner) return false;
+  const auto& dialogs = ModelessDialogs();
+  return std::find(dialogs.begin(), dialogs.end(), root) != dialogs.end();
 }
 
 }  // namespace
@@ -56,9 +66,9 @@ Application* Application::Current() { return currentApplication; }
 bool Application::PreTranslateMessage(MSG* msg) {
   if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST && accelerators_) {
     HWND target = accelWindow_ ? accelWindow_ : mainWindow_;
-    if (target && (msg->hwnd == target || IsChild(target, msg->hwnd)) &&
-        TranslateAcceleratorA(target, accelerators_, msg))
-      return true;
+    bool forTarget = target && (msg->hwnd == target || IsChild(target, msg->hwnd) ||
+                                (InOwnedModeless(target, msg->hwnd) && IsKeyForOwnerWindow(*msg)));
+    if (forTarget && TranslateAcceleratorA(target, accelerators_, msg)) return true;
   }
   // A copy: a dialog may close (and leave the list) while handling a key.
   std::vector<HWND> dialogs = ModelessDialogs();

@@ -38,7 +38,9 @@ class Application {
   HWND MainWindow() const { return mainWindow_; }
   void SetMainWindow(HWND hwnd) { mainWindow_ = hwnd; }
   // Accelerators translated for messages aimed at accelWindow (or any
-  // window of the thread when accelWindow is null).
+  // window of the thread when accelWindow is null), and for the keys of
+  // IsKeyForOwnerWindow typed in a registered modeless dialog that
+  // accelWindow owns.
   void SetAccelerators(HACCEL table, HWND accelWindow) {
     accelerators_ = table;
     accelWindow_ = accelWindow;

@@ -47,6 +47,7 @@
 
 // ---------------------------------------------------------------------------
 // Dialog templates and tab pages (500-599).
+#define IDD_ABOUT 500                  // "About Vellox"
 #define IDD_PREF_BEHAVIOR 503          // preferences page "Behavior"
 #define IDD_PREF_BROWSERS 504          // preferences page "Browsers"
 #define IDD_DELETE_BOOKMARK 505        // bookmark occurs more than once
@@ -284,6 +285,9 @@
 #define IDC_VIEW_IGNORE_SMART 2436     // "Ignore SmartFolders"
 #define IDC_VIEW_HELP 2437             // "&Help"
 #define IDC_VIEW_SHOW_LABEL 2438       // "&Show" label
+
+// About Vellox (500).
+#define IDC_ABOUT_VERSION 2440         // "Version 3.9.0"
 
 // A menu command in the control range (no control carries it).
 #define ID_CMD_SHOW_ALIASES 2357

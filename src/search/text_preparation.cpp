@@ -238,7 +238,9 @@ void TextPreparer::FilterTerm(std::string_view preparedTerm) {
   // The look starts at the run's least common character.
   anchor_ = 0;
   for (size_t k = 1; k < run_.size(); ++k)
-    if (commonness_[static_cast<uint8_t>(run_[k])] < commonness_[static_cast<uint8_t>(run_[anchor_])]) anchor_ = k;
+    if (commonness_[static_cast<uint8_t>(run_[k])] <
+        commonness_[static_cast<uint8_t>(run_[anchor_])])
+      anchor_ = k;
   int found = 0;
   for (int c = 0; c < 256; ++c) {
     anchorBytes_[c] = keep_[c] && out_[c] == static_cast<uint8_t>(run_[anchor_]);

@@ -85,9 +85,9 @@ class TextPreparer {
   // there.
   bool RunAround(const unsigned char* in, size_t n, size_t i) const;
 
-  std::string run_;          // what RawMayContain looks for; empty: no filter
-  size_t anchor_ = 0;        // its least common character
-  uint8_t anchorBytes_[256];  // raw bytes that prepare to the anchor
+  std::string run_;                 // what RawMayContain looks for; empty: no filter
+  size_t anchor_ = 0;               // its least common character
+  uint8_t anchorBytes_[256];        // raw bytes that prepare to the anchor
   uint8_t anchorByte_[2] = {0, 0};  // the first two of them
   int anchorByteCount_ = 0;
   uint8_t commonness_[256];  // how often a character turns up, roughly

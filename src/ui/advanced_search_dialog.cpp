@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/application.h"
 #include "framework/controls.h"
@@ -14,11 +15,12 @@ namespace {
 
 const char* const kRatingModes[] = {"at least", "at most", "unrated"};
 const char* const kRatingValues[] = {"1 *", "2 **", "3 ***", "4 ****", "5 *****"};
-const char* const kDateFields[] = {"last visited", "bookmark added", "bookmark modified", "site updated"};
+const char* const kDateFields[] = {"last visited", "bookmark added", "bookmark modified",
+                                   "site updated"};
 const char* const kDateComparisons[] = {"less than", "more than"};
-const char* const kStatusTexts[] = {"not checked",    "checking",         "updated",      "OK",
-                                    "page moved",     "page not found",   "server not found",
-                                    "server error",   "not a valid URL",  "unknown"};
+const char* const kStatusTexts[] = {
+    "not checked",      "checking",     "updated",         "OK",     "page moved", "page not found",
+    "server not found", "server error", "not a valid URL", "unknown"};
 
 // Presets 0 and 1 are always there and cannot be removed.
 constexpr int kFixedPresets = 2;
@@ -189,7 +191,9 @@ void AdvancedSearchDialog::ShowOptions() {
   SetDlgItemInt(hwnd_, IDC_DATE_DAYS, o.dateDays, FALSE);
   CheckButton(IDC_STATUS_FILTER, o.statusFilter);
   framework::ComboBox(Item(IDC_STATUS_VALUE)).Select(o.statusValue);
-  int show = o.showHighlighted && o.showAsList ? IDC_SHOW_BOTH : o.showAsList ? IDC_SHOW_AS_LIST : IDC_SHOW_HIGHLIGHTED;
+  int show = o.showHighlighted && o.showAsList ? IDC_SHOW_BOTH
+             : o.showAsList                    ? IDC_SHOW_AS_LIST
+                                               : IDC_SHOW_HIGHLIGHTED;
   CheckRadioButton(hwnd_, IDC_SHOW_HIGHLIGHTED, IDC_SHOW_BOTH, show);
   CheckButton(IDC_SEARCH_ALL_LISTS, o.searchAllLists);
 }
@@ -265,7 +269,8 @@ void AdvancedSearchDialog::RemovePreset() {
   if (selected_ < kFixedPresets || selected_ >= static_cast<int>(presets.size())) return;
   presets.erase(presets.begin() + selected_);
   // The one after takes the place; after the last, the one before.
-  if (selected_ >= static_cast<int>(presets.size())) selected_ = static_cast<int>(presets.size()) - 1;
+  if (selected_ >= static_cast<int>(presets.size()))
+    selected_ = static_cast<int>(presets.size()) - 1;
   FillPresets();
   LoadPreset(selected_, true);
 }
@@ -324,7 +329,7 @@ bool AdvancedSearchDialog::OnCommand(int id, int code, HWND control) {
     case IDC_STATUS_VALUE:
       if (code != CBN_SELCHANGE) return true;
       // Choosing a value of a filter turns the filter on.
-      CheckButton(id == IDC_STATUS_VALUE ? IDC_STATUS_FILTER
+      CheckButton(id == IDC_STATUS_VALUE                            ? IDC_STATUS_FILTER
                   : id == IDC_RATING_MODE || id == IDC_RATING_VALUE ? IDC_RATING_FILTER
                                                                     : IDC_DATE_FILTER,
                   true);
@@ -362,14 +367,18 @@ void DestroyAdvancedSearch() {
 
 void ShowAdvancedSearch(const std::string& mainSearchText) {
   if (!dialog) return;
-  if (dialog->IsVisible()) SetActiveWindow(dialog->Handle());
-  else dialog->Open(mainSearchText);
+  if (dialog->IsVisible())
+    SetActiveWindow(dialog->Handle());
+  else
+    dialog->Open(mainSearchText);
 }
 
 void ToggleAdvancedSearch(const std::string& mainSearchText) {
   if (!dialog) return;
-  if (dialog->IsVisible() && GetActiveWindow() == dialog->Handle()) dialog->Hide();
-  else ShowAdvancedSearch(mainSearchText);
+  if (dialog->IsVisible() && GetActiveWindow() == dialog->Handle())
+    dialog->Hide();
+  else
+    ShowAdvancedSearch(mainSearchText);
 }
 
 bool AdvancedSearchVisible() { return dialog && dialog->IsVisible(); }

@@ -30,6 +30,8 @@ void AppCommandWindow::OnDestroy() {
   PostQuitMessage(0);
 }
 
+void AppCommandWindow::EndProgram() { PostMessageA(hwnd_, kMsgEndProgram, 0, 0); }
+
 void AppCommandWindow::BuildMainWindow(int mode, bool startMinimized) {
   CreateMainWindow(mode, Handle(), startMinimized);
 }
@@ -140,6 +142,12 @@ LRESULT AppCommandWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_COPYDATA:
       return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lp));
+    case kMsgEndProgram:
+      // The main window goes first, while it can still store its place
+      // and its dialogs' places; the settings are written after it.
+      DeleteMainWindow();
+      Destroy();
+      return 0;
     case WM_SYSCOMMAND:
       if ((wp & 0xFFF0) == SC_RESTORE) {
         RestoreProgram();

@@ -8,6 +8,7 @@
 #include "framework/window.h"
 
 constexpr const char kCommandWindowClass[] = "VELLOXFL";
+constexpr UINT kMsgEndProgram = WM_APP + 1;
 
 class AppCommandWindow : public framework::Window {
  public:
@@ -15,6 +16,9 @@ class AppCommandWindow : public framework::Window {
   // startMinimized comes from the behaviour flags.
   void BuildMainWindow(int mode, bool startMinimized);
   void RestoreProgram();
+  // Ends the run once the current message is handled (the caller may be
+  // the main window, which is destroyed first).
+  void EndProgram();
   // The setup dialog for a user without settings; true when it was
   // completed (the settings and the first list then exist).
   bool RunFirstSetup();

@@ -58,7 +58,7 @@ const CommandRow kRows[] = {
     {ID_CMD_HELP_ADD_BOOKMARK, ID_CMD_HELP_QUICKLOGIN, nullptr, R::kAlways},
     {ID_CMD_TIPS, ID_CMD_TIPS, nullptr, R::kAlways},
     {ID_CMD_WEB_SITE, ID_CMD_ONLINE_SUPPORT, nullptr, R::kAlways},
-    {ID_CMD_ABOUT, ID_CMD_ABOUT, nullptr, R::kAlways},
+    {ID_CMD_ABOUT, ID_CMD_ABOUT, &M::OnAbout, R::kAlways},
     {ID_CMD_OPEN_NEW_TAB, ID_CMD_OPEN_FRONTMOST_TAB, nullptr, R::kList},
     {ID_CMD_OPEN_SELECTED, ID_CMD_OPEN_SELECTED, nullptr, R::kList},
     {ID_CMD_OPEN_FOLDER, ID_CMD_OPEN_FOLDER, nullptr, R::kList},
@@ -84,6 +84,21 @@ const CommandRow kRows[] = {
     {ID_CMD_ESCAPE, ID_CMD_ESCAPE, &M::OnNothing, R::kAlways},
     {ID_CMD_SETUP, ID_CMD_SETUP, &M::OnPassToCommandWindow, R::kAlways},
     {ID_CMD_UNINSTALL, ID_CMD_UNINSTALL, &M::OnPassToCommandWindow, R::kAlways},
+    {ID_CMD_OPEN_WITH, ID_CMD_OPEN_WITH, nullptr, R::kList},
+    {ID_CMD_VISITED_NOW, ID_CMD_VISITED_NEVER, &M::OnVisitedTime, R::kWritableList},
+    // The notes window's commands and keys.
+    {ID_CMD_INSERT_DATE, ID_CMD_INSERT_DATE, nullptr, R::kWritableList},
+    {ID_CMD_COPY_LOGIN, ID_CMD_COPY_LOGIN_PASSWORD, nullptr, R::kList},
+    {ID_CMD_FOCUS_NOTE_TEXT, ID_CMD_FOCUS_KEYWORDS, nullptr, R::kList},
+    {ID_CMD_DOCK_OFF, ID_CMD_DOCK_BELOW, nullptr, R::kAlways},
+    {ID_CMD_AUTO_HIDE_NOTES, ID_CMD_AUTO_HIDE_NOTES, nullptr, R::kAlways},
+    {ID_CMD_RESET_SITE_STATUS, ID_CMD_RESET_SITE_STATUS, nullptr, R::kWritableList},
+    // Browser n of the configured browsers; an n past the end is ignored.
+    {ID_CMD_BLANK_TAB_BASE, ID_CMD_BLANK_TAB_BASE + 99, nullptr, R::kAlways},
+    {ID_CMD_OPEN_WITH_BASE, ID_CMD_OPEN_WITH_BASE + 99, nullptr, R::kList},
+    {ID_CMD_OPEN_ADDRESS_BASE, ID_CMD_OPEN_ADDRESS_BASE + 99, nullptr, R::kAlways},
+    {ID_CMD_FETCH_FROM_BASE, ID_CMD_FETCH_FROM_BASE + 99, nullptr, R::kWritableList},
+    {ID_CMD_DEFAULT_BROWSER_BASE, ID_CMD_DEFAULT_BROWSER_BASE + 99, &M::OnSetDefaultBrowser, R::kAlways},
 };
 
 }  // namespace

@@ -11,6 +11,8 @@
 #include "list/marked_menus.h"
 #include "platform/platform.h"
 #include "resources/resource.h"
+#include "ui/browser_menus.h"
+#include "ui/command_table.h"
 #include "ui/dynamic_menus.h"
 #include "ui/main_window.h"
 
@@ -156,6 +158,12 @@ void MainWindow::ShowListContextMenu(int level, POINT screen) {
   for (const auto& browser : App().settings.browsers) browsers.push_back(browser.name);
   ApplyContextMenuPlan(menu, plan, moveId, aliasId, browsers);
   if (GetMenuItemCount(menu) == 0) return;
+  // Commands that cannot run (or are not part of the program yet) show
+  // greyed.
+  GreyDisabledEntries(menu, [this](int id) {
+    const CommandRow* row = FindCommand(id);
+    return row && CommandEnabled(*row, this);
+  });
   UpdateCommandState();
   int chosen = TrackAt(menu, hwnd_, screen);
   if (chosen <= 0) return;

@@ -62,6 +62,7 @@ void CreateMainWindow(int mode, HWND owner, bool startMinimized) {
   }
   CreateAdvancedSearch(window->Handle(), window->Family());
   CreateListView(window->Handle());
+  if (app.settings.windowFlags[window->Family()] & kWindowKeepAtFront) window->ApplyKeepAtFront();
   window->Show(startMinimized ? SW_SHOWMINNOACTIVE : SW_SHOW);
   window->RefreshDisplay();
 }
@@ -100,8 +101,6 @@ bool MainWindow::OnInit() {
   if (stored.right > stored.left && stored.bottom > stored.top)
     MoveWindow(hwnd_, stored.left, stored.top, stored.right - stored.left, stored.bottom - stored.top, FALSE);
   InstallAccelerators();
-  if (app.settings.windowFlags[Family()] & kWindowKeepAtFront)
-    SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   return true;
 }
 
@@ -301,6 +300,9 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
       if (level >= 0) ShowListContextMenu(level, at);
       else if (clicked == hwnd_) ShowBackgroundMenu(at);
       else if (clicked == Item(IDC_SEARCH)) OnSearchButtonRightClick();
+      else if (clicked == Item(IDC_OPEN)) ShowOpenButtonMenu(at);
+      else if (clicked == Item(IDC_FETCH)) ShowFetchButtonMenu(at);
+      else if (clicked == Item(IDC_LAST_VISIT)) ShowVisitedMenu(at);
       else return false;
       *result = TRUE;
       return true;

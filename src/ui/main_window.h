@@ -73,6 +73,9 @@ class MainWindow : public framework::Dialog {
   void OnFocusSearch(int id);
   void OnToggleBehaviour(int id);
   void OnKeepAtFront(int id);
+  // Makes the window and its dialogs topmost or not, as the family's
+  // "Keep at front" says.
+  void ApplyKeepAtFront();
   void OnNothing(int /*id*/) {}
   // Setup and uninstall belong to the command window.
   void OnPassToCommandWindow(int id);
@@ -139,6 +142,18 @@ class MainWindow : public framework::Dialog {
   // The enabling rules beyond the command table and the Move/Alias marked
   // submenus (dynamic_menus.cpp).
   void UpdateEditingState(HMENU menu);
+  // The browser submenus of the menu bar, the right-click menus of the
+  // Open and Fetch buttons and the Visited text, "Set to No&w"/"Set to
+  // Ne&ver", the default browser and the About box
+  // (main_window_browsers.cpp).
+  void RebuildBrowserMenus(HMENU bar);
+  void UpdateBrowserMenuState(HMENU bar);
+  void ShowOpenButtonMenu(POINT screen);
+  void ShowFetchButtonMenu(POINT screen);
+  void ShowVisitedMenu(POINT screen);
+  void OnSetDefaultBrowser(int id);
+  void OnVisitedTime(int id);
+  void OnAbout(int id);
 
  protected:
   bool OnInit() override;

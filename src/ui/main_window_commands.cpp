@@ -1,6 +1,8 @@
 // The common commands of the main window, the status line, the enabling
 // of the menu bar and the menus rebuilt at run time.
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/application.h"
 #include "list/bookmark_list.h"
@@ -94,7 +96,7 @@ void MainWindow::UpdateCommandState() {
     const CommandRow& row = rows[i];
     bool enabled = CommandEnabled(row, this);
     // Run-time ranges are enabled where they are built.
-    int last = row.first == ID_CMD_LIST_BASE ? row.first - 1 : row.last;
+    int last = row.first >= ID_CMD_LIST_BASE ? row.first - 1 : row.last;
     for (int id = row.first; id <= last; ++id) {
       if (menu) EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
       if (HWND button = Item(id)) {
@@ -107,12 +109,14 @@ void MainWindow::UpdateCommandState() {
   if (menu) CheckMenuRadioItem(menu, ID_CMD_MODE_COMPACT, ID_CMD_MODE_ORGANIZE, ID_CMD_MODE_COMPACT - 1 + mode_,
                                MF_BYCOMMAND);
   UpdateEditingState(menu);
+  UpdateBrowserMenuState(menu);
 }
 
 void MainWindow::RebuildDynamicMenus() {
   VelloxApp& app = App();
   SetText(MainWindowTitle(app.lists.CurrentName()));
   HMENU menu = GetMenu(hwnd_);
+  RebuildBrowserMenus(menu);
   HMENU file = menu ? GetSubMenu(menu, 0) : nullptr;
   if (!file) return;
   // The entries of the last build and their separator come first.
@@ -222,7 +226,7 @@ void MainWindow::OnPreviousList(int /*id*/) {
 void MainWindow::OnExit(int /*id*/) {
   if (!SaveIfChanged(true, false, false)) return;
   // Ending the program: the command window owns the run.
-  if (App().commandWindow) App().commandWindow->Destroy();
+  if (App().commandWindow) App().commandWindow->EndProgram();
 }
 
 void MainWindow::OnMinimize(int /*id*/) {
@@ -239,10 +243,36 @@ void MainWindow::OnFocusSearch(int /*id*/) {
 void MainWindow::OnToggleBehaviour(int id) { App().settings.behaviourFlags ^= BehaviourBitOf(id); }
 
 void MainWindow::OnKeepAtFront(int /*id*/) {
-  uint32_t& flags = App().settings.windowFlags[Family()];
-  flags ^= kWindowKeepAtFront;
-  SetWindowPos(hwnd_, (flags & kWindowKeepAtFront) ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  App().settings.windowFlags[Family()] ^= kWindowKeepAtFront;
+  ApplyKeepAtFront();
+}
+
+void MainWindow::ApplyKeepAtFront() {
+  bool front = (App().settings.windowFlags[Family()] & kWindowKeepAtFront) != 0;
+  const UINT how = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  std::vector<HWND> owned;
+  std::pair<HWND, std::vector<HWND>*> search(hwnd_, &owned);
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM lp) -> BOOL {
+        auto* found = reinterpret_cast<std::pair<HWND, std::vector<HWND>*>*>(lp);
+        if (GetWindow(window, GW_OWNER) == found->first) found->second->push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  // Some window managers insert an owner raised into the topmost band
+  // behind its owned windows and then leave it out of the band; the owned
+  // windows are detached while the owner moves, then follow it.
+  for (HWND window : owned) SetWindowLongPtrA(window, GWLP_HWNDPARENT, 0);
+  SetWindowPos(hwnd_, front ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, how);
+  for (HWND window : owned) {
+    SetWindowLongPtrA(window, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(hwnd_));
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    // Tips stay topmost; the dialogs go with their owner.
+    bool dialog = lstrcmpA(className, "#32770") == 0;
+    SetWindowPos(window, front || !dialog ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, how);
+  }
 }
 
 void MainWindow::OnPassToCommandWindow(int id) {

@@ -112,7 +112,8 @@ void MainWindow::StartSearch(bool allowAutoOpen, bool allowOtherLists, bool clea
   }
   SearchOptions options;
   std::string term;
-  bool advanced = search_.advanced && AdvancedSearchVisible() && AdvancedSearchInput(&options, &term);
+  bool advanced =
+      search_.advanced && AdvancedSearchVisible() && AdvancedSearchInput(&options, &term);
   if (!advanced) {
     term = ItemText(IDC_SEARCH_TEXT);
     // An empty search box hides the results; the advanced search may run
@@ -214,8 +215,8 @@ void MainWindow::OnFindNext(int id) {
   FindNextOutcome step;
   {
     Busy busy(&search_.searching);
-    step = FindNext(*list, search_.result, search_.term, search_.options, id == ID_CMD_FIND_PREVIOUS,
-                    byHand, &source);
+    step = FindNext(*list, search_.result, search_.term, search_.options,
+                    id == ID_CMD_FIND_PREVIOUS, byHand, &source);
   }
   search_.list = List();
   if (step.index == 0) return;  // no further match: the current one stays selected

@@ -29,7 +29,8 @@ bool AppSearchListSource::ReleaseSecondSlot() {
   original_ = lists.currentListIndex;
   candidateOpen_ = false;
   if (!lists.markHoldingList) return true;
-  if (!lists.SaveListStep(*lists.markHoldingList, lists.markHoldingListIndex, false, AskFirst(), false))
+  if (!lists.SaveListStep(*lists.markHoldingList, lists.markHoldingListIndex, false, AskFirst(),
+                          false))
     return false;
   DropSecondSlot(lists);
   return true;
@@ -53,7 +54,9 @@ void AppSearchListSource::AdoptCandidate() {
   // holds marks, else offered for saving and closed (kept when the user
   // cancels, so nothing is lost).
   if (!lists.markHoldingList || HasMarkedItems(*lists.markHoldingList)) return;
-  if (!lists.SaveListStep(*lists.markHoldingList, lists.markHoldingListIndex, false, AskFirst(), false)) return;
+  if (!lists.SaveListStep(*lists.markHoldingList, lists.markHoldingListIndex, false, AskFirst(),
+                          false))
+    return;
   DropSecondSlot(lists);
   AppListHost().ListsChanged();
 }

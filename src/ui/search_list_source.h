@@ -17,6 +17,6 @@ class AppSearchListSource : public SearchListSource {
   void CloseCandidate() override;
 
  private:
-  int original_ = -1;             // the known index of the list the search started from
-  bool candidateOpen_ = false;    // a candidate is the current list, the original the second
+  int original_ = -1;           // the known index of the list the search started from
+  bool candidateOpen_ = false;  // a candidate is the current list, the original the second
 };

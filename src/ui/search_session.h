@@ -19,15 +19,15 @@ constexpr int kSearchHidden = 3;   // results hidden, to be shown again
 constexpr uint32_t kSearchDelayMs = 400;
 
 struct SearchSession {
-  bool advanced = false;        // the advanced dialog's options and term are active
-  bool highlighted = false;     // results shown by highlighting (colour 7 for the rest)
-  bool haveResult = false;      // a search ran in this window
-  bool delayPosted = false;     // a delayed-search command is on its way
-  bool searching = false;       // other lists are being opened for a search
-  const void* list = nullptr;   // the list the state belongs to
-  uint32_t lastChange = 0;      // tick count of the last change
-  uint16_t lastStep = 0;        // the item the last search or step selected
-  std::string term;             // the last search's term
-  SearchOptions options;        // the options it ran with
-  SearchResult result;          // and what it found
+  bool advanced = false;       // the advanced dialog's options and term are active
+  bool highlighted = false;    // results shown by highlighting (colour 7 for the rest)
+  bool haveResult = false;     // a search ran in this window
+  bool delayPosted = false;    // a delayed-search command is on its way
+  bool searching = false;      // other lists are being opened for a search
+  const void* list = nullptr;  // the list the state belongs to
+  uint32_t lastChange = 0;     // tick count of the last change
+  uint16_t lastStep = 0;       // the item the last search or step selected
+  std::string term;            // the last search's term
+  SearchOptions options;       // the options it ran with
+  SearchResult result;         // and what it found
 };

@@ -16,6 +16,7 @@
 #include "list/list_new_item.h"
 #include "list/list_sort.h"
 #include "list/list_transfer.h"
+#include "e2e_windows.h"
 #include "resources/resource.h"
 #include "vellox_process.h"
 
@@ -26,36 +27,10 @@ constexpr char kSettingsKey[] = "Software\\Velloxsoft\\Vellox\\3.0";
 constexpr uint32_t kDefaultFlags = 0x01904C12;
 constexpr uint32_t kAskBeforeSaving = 0x10000;
 
-std::string SampleListSource() {
-  return std::string(VELLOX_TEST_DATA) + "\\..\\..\\src\\resources\\Default.bkl";
-}
-
-std::string TempFolder() {
-  char folder[MAX_PATH];
-  GetTempPathA(MAX_PATH, folder);
-  return folder;
-}
-
-// A copy of the sample list in the temporary folder, removed afterwards
-// with its backups.
-class ListCopy {
- public:
-  explicit ListCopy(const std::string& name) : name_(name), path_(TempFolder() + name + ".bkl") {
-    copied_ = CopyFileA(SampleListSource().c_str(), path_.c_str(), FALSE) != 0;
-  }
-  ~ListCopy() {
-    DeleteFileA(path_.c_str());
-    for (const char* prefix : {"Autobackup of ", "Backup of ", "Backup1 of ", "Backup2 of "})
-      DeleteFileA((TempFolder() + prefix + name_ + ".bkl").c_str());
-  }
-  const std::string& Path() const { return path_; }
-  bool Copied() const { return copied_; }
-
- private:
-  std::string name_;
-  std::string path_;
-  bool copied_ = false;
-};
+using e2e::Answer;
+using e2e::ControlText;
+using e2e::ListBoxLines;
+using e2e::SampleListSource;
 
 std::string ReadFileBytes(const std::string& path) {
   std::string bytes;
@@ -137,33 +112,8 @@ struct ModelList {
   bool loaded = false;
 };
 
-std::string ControlText(HWND dialog, int id) {
-  wchar_t wide[1024] = {};
-  SendMessageW(GetDlgItem(dialog, id), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(wide));
-  char text[2048] = {};
-  WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
-  return text;
-}
-
 void SetControlText(HWND dialog, int id, const std::string& text) {
   SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-std::vector<std::string> ListBoxLines(HWND dialog, int id) {
-  HWND box = GetDlgItem(dialog, id);
-  std::vector<std::string> lines;
-  int count = static_cast<int>(SendMessageA(box, LB_GETCOUNT, 0, 0));
-  // Across processes the line text travels as UTF-16.
-  for (int i = 0; i < count; ++i) {
-    wchar_t wide[512] = {};
-    LRESULT length = SendMessageW(box, LB_GETTEXTLEN, i, 0);
-    if (length >= 0 && length < 512)
-      SendMessageW(box, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
-    char text[1024] = {};
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
-    lines.push_back(text);
-  }
-  return lines;
 }
 
 int LineOf(HWND dialog, int id, const std::string& text) {
@@ -198,30 +148,6 @@ HWND WaitForMain(DWORD pid, const std::string& title, HWND notThis = nullptr) {
       },
       kTimeout);
   return main && e2e::WindowTitle(main) == title ? main : nullptr;
-}
-
-// A dialog of the program (a message box or one of its own) with this
-// caption and the given button.
-HWND WaitForDialog(DWORD pid, const std::string& caption, int button) {
-  HWND found = nullptr;
-  e2e::WaitUntil(
-      [&] {
-        for (HWND w : e2e::TopLevelWindows(pid, "#32770"))
-          if (e2e::WindowTitle(w) == caption && GetDlgItem(w, button) && IsWindowVisible(w))
-            found = w;
-        return found != nullptr;
-      },
-      kTimeout);
-  return found;
-}
-
-// Answers the program's dialog by pressing a button, as a click would.
-bool Answer(DWORD pid, const std::string& caption, int button) {
-  HWND dialog = WaitForDialog(pid, caption, button);
-  if (!dialog) return false;
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
-  return e2e::WaitUntil([&] { return !IsWindow(dialog); }, kTimeout);
 }
 
 // The Edit menu's submenu that follows the item with id by offset.
@@ -311,25 +237,17 @@ void ExpectSameLines(const std::vector<std::string>& saved,
     EXPECT_EQ(saved[i], expected[i]) << "line " << i;
 }
 
-class EditingTest : public ::testing::Test {
+class EditingTest : public e2e::FreshSettingsTest {
  protected:
-  void SetUp() override {
-    e2e::DeleteUserSettingsKey();
-    e2e::EnsureUserSettingsKey();
-  }
-  void TearDown() override {
-    e2e::DeleteUserSettingsKey();
-    e2e::EnsureUserSettingsKey();
-  }
   // Starts the program on a list and waits for its window in Organize mode.
-  HWND StartOrganize(const ListCopy& copy, const std::string& title) {
+  HWND StartOrganize(const e2e::TempList& copy, const std::string& title) {
     if (!program.Start(e2e::VelloxExePath(), "\"" + copy.Path() + "\"")) return nullptr;
     HWND main = WaitForMain(program.Id(), title);
     if (main) Command(main, ID_CMD_MODE_ORGANIZE);
     return main;
   }
   // Saves with Ctrl+S and reads the list file back.
-  std::vector<std::string> SavedLines(HWND main, const ListCopy& copy) {
+  std::vector<std::string> SavedLines(HWND main, const e2e::TempList& copy) {
     Command(main, ID_CMD_FILE_SAVE);
     return ComparableLines(ReadFileBytes(copy.Path()));
   }
@@ -337,8 +255,8 @@ class EditingTest : public ::testing::Test {
 };
 
 TEST_F(EditingTest, NewItemsTypedIntoTheTitleBoxesAndRenamingAreSavedAsTheModelWritesThem) {
-  ListCopy copy("E2E Typing");
-  ASSERT_TRUE(copy.Copied());
+  e2e::TempList copy("E2E Typing");
+  ASSERT_TRUE(copy.Written());
   HWND main = StartOrganize(copy, "E2E Typing - Vellox");
   ASSERT_NE(main, nullptr);
   ASSERT_TRUE(IsWindowVisible(GetDlgItem(main, IDC_CATEGORY_TITLE)));
@@ -421,8 +339,8 @@ TEST_F(EditingTest, NewItemsTypedIntoTheTitleBoxesAndRenamingAreSavedAsTheModelW
 }
 
 TEST_F(EditingTest, MarkedItemsMoveThroughTheBuiltEditMenuAndDeletingAsksFirst) {
-  ListCopy copy("E2E Moving");
-  ASSERT_TRUE(copy.Copied());
+  e2e::TempList copy("E2E Moving");
+  ASSERT_TRUE(copy.Written());
   HWND main = StartOrganize(copy, "E2E Moving - Vellox");
   ASSERT_NE(main, nullptr);
   ModelList model;
@@ -551,9 +469,9 @@ TEST_F(EditingTest, MarkedItemsMoveThroughTheBuiltEditMenuAndDeletingAsksFirst) 
 }
 
 TEST_F(EditingTest, SwitchingListsOffersToSaveAndNoReadsTheListAgain) {
-  ListCopy alpha("E2E Alpha");
-  ListCopy beta("E2E Beta");
-  ASSERT_TRUE(alpha.Copied() && beta.Copied());
+  e2e::TempList alpha("E2E Alpha");
+  e2e::TempList beta("E2E Beta");
+  ASSERT_TRUE(alpha.Written() && beta.Written());
   WriteSettings({{"Alpha", alpha.Path()}, {"Beta", beta.Path()}},
                 (kDefaultFlags & ~0xFu) | 2 | kAskBeforeSaving);
   ASSERT_TRUE(program.Start(e2e::VelloxExePath(), ""));
@@ -596,9 +514,9 @@ TEST_F(EditingTest, SwitchingListsOffersToSaveAndNoReadsTheListAgain) {
 }
 
 TEST_F(EditingTest, MarksKeptInTheOtherListAreDuplicatedIntoThisOne) {
-  ListCopy alpha("E2E Marks Alpha");
-  ListCopy beta("E2E Marks Beta");
-  ASSERT_TRUE(alpha.Copied() && beta.Copied());
+  e2e::TempList alpha("E2E Marks Alpha");
+  e2e::TempList beta("E2E Marks Beta");
+  ASSERT_TRUE(alpha.Written() && beta.Written());
   WriteSettings({{"Alpha", alpha.Path()}, {"Beta", beta.Path()}}, kDefaultFlags);
   ASSERT_TRUE(program.Start(e2e::VelloxExePath(), ""));
   HWND main = WaitForMain(program.Id(), "Alpha - Vellox");
@@ -641,8 +559,8 @@ TEST_F(EditingTest, MarksKeptInTheOtherListAreDuplicatedIntoThisOne) {
 }
 
 TEST_F(EditingTest, CtrlNInCompactTypesTheBookmarkInOrganizeAndReturns) {
-  ListCopy copy("E2E Compact");
-  ASSERT_TRUE(copy.Copied());
+  e2e::TempList copy("E2E Compact");
+  ASSERT_TRUE(copy.Written());
   WriteSettings({{"Compact", copy.Path()}}, (kDefaultFlags & ~0xFu) | 1);
   ASSERT_TRUE(program.Start(e2e::VelloxExePath(), ""));
   HWND compact = WaitForMain(program.Id(), "Compact - Vellox");

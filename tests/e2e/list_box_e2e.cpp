@@ -6,11 +6,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "e2e_windows.h"
 #include "resources/resource.h"
 #include "vellox_process.h"
 
@@ -19,71 +18,34 @@ namespace {
 constexpr DWORD kTimeout = 20000;
 constexpr int kExtraBookmarks = 30;
 
-std::string SampleListSource() {
-  return std::string(VELLOX_TEST_DATA) + "\\..\\..\\src\\resources\\Default.bkl";
-}
+using e2e::SampleListSource;
 
 // The sample list with kExtraBookmarks more bookmarks at the end of its
-// last subcategory ("Travel and Languages"), so that one column scrolls.
-class LongSampleList {
- public:
-  LongSampleList() {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    folder_ = folder;
-    path_ = folder_ + "E2E Columns.bkl";
-    std::ifstream in(SampleListSource(), std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    std::string text = bytes.str();
-    size_t headerEnd = text.find("\r\n");
-    if (!in || headerEnd == std::string::npos) return;
-    // The header's second number is the highest ID handed out.
-    text.replace(0, headerEnd, "VELLOXFL/A/0/500//");
-    // The first one's title is far wider than its column.
-    for (int n = 1; n <= kExtraBookmarks; ++n)
-      text +=
-          std::to_string(400 + n) + "\t3\t16\t1704067200\t\tExtra " + std::to_string(n) +
-          (n == 1 ? std::string(" with a title much too long for the column it is shown in") : "") +
-          "\thttp://example.com/" + std::to_string(n) + "\r\n";
-    std::ofstream out(path_, std::ios::binary);
-    out << text;
-    written_ = static_cast<bool>(out);
-  }
-  ~LongSampleList() {
-    DeleteFileA(path_.c_str());
-    DeleteFileA((folder_ + "Autobackup of E2E Columns.bkl").c_str());
-  }
-  const std::string& Path() const { return path_; }
-  bool Written() const { return written_; }
-
- private:
-  std::string folder_;
-  std::string path_;
-  bool written_ = false;
-};
-
-std::vector<std::string> Lines(HWND box) {
-  std::vector<std::string> lines;
-  int count = static_cast<int>(SendMessageA(box, LB_GETCOUNT, 0, 0));
-  // Across processes the line text travels as UTF-16.
-  for (int i = 0; i < count; ++i) {
-    wchar_t wide[512] = {};
-    LRESULT length = SendMessageW(box, LB_GETTEXTLEN, i, 0);
-    if (length >= 0 && length < 512)
-      SendMessageW(box, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
-    char text[1024] = {};
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
-    lines.push_back(text);
-  }
-  return lines;
-}
-
-std::string Text(HWND dialog, int id) {
-  char text[512] = {};
-  SendMessageA(GetDlgItem(dialog, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+// last subcategory ("Travel and Languages"), so that one column scrolls;
+// empty when the sample cannot be read.
+std::string LongSampleBytes() {
+  std::string text = e2e::SampleListBytes();
+  size_t headerEnd = text.find("\r\n");
+  if (headerEnd == std::string::npos) return std::string();
+  // The header's second number is the highest ID handed out.
+  text.replace(0, headerEnd, "VELLOXFL/A/0/500//");
+  // The first one's title is far wider than its column.
+  for (int n = 1; n <= kExtraBookmarks; ++n)
+    text +=
+        std::to_string(400 + n) + "\t3\t16\t1704067200\t\tExtra " + std::to_string(n) +
+        (n == 1 ? std::string(" with a title much too long for the column it is shown in") : "") +
+        "\thttp://example.com/" + std::to_string(n) + "\r\n";
   return text;
 }
+
+class LongSampleList : public e2e::TempList {
+ public:
+  LongSampleList() : TempList("E2E Columns", LongSampleBytes()) {}
+};
+
+// Short names for the many checks below.
+std::vector<std::string> Lines(HWND box) { return e2e::ListBoxLines(box); }
+std::string Text(HWND dialog, int id) { return e2e::ControlText(dialog, id); }
 
 // The middle of a line, in the box's client coordinates.
 POINT LinePoint(HWND box, int line) {
@@ -133,28 +95,21 @@ bool Contains(const std::vector<std::string>& lines, const std::string& line) {
   return false;
 }
 
-class ListBoxTest : public ::testing::Test {
+class ListBoxTest : public e2e::FreshSettingsTest {
  protected:
   void SetUp() override {
-    e2e::DeleteUserSettingsKey();
-    e2e::EnsureUserSettingsKey();
+    FreshSettingsTest::SetUp();
     ASSERT_TRUE(list_.Written()) << SampleListSource();
     ASSERT_TRUE(program_.Start(e2e::VelloxExePath(), "\"" + list_.Path() + "\""));
-    ASSERT_TRUE(e2e::WaitUntil(
-        [&] {
-          main_ = e2e::MainWindowOf(program_.Id());
-          return main_ && e2e::WindowTitle(main_) == "E2E Columns - Vellox" &&
-                 IsWindowVisible(main_);
-        },
-        kTimeout));
+    main_ = e2e::WaitForMainTitled(program_.Id(), "E2E Columns - Vellox");
+    ASSERT_NE(main_, nullptr);
     categories_ = GetDlgItem(main_, IDC_CATEGORY_LIST);
     subcategories_ = GetDlgItem(main_, IDC_SUBCATEGORY_LIST);
     bookmarks_ = GetDlgItem(main_, IDC_BOOKMARK_LIST);
   }
   void TearDown() override {
     program_.Stop();
-    e2e::DeleteUserSettingsKey();
-    e2e::EnsureUserSettingsKey();
+    FreshSettingsTest::TearDown();
   }
   // Clicks a category and a subcategory and waits for the bookmarks.
   bool Open(int category, int subcategory, const std::string& firstBookmark) {
@@ -353,14 +308,8 @@ void MenuKeys(HWND menu, const std::vector<WPARAM>& keys) {
 
 TEST_F(ListBoxTest, CompactPickersChooseCategoryThenSubcategory) {
   PostMessageA(main_, WM_COMMAND, ID_CMD_MODE_COMPACT, 0);
-  HWND compact = nullptr;
-  ASSERT_TRUE(e2e::WaitUntil(
-      [&] {
-        compact = e2e::MainWindowOf(program_.Id());
-        return compact && compact != main_ && GetDlgItem(compact, IDC_CATEGORY_PICKER) &&
-               IsWindowVisible(compact);
-      },
-      kTimeout));
+  HWND compact = e2e::WaitForMainWith(program_.Id(), IDC_CATEGORY_PICKER, main_);
+  ASSERT_NE(compact, nullptr);
   HWND box = GetDlgItem(compact, IDC_BOOKMARK_LIST);
   EXPECT_EQ(SendMessageA(box, LB_GETCOUNT, 0, 0), 0) << "no category chosen yet";
 

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "e2e_windows.h"
 #include "list/encryption.h"
 #include "list/list_file.h"
 #include "list/list_save.h"
@@ -19,9 +20,7 @@ constexpr DWORD kTimeout = 20000;
 class EncryptedList {
  public:
   EncryptedList(const std::string& name, const std::string& password) {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    path_ = std::string(folder) + name;
+    path_ = e2e::TempFolder() + name;
     CreateListFile(path_, true);
     BookmarkList list;
     EncryptionOf(list);
@@ -65,17 +64,7 @@ void TypeAndConfirm(HWND dialog, const char* password) {
   PostMessageA(dialog, WM_COMMAND, IDOK, 0);
 }
 
-class ListOpening : public ::testing::Test {
- protected:
-  void SetUp() override {
-    e2e::DeleteUserSettingsKey();
-    e2e::EnsureUserSettingsKey();
-  }
-  void TearDown() override {
-    e2e::DeleteUserSettingsKey();
-    e2e::EnsureUserSettingsKey();
-  }
-};
+class ListOpening : public e2e::FreshSettingsTest {};
 
 TEST_F(ListOpening, EncryptedListOpensAfterAWrongAndTheRightPassword) {
   EncryptedList list("E2E Secret.bkl", "right one");

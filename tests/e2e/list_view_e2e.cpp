@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "e2e_windows.h"
 #include "resources/resource.h"
 #include "vellox_process.h"
 
@@ -51,28 +52,19 @@ const char* const kListLines[] = {
 // Column 1 of the default columns is the title.
 constexpr int kTitleColumn = 1;
 
-class KnownList {
+std::string KnownListBytes() {
+  std::string bytes;
+  for (const char* line : kListLines) bytes += std::string(line) + "\r\n";
+  return bytes;
+}
+
+class KnownList : public e2e::TempList {
  public:
-  KnownList() {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    folder_ = folder;
-    path_ = folder_ + "E2E ListView.bkl";
-    std::ofstream out(path_, std::ios::binary);
-    for (const char* line : kListLines) out << line << "\r\n";
-    written_ = out.good();
-  }
-  ~KnownList() {
-    DeleteFileA(path_.c_str());
-    DeleteFileA((folder_ + "Autobackup of E2E ListView.bkl").c_str());
-    DeleteFileA((folder_ + "E2E ListView.bak").c_str());
-  }
-  const std::string& Path() const { return path_; }
-  bool Written() const { return written_; }
+  KnownList() : TempList("E2E ListView", KnownListBytes()) {}
   // The saved lines by ID, each split at its tabs.
   std::map<std::string, std::vector<std::string>> ItemsById() const {
     std::map<std::string, std::vector<std::string>> items;
-    std::ifstream in(path_, std::ios::binary);
+    std::ifstream in(Path(), std::ios::binary);
     std::string line;
     int n = 0;
     while (std::getline(in, line)) {
@@ -86,11 +78,6 @@ class KnownList {
     }
     return items;
   }
-
- private:
-  std::string folder_;
-  std::string path_;
-  bool written_ = false;
 };
 
 // Memory in the program's process for list-view messages that carry
@@ -153,37 +140,25 @@ class RemoteItem {
   char* memory_ = nullptr;
 };
 
-class ListViewTest : public ::testing::Test {
+class ListViewTest : public e2e::FreshSettingsTest {
  protected:
   void SetUp() override {
-    e2e::DeleteUserSettingsKey();
-    e2e::EnsureUserSettingsKey();
+    FreshSettingsTest::SetUp();
     ASSERT_TRUE(list_.Written());
     ASSERT_TRUE(program_.Start(e2e::VelloxExePath(), "\"" + list_.Path() + "\""));
-    ASSERT_TRUE(e2e::WaitUntil(
-        [&] {
-          main_ = e2e::MainWindowOf(program_.Id());
-          return main_ && e2e::WindowTitle(main_) == "E2E ListView - Vellox" &&
-                 IsWindowVisible(main_);
-        },
-        kTimeout));
+    main_ = e2e::WaitForMainTitled(program_.Id(), "E2E ListView - Vellox");
+    ASSERT_NE(main_, nullptr);
   }
   void TearDown() override {
     program_.Stop();
-    e2e::DeleteUserSettingsKey();
-    e2e::EnsureUserSettingsKey();
+    FreshSettingsTest::TearDown();
   }
 
   void Choose(int boxId, const std::string& line) {
     HWND box = GetDlgItem(main_, boxId);
-    int count = static_cast<int>(SendMessageA(box, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-      wchar_t wide[256] = {};
-      if (SendMessageW(box, LB_GETTEXTLEN, i, 0) >= 256) continue;
-      SendMessageW(box, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
-      char text[512] = {};
-      WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
-      if (line != text) continue;
+    std::vector<std::string> lines = e2e::ListBoxLines(box);
+    for (size_t i = 0; i < lines.size(); ++i) {
+      if (lines[i] != line) continue;
       SendMessageA(box, LB_SETCURSEL, static_cast<WPARAM>(i), 0);
       SendMessageA(main_, WM_COMMAND, MAKEWPARAM(boxId, LBN_SELCHANGE),
                    reinterpret_cast<LPARAM>(box));
@@ -200,17 +175,7 @@ class ListViewTest : public ::testing::Test {
   void Command(int id) { SendMessageA(main_, WM_COMMAND, static_cast<WPARAM>(id), 0); }
 
   // The visible List View dialog of the program.
-  HWND Dialog() {
-    HWND found = nullptr;
-    e2e::WaitUntil(
-        [&] {
-          for (HWND w : e2e::TopLevelWindows(program_.Id(), "#32770"))
-            if (e2e::WindowTitle(w) == "List View" && IsWindowVisible(w)) found = w;
-          return found != nullptr;
-        },
-        kTimeout);
-    return found;
-  }
+  HWND Dialog() { return e2e::WaitForWindow(program_.Id(), "List View"); }
   HWND Table() { return GetDlgItem(Dialog(), IDC_VIEW_TABLE); }
   std::vector<std::string> Titles() {
     HWND table = Table();
@@ -387,23 +352,12 @@ TEST_F(ListViewTest, RectangleAndColumnsSurviveAModeSwitch) {
   // Compact and back: the dialog is destroyed and built again each time.
   HWND regular = main_;
   PostMessageA(regular, WM_COMMAND, ID_CMD_MODE_COMPACT, 0);
-  HWND compact = nullptr;
-  ASSERT_TRUE(e2e::WaitUntil(
-      [&] {
-        compact = e2e::MainWindowOf(program_.Id());
-        return compact && compact != regular && GetDlgItem(compact, IDC_CATEGORY_PICKER) &&
-               IsWindowVisible(compact);
-      },
-      kTimeout));
+  HWND compact = e2e::WaitForMainWith(program_.Id(), IDC_CATEGORY_PICKER, regular);
+  ASSERT_NE(compact, nullptr);
   EXPECT_FALSE(IsWindow(dialog));
   PostMessageA(compact, WM_COMMAND, ID_CMD_MODE_REGULAR, 0);
-  ASSERT_TRUE(e2e::WaitUntil(
-      [&] {
-        main_ = e2e::MainWindowOf(program_.Id());
-        return main_ && main_ != compact && GetDlgItem(main_, IDC_CATEGORY_LIST) &&
-               IsWindowVisible(main_);
-      },
-      kTimeout));
+  main_ = e2e::WaitForMainWith(program_.Id(), IDC_CATEGORY_LIST, compact);
+  ASSERT_NE(main_, nullptr);
   Command(ID_CMD_TOGGLE_LIST_VIEW);
   dialog = Dialog();
   ASSERT_NE(dialog, nullptr);

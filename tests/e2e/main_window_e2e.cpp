@@ -7,85 +7,28 @@
 #include <string>
 #include <vector>
 
+#include "e2e_windows.h"
 #include "resources/resource.h"
 #include "vellox_process.h"
 
 namespace {
 
-constexpr DWORD kTimeout = 20000;
+constexpr DWORD kTimeout = e2e::kWindowTimeout;
 
-std::string SampleListSource() { return std::string(VELLOX_TEST_DATA) + "\\..\\..\\src\\resources\\Default.bkl"; }
+using e2e::ControlText;
+using e2e::ListBoxLines;
+using e2e::SampleListSource;
+using e2e::WaitForMainWith;
 
 // A copy of the sample list in the temporary folder, removed afterwards.
-class SampleList {
+class SampleList : public e2e::TempList {
  public:
-  SampleList() {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    folder_ = folder;
-    path_ = folder_ + "E2E Main.bkl";
-    copied_ = CopyFileA(SampleListSource().c_str(), path_.c_str(), FALSE) != 0;
-  }
-  ~SampleList() {
-    DeleteFileA(path_.c_str());
-    DeleteFileA((folder_ + "Autobackup of E2E Main.bkl").c_str());
-  }
-  const std::string& Path() const { return path_; }
-  bool Copied() const { return copied_; }
-
- private:
-  std::string folder_;
-  std::string path_;
-  bool copied_ = false;
+  SampleList() : TempList("E2E Main") {}
 };
-
-std::string ControlText(HWND dialog, int id) {
-  char text[512] = {};
-  SendMessageA(GetDlgItem(dialog, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
-std::vector<std::string> ListBoxLines(HWND dialog, int id) {
-  HWND box = GetDlgItem(dialog, id);
-  std::vector<std::string> lines;
-  int count = static_cast<int>(SendMessageA(box, LB_GETCOUNT, 0, 0));
-  // Across processes the line text travels as UTF-16.
-  for (int i = 0; i < count; ++i) {
-    wchar_t wide[512] = {};
-    LRESULT length = SendMessageW(box, LB_GETTEXTLEN, i, 0);
-    if (length >= 0 && length < 512) SendMessageW(box, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
-    char text[1024] = {};
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
-    lines.push_back(text);
-  }
-  return lines;
-}
-
-// The main window once it differs from notThis and has control id.
-HWND WaitForMainWith(DWORD pid, int id, HWND notThis = nullptr) {
-  HWND main = nullptr;
-  e2e::WaitUntil(
-      [&] {
-        main = e2e::MainWindowOf(pid);
-        return main && main != notThis && GetDlgItem(main, id) && IsWindowVisible(main);
-      },
-      kTimeout);
-  return main && main != notThis && GetDlgItem(main, id) ? main : nullptr;
-}
 
 bool IsTopmost(HWND w) { return (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
-class MainWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    e2e::DeleteUserSettingsKey();
-    e2e::EnsureUserSettingsKey();
-  }
-  void TearDown() override {
-    e2e::DeleteUserSettingsKey();
-    e2e::EnsureUserSettingsKey();
-  }
-};
+class MainWindowTest : public e2e::FreshSettingsTest {};
 
 TEST_F(MainWindowTest, WithoutListTheTitleIsVelloxAndTheStatusLineSaysSo) {
   e2e::VelloxProcess program;
@@ -102,7 +45,7 @@ TEST_F(MainWindowTest, WithoutListTheTitleIsVelloxAndTheStatusLineSaysSo) {
 
 TEST_F(MainWindowTest, ColumnsShowTheSampleListAndFollowTheSelection) {
   SampleList list;
-  ASSERT_TRUE(list.Copied()) << SampleListSource();
+  ASSERT_TRUE(list.Written()) << SampleListSource();
   e2e::VelloxProcess program;
   ASSERT_TRUE(program.Start(e2e::VelloxExePath(), "\"" + list.Path() + "\""));
   HWND main = nullptr;
@@ -130,7 +73,7 @@ TEST_F(MainWindowTest, ColumnsShowTheSampleListAndFollowTheSelection) {
 
 TEST_F(MainWindowTest, ModeSwitchesRebuildOrReshapeTheWindow) {
   SampleList list;
-  ASSERT_TRUE(list.Copied());
+  ASSERT_TRUE(list.Written());
   e2e::VelloxProcess program;
   ASSERT_TRUE(program.Start(e2e::VelloxExePath(), "\"" + list.Path() + "\""));
   HWND regular = WaitForMainWith(program.Id(), IDC_CATEGORY_LIST);
@@ -171,6 +114,33 @@ TEST_F(MainWindowTest, ModeSwitchesRebuildOrReshapeTheWindow) {
   EXPECT_EQ(ListBoxLines(back, IDC_CATEGORY_LIST).size(), 6u);
   EXPECT_EQ(e2e::WindowTitle(back), "E2E Main - Vellox");
   program.Stop();
+}
+
+TEST_F(MainWindowTest, ExitStoresTheWindowPlaceForTheNextRun) {
+  SampleList list;
+  ASSERT_TRUE(list.Written());
+  RECT placed = {};
+  {
+    e2e::VelloxProcess program;
+    ASSERT_TRUE(program.Start(e2e::VelloxExePath(), "\"" + list.Path() + "\""));
+    HWND main = WaitForMainWith(program.Id(), IDC_CATEGORY_LIST);
+    ASSERT_NE(main, nullptr);
+    SetWindowPos(main, nullptr, 37, 41, 720, 500, SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRect(main, &placed);
+    PostMessageA(main, WM_COMMAND, ID_CMD_APP_EXIT, 0);
+    ASSERT_TRUE(program.WaitForExit(kTimeout));
+  }
+  e2e::VelloxProcess again;
+  ASSERT_TRUE(again.Start(e2e::VelloxExePath(), "\"" + list.Path() + "\""));
+  HWND main = WaitForMainWith(again.Id(), IDC_CATEGORY_LIST);
+  ASSERT_NE(main, nullptr);
+  RECT now = {};
+  GetWindowRect(main, &now);
+  EXPECT_EQ(now.left, placed.left);
+  EXPECT_EQ(now.top, placed.top);
+  EXPECT_EQ(now.right - now.left, placed.right - placed.left);
+  EXPECT_EQ(now.bottom - now.top, placed.bottom - placed.top);
+  again.Stop();
 }
 
 }  // namespace

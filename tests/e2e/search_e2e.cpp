@@ -2,17 +2,16 @@
 // status line, the colours of the columns, Find Next, "Mark found", and a
 // preset of the advanced search kept across a restart.
 #include <windows.h>
-#include <commctrl.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "e2e_windows.h"
 #include "resources/resource.h"
 #include "vellox_process.h"
 
@@ -22,65 +21,33 @@ constexpr DWORD kTimeout = 20000;
 // The first entry of the List View's "&Show" drop-down.
 constexpr LRESULT kSearchResultsEntry = 0;
 
-std::string SampleListSource() { return std::string(VELLOX_TEST_DATA) + "\\..\\..\\src\\resources\\Default.bkl"; }
+using e2e::ControlText;
+using e2e::SampleListSource;
+using e2e::SelectedLine;
+
+// The sample list's bytes with every word replaced by replacement.
+std::string SampleWithReplaced(const std::string& word, const std::string& replacement) {
+  std::string text = e2e::SampleListBytes();
+  for (size_t at = 0; !word.empty() && (at = text.find(word, at)) != std::string::npos;
+       at += replacement.size())
+    text.replace(at, word.size(), replacement);
+  return text;
+}
 
 // A copy of the sample list in the temporary folder, removed afterwards;
 // optionally with a word of its texts replaced by another.
-class SampleList {
+class SampleList : public e2e::TempList {
  public:
   explicit SampleList(const std::string& name = "E2E Search", const std::string& word = "",
-                      const std::string& replacement = "") {
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    folder_ = folder;
-    name_ = name;
-    path_ = folder_ + name + ".bkl";
-    std::ifstream in(SampleListSource(), std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    for (size_t at = 0; !word.empty() && (at = text.find(word, at)) != std::string::npos; at += replacement.size())
-      text.replace(at, word.size(), replacement);
-    std::ofstream out(path_, std::ios::binary | std::ios::trunc);
-    out << text;
-    copied_ = !text.empty() && out.good();
-  }
-  ~SampleList() {
-    DeleteFileA(path_.c_str());
-    DeleteFileA((folder_ + "Autobackup of " + name_ + ".bkl").c_str());
-  }
-  const std::string& Path() const { return path_; }
-  bool Copied() const { return copied_; }
-
- private:
-  std::string folder_;
-  std::string name_;
-  std::string path_;
-  bool copied_ = false;
+                      const std::string& replacement = "")
+      : TempList(name, SampleWithReplaced(word, replacement)) {}
 };
-
-std::string ControlText(HWND dialog, int id) {
-  char text[512] = {};
-  SendMessageA(GetDlgItem(dialog, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
-// Across processes list texts travel as UTF-16.
-std::string SelectedLine(HWND dialog, int id) {
-  HWND box = GetDlgItem(dialog, id);
-  LRESULT line = SendMessageW(box, LB_GETCURSEL, 0, 0);
-  if (line < 0) return std::string();
-  wchar_t wide[512] = {};
-  LRESULT length = SendMessageW(box, LB_GETTEXTLEN, static_cast<WPARAM>(line), 0);
-  if (length < 0 || length >= 512) return std::string();
-  SendMessageW(box, LB_GETTEXT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(wide));
-  char text[1024] = {};
-  WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
-  return text;
-}
 
 int LineOf(HWND dialog, int id, const char* text) {
   std::wstring wide(text, text + strlen(text));
-  return static_cast<int>(
-      SendMessageW(GetDlgItem(dialog, id), LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wide.c_str())));
+  return static_cast<int>(SendMessageW(GetDlgItem(dialog, id), LB_FINDSTRINGEXACT,
+                                       static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(wide.c_str())));
 }
 
 // The darkest channel value of a list box line as it is on the screen:
@@ -114,30 +81,11 @@ int DarkestOfLine(HWND box, int line) {
 
 HWND StartOn(e2e::VelloxProcess& program, const std::string& arguments) {
   if (!program.Start(e2e::VelloxExePath(), arguments)) return nullptr;
-  HWND main = nullptr;
-  e2e::WaitUntil(
-      [&] {
-        main = e2e::MainWindowOf(program.Id());
-        return main && e2e::WindowTitle(main) == "E2E Search - Vellox" && IsWindowVisible(main);
-      },
-      kTimeout);
-  return main;
+  return e2e::WaitForMainTitled(program.Id(), "E2E Search - Vellox");
 }
 
 bool StatusStartsWith(HWND main, const std::string& prefix) {
   return ControlText(main, IDC_STATUS_LINE).rfind(prefix, 0) == 0;
-}
-
-HWND WindowTitled(DWORD pid, const std::string& title) {
-  HWND found = nullptr;
-  e2e::WaitUntil(
-      [&] {
-        for (HWND w : e2e::TopLevelWindows(pid, "#32770"))
-          if (e2e::WindowTitle(w) == title && IsWindowVisible(w)) found = w;
-        return found != nullptr;
-      },
-      kTimeout);
-  return found;
 }
 
 std::vector<std::string> ComboTexts(HWND combo) {
@@ -145,7 +93,8 @@ std::vector<std::string> ComboTexts(HWND combo) {
   int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
     wchar_t wide[256] = {};
-    if (SendMessageW(combo, CB_GETLBTEXTLEN, i, 0) < 256) SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide));
+    if (SendMessageW(combo, CB_GETLBTEXTLEN, i, 0) < 256)
+      SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide));
     char text[512] = {};
     WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
     texts.push_back(text);
@@ -153,24 +102,14 @@ std::vector<std::string> ComboTexts(HWND combo) {
   return texts;
 }
 
-class SearchTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    e2e::DeleteUserSettingsKey();
-    e2e::EnsureUserSettingsKey();
-  }
-  void TearDown() override {
-    e2e::DeleteUserSettingsKey();
-    e2e::EnsureUserSettingsKey();
-  }
-};
+class SearchTest : public e2e::FreshSettingsTest {};
 
 // "weather" is in NOAA's notes (Science and Learning > Space and Earth), in
 // the subcategory "Weather and Time" and in "National Weather Service"
 // (Everyday Tools).
 TEST_F(SearchTest, TypingHighlightsMatchesAndFindNextStepsThroughThem) {
   SampleList list;
-  ASSERT_TRUE(list.Copied()) << SampleListSource();
+  ASSERT_TRUE(list.Written()) << SampleListSource();
   e2e::VelloxProcess program;
   HWND main = StartOn(program, "\"" + list.Path() + "\"");
   ASSERT_NE(main, nullptr);
@@ -193,7 +132,10 @@ TEST_F(SearchTest, TypingHighlightsMatchesAndFindNextStepsThroughThem) {
   EXPECT_EQ(SelectedLine(main, IDC_BOOKMARK_LIST), "NOAA");
   // A category without a match is greyed, one holding a match is not.
   EXPECT_TRUE(e2e::WaitUntil(
-      [&] { return DarkestOfLine(categories, news) >= 170 && DarkestOfLine(categories, tools) < 100; }, kTimeout))
+      [&] {
+        return DarkestOfLine(categories, news) >= 170 && DarkestOfLine(categories, tools) < 100;
+      },
+      kTimeout))
       << DarkestOfLine(categories, news) << " " << DarkestOfLine(categories, tools);
 
   // F3: the subcategory, then the bookmark of Everyday Tools.
@@ -222,7 +164,7 @@ TEST_F(SearchTest, TypingHighlightsMatchesAndFindNextStepsThroughThem) {
 
 TEST_F(SearchTest, MarkFoundMarksTheMatchesAndTheirContainers) {
   SampleList list;
-  ASSERT_TRUE(list.Copied());
+  ASSERT_TRUE(list.Written());
   e2e::VelloxProcess program;
   HWND main = StartOn(program, "\"" + list.Path() + "\"");
   ASSERT_NE(main, nullptr);
@@ -247,34 +189,43 @@ TEST_F(SearchTest, MarkFoundMarksTheMatchesAndTheirContainers) {
 // change searches with its options once the user pauses.
 TEST_F(SearchTest, TheAdvancedOptionsSearchAsTheyChange) {
   SampleList list;
-  ASSERT_TRUE(list.Copied());
+  ASSERT_TRUE(list.Written());
   e2e::VelloxProcess program;
   HWND main = StartOn(program, "\"" + list.Path() + "\"");
   ASSERT_NE(main, nullptr);
   SetWindowTextA(GetDlgItem(main, IDC_SEARCH_TEXT), "weather");
-  PostMessageA(main, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(GetDlgItem(main, IDC_SEARCH)), MAKELPARAM(10, 10));
-  HWND dialog = WindowTitled(program.Id(), "Search Bookmark List");
+  PostMessageA(main, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(GetDlgItem(main, IDC_SEARCH)),
+               MAKELPARAM(10, 10));
+  HWND dialog = e2e::WaitForWindow(program.Id(), "Search Bookmark List");
   ASSERT_NE(dialog, nullptr);
   // The main window's text is taken over.
   EXPECT_EQ(ControlText(dialog, IDC_SEARCH_FOR), "weather");
   // Titles only: NOAA has the word only in its notes and tags.
-  for (int id : {IDC_IN_NOTES, IDC_IN_KEYWORDS, IDC_IN_ADDRESSES}) SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+  for (int id : {IDC_IN_NOTES, IDC_IN_KEYWORDS, IDC_IN_ADDRESSES})
+    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
   EXPECT_TRUE(e2e::WaitUntil(
-      [&] { return ControlText(main, IDC_STATUS_LINE) == "Matches found: 2 (including 1 unique bookmark)"; }, kTimeout))
+      [&] {
+        return ControlText(main, IDC_STATUS_LINE) ==
+               "Matches found: 2 (including 1 unique bookmark)";
+      },
+      kTimeout))
       << ControlText(main, IDC_STATUS_LINE);
   // "as a list": the List View shows the search results.
   SendMessageA(GetDlgItem(dialog, IDC_SHOW_AS_LIST), BM_CLICK, 0, 0);
-  HWND listView = WindowTitled(program.Id(), "List View");
+  HWND listView = e2e::WaitForWindow(program.Id(), "List View");
   ASSERT_NE(listView, nullptr);
-  EXPECT_EQ(SendMessageA(GetDlgItem(listView, IDC_VIEW_SHOW), CB_GETCURSEL, 0, 0), kSearchResultsEntry);
+  EXPECT_EQ(SendMessageA(GetDlgItem(listView, IDC_VIEW_SHOW), CB_GETCURSEL, 0, 0),
+            kSearchResultsEntry);
   EXPECT_GT(SendMessageA(GetDlgItem(listView, IDC_VIEW_TABLE), LVM_GETITEMCOUNT, 0, 0), 0);
   // Choosing a status ticks its filter: no bookmark of the sample list has
   // been found missing.
   HWND status = GetDlgItem(dialog, IDC_STATUS_VALUE);
   SendMessageA(status, CB_SETCURSEL, 5, 0);
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_STATUS_VALUE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(status));
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_STATUS_VALUE, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(status));
   EXPECT_EQ(SendMessageA(GetDlgItem(dialog, IDC_STATUS_FILTER), BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_TRUE(e2e::WaitUntil([&] { return StatusStartsWith(main, "Matches found: none"); }, kTimeout))
+  EXPECT_TRUE(
+      e2e::WaitUntil([&] { return StatusStartsWith(main, "Matches found: none"); }, kTimeout))
       << ControlText(main, IDC_STATUS_LINE);
   // "&Close" hides it.
   SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
@@ -288,8 +239,8 @@ TEST_F(SearchTest, TheAdvancedOptionsSearchAsTheyChange) {
 TEST_F(SearchTest, FindNextGoesOnIntoTheOtherListAndSwitchingSearchesAgain) {
   SampleList first;
   SampleList second("E2E Search Other", "eather", "ind");
-  ASSERT_TRUE(first.Copied());
-  ASSERT_TRUE(second.Copied());
+  ASSERT_TRUE(first.Written());
+  ASSERT_TRUE(second.Written());
   e2e::VelloxProcess program;
   HWND main = StartOn(program, "\"" + first.Path() + "\"");
   ASSERT_NE(main, nullptr);
@@ -297,16 +248,18 @@ TEST_F(SearchTest, FindNextGoesOnIntoTheOtherListAndSwitchingSearchesAgain) {
   // current list and the second entry of the List menu.
   e2e::VelloxProcess handOver;
   ASSERT_TRUE(handOver.Start(e2e::VelloxExePath(), "\"" + second.Path() + "\""));
-  ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::WindowTitle(main) == "E2E Search Other - Vellox"; }, kTimeout));
+  ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::WindowTitle(main) == "E2E Search Other - Vellox"; },
+                             kTimeout));
   handOver.WaitForExit(kTimeout);
 
   PostMessageA(main, WM_COMMAND, ID_CMD_ADVANCED_SEARCH, 0);
-  HWND dialog = WindowTitled(program.Id(), "Search Bookmark List");
+  HWND dialog = e2e::WaitForWindow(program.Id(), "Search Bookmark List");
   ASSERT_NE(dialog, nullptr);
   SendMessageA(GetDlgItem(dialog, IDC_SEARCH_ALL_LISTS), BM_CLICK, 0, 0);
   SetDlgItemTextA(dialog, IDC_SEARCH_FOR, "weather");
   // Typing never opens other lists: nothing here.
-  ASSERT_TRUE(e2e::WaitUntil([&] { return StatusStartsWith(main, "Matches found: none"); }, kTimeout))
+  ASSERT_TRUE(
+      e2e::WaitUntil([&] { return StatusStartsWith(main, "Matches found: none"); }, kTimeout))
       << ControlText(main, IDC_STATUS_LINE);
   EXPECT_EQ(e2e::WindowTitle(main), "E2E Search Other - Vellox");
 
@@ -324,13 +277,13 @@ TEST_F(SearchTest, FindNextGoesOnIntoTheOtherListAndSwitchingSearchesAgain) {
 
 TEST_F(SearchTest, APresetSavedInTheDialogSurvivesARestart) {
   SampleList list;
-  ASSERT_TRUE(list.Copied());
+  ASSERT_TRUE(list.Written());
   {
     e2e::VelloxProcess program;
     HWND main = StartOn(program, "\"" + list.Path() + "\"");
     ASSERT_NE(main, nullptr);
     PostMessageA(main, WM_COMMAND, ID_CMD_ADVANCED_SEARCH, 0);
-    HWND dialog = WindowTitled(program.Id(), "Search Bookmark List");
+    HWND dialog = e2e::WaitForWindow(program.Id(), "Search Bookmark List");
     ASSERT_NE(dialog, nullptr);
     HWND presets = GetDlgItem(dialog, IDC_PRESET);
     ASSERT_EQ(ComboTexts(presets).size(), 2u);
@@ -338,7 +291,7 @@ TEST_F(SearchTest, APresetSavedInTheDialogSurvivesARestart) {
     // "&+" asks for the name in a modal dialog.
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PRESET_ADD, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_PRESET_ADD)));
-    HWND ask = WindowTitled(program.Id(), "New Preset");
+    HWND ask = e2e::WaitForWindow(program.Id(), "New Preset");
     ASSERT_NE(ask, nullptr);
     SetDlgItemTextA(ask, IDC_PRESET_NAME, "Whole words");
     PostMessageA(ask, WM_COMMAND, IDOK, 0);
@@ -356,7 +309,7 @@ TEST_F(SearchTest, APresetSavedInTheDialogSurvivesARestart) {
   HWND main = StartOn(program, "\"" + list.Path() + "\"");
   ASSERT_NE(main, nullptr);
   PostMessageA(main, WM_COMMAND, ID_CMD_ADVANCED_SEARCH, 0);
-  HWND dialog = WindowTitled(program.Id(), "Search Bookmark List");
+  HWND dialog = e2e::WaitForWindow(program.Id(), "Search Bookmark List");
   ASSERT_NE(dialog, nullptr);
   HWND presets = GetDlgItem(dialog, IDC_PRESET);
   std::vector<std::string> names = ComboTexts(presets);
@@ -367,7 +320,8 @@ TEST_F(SearchTest, APresetSavedInTheDialogSurvivesARestart) {
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_PRESET_REMOVE)));
   EXPECT_EQ(SendMessageA(GetDlgItem(dialog, IDC_WHOLE_WORD), BM_GETCHECK, 0, 0), BST_UNCHECKED);
   SendMessageA(presets, CB_SETCURSEL, 2, 0);
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PRESET, CBN_SELCHANGE), reinterpret_cast<LPARAM>(presets));
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PRESET, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(presets));
   EXPECT_EQ(SendMessageA(GetDlgItem(dialog, IDC_WHOLE_WORD), BM_GETCHECK, 0, 0), BST_CHECKED);
   program.Stop();
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "e2e_windows.h"
 #include "support/install_sandbox_win.h"
 #include "vellox_process.h"
 
@@ -70,15 +71,7 @@ void WriteText(const std::string& path, const std::string& text) {
 
 // A window of process pid with this title, waiting for it.
 HWND WaitForWindow(DWORD pid, const std::string& title, DWORD milliseconds = kTimeout) {
-  HWND found = nullptr;
-  e2e::WaitUntil(
-      [&] {
-        for (HWND w : e2e::TopLevelWindows(pid, ""))
-          if (e2e::WindowTitle(w) == title && IsWindowVisible(w)) found = w;
-        return found != nullptr;
-      },
-      milliseconds);
-  return found;
+  return e2e::WaitForWindow(pid, title, "", milliseconds);
 }
 
 class Setup : public ::testing::Test {

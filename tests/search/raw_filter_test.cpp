@@ -54,13 +54,16 @@ TEST(RawFilter, NeverSkipsALineThatMatches) {
         bool may = prep.RawMayContain(raw);
         matched += contains;
         skipped += !may;
-        ASSERT_TRUE(may || !contains) << "mode " << mode << " term \"" << term << "\" raw \"" << raw << "\"";
+        ASSERT_TRUE(may || !contains)
+            << "mode " << mode << " term \"" << term << "\" raw \"" << raw << "\"";
       }
     }
     EXPECT_GT(matched, 0) << "mode " << mode;
     // Folding alone leaves nothing to gain: every line is prepared.
-    if ((mode & 6) == 0) EXPECT_EQ(skipped, 0) << "mode " << mode;
-    else EXPECT_GT(skipped, 0) << "mode " << mode;
+    if ((mode & 6) == 0)
+      EXPECT_EQ(skipped, 0) << "mode " << mode;
+    else
+      EXPECT_GT(skipped, 0) << "mode " << mode;
   }
 }
 
@@ -74,14 +77,14 @@ TEST(RawFilter, RunsAcrossDroppedCharactersAndGaps) {
     bool may;
   };
   const Case cases[] = {
-      {true, true, "e-mail", "Send E Mail now", true},     // blanks and hyphens dropped
-      {true, true, "email", "e/mail", false},              // a gap breaks the run
-      {true, false, "web site", "the web/site", true},     // the longest word is enough
+      {true, true, "e-mail", "Send E Mail now", true},  // blanks and hyphens dropped
+      {true, true, "email", "e/mail", false},           // a gap breaks the run
+      {true, false, "web site", "the web/site", true},  // the longest word is enough
       {true, false, "network", "net work", false},
       {false, true, "a.b", "xa - bx", true},
-      {false, true, "ab", "a\tb", false},                  // never across two fields
+      {false, true, "ab", "a\tb", false},  // never across two fields
       {true, true, "ab", "zz", false},
-      {true, true, "x", "zz", true},                       // one character: no filter
+      {true, true, "x", "zz", true},  // one character: no filter
       {true, true, "n", "\\n", true},
   };
   for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {

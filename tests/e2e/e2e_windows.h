@@ -1,0 +1,77 @@
+// What the end-to-end tests share beside starting the program: list files
+// in the temporary folder, reading the program's controls from this
+// process, waiting for its windows and answering its dialogs.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// How long a test waits for a window of the program to appear or change.
+constexpr DWORD kWindowTimeout = 20000;
+
+// The temporary folder, with a trailing backslash.
+std::string TempFolder();
+// The sample list shipped with the program, and its bytes.
+std::string SampleListSource();
+std::string SampleListBytes();
+
+// A list file "<name>.bkl" in the temporary folder, removed afterwards with
+// the backups the program makes of it.
+class TempList {
+ public:
+  // A copy of the sample list.
+  explicit TempList(const std::string& name);
+  // A list of these bytes; nothing is written when they are empty.
+  TempList(const std::string& name, const std::string& bytes);
+  ~TempList();
+  TempList(const TempList&) = delete;
+  TempList& operator=(const TempList&) = delete;
+
+  const std::string& Path() const { return path_; }
+  bool Written() const { return written_; }
+
+ private:
+  std::string name_;
+  std::string path_;
+  bool written_ = false;
+};
+
+// The text of a control of another process (travelling as UTF-16).
+std::string ControlText(HWND dialog, int id);
+// One line of a list box, all its lines, and the selected line ("" when
+// none). Across processes the line text travels as UTF-16.
+std::string ListBoxLine(HWND box, int line);
+std::vector<std::string> ListBoxLines(HWND box);
+std::vector<std::string> ListBoxLines(HWND dialog, int id);
+std::string SelectedLine(HWND dialog, int id);
+
+// The program's main window once it differs from notThis, is visible and
+// has control id (a mode switch builds a new one); null when the time is up.
+HWND WaitForMainWith(DWORD pid, int id, HWND notThis = nullptr);
+// The program's visible main window with this title; null when the time is up.
+HWND WaitForMainTitled(DWORD pid, const std::string& title);
+// A visible top-level window of process pid with this title and class (any
+// class when empty); null when the time is up.
+HWND WaitForWindow(DWORD pid, const std::string& title, const std::string& className = "#32770",
+                   DWORD milliseconds = kWindowTimeout);
+// A dialog of the program (a message box or one of its own) with this
+// caption and the given button.
+HWND WaitForDialogWithButton(DWORD pid, const std::string& caption, int button);
+// Answers the program's dialog by pressing a button, as a click would, and
+// waits for the dialog to close.
+bool Answer(DWORD pid, const std::string& caption, int button);
+
+// Tests that start from fresh user settings and leave fresh ones behind.
+class FreshSettingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+};
+
+}  // namespace e2e
