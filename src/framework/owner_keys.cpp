@@ -8,5 +8,6 @@ bool IsKeyForOwnerWindow(UINT message, WPARAM key, bool ctrl, bool shift, bool a
 
 bool IsKeyForOwnerWindow(const MSG& msg) {
   auto down = [](int vk) { return (GetKeyState(vk) & 0x8000) != 0; };
-  return IsKeyForOwnerWindow(msg.message, msg.wParam, down(VK_CONTROL), down(VK_SHIFT), down(VK_MENU));
+  return IsKeyForOwnerWindow(msg.message, msg.wParam, down(VK_CONTROL), down(VK_SHIFT),
+                             down(VK_MENU));
 }

@@ -5,20 +5,12 @@
 
 #include "list/line_data.h"
 #include "resources/resource.h"
+#include "util/menu_text.h"
 
 namespace {
 
 const char* const kSingular[] = {"Category", "Subcategory", "Bookmark"};
 const char* const kPlural[] = {"Categories", "Subcategories", "Bookmarks"};
-
-std::string MenuEscaped(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '&') out += '&';
-    out += c;
-  }
-  return out;
-}
 
 void Remove(ContextMenuPlan* plan, std::initializer_list<int> ids) {
   for (int id : ids)

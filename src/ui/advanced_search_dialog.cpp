@@ -25,6 +25,27 @@ const char* const kStatusTexts[] = {
 // Presets 0 and 1 are always there and cannot be removed.
 constexpr int kFixedPresets = 2;
 
+// The check boxes that each stand for one yes/no option.
+const struct {
+  int id;
+  bool SearchOptions::*option;
+} kOptionBoxes[] = {
+    {IDC_IN_TITLES, &SearchOptions::inTitles},
+    {IDC_IN_NOTES, &SearchOptions::inNotes},
+    {IDC_IN_KEYWORDS, &SearchOptions::inKeywords},
+    {IDC_IN_ADDRESSES, &SearchOptions::inAddresses},
+    {IDC_WITHIN_PREVIOUS, &SearchOptions::withinPrevious},
+    {IDC_EXCLUDE_SMART, &SearchOptions::excludeSmartFolders},
+    {IDC_CASE_SENSITIVE, &SearchOptions::caseSensitive},
+    {IDC_WHOLE_WORD, &SearchOptions::wholeWord},
+    {IDC_IGNORE_PUNCTUATION, &SearchOptions::ignorePunctuation},
+    {IDC_RATING_FILTER, &SearchOptions::ratingFilter},
+    {IDC_INCLUDE_UNRATED, &SearchOptions::includeUnrated},
+    {IDC_DATE_FILTER, &SearchOptions::dateFilter},
+    {IDC_STATUS_FILTER, &SearchOptions::statusFilter},
+    {IDC_SEARCH_ALL_LISTS, &SearchOptions::searchAllLists},
+};
+
 // "New Preset" (531): the name of a preset to add.
 class NewPresetDialog : public framework::Dialog {
  public:
@@ -172,61 +193,35 @@ void AdvancedSearchDialog::LoadPreset(int n, bool withText) {
 
 void AdvancedSearchDialog::ShowOptions() {
   const SearchOptions& o = options_;
-  CheckButton(IDC_IN_TITLES, o.inTitles);
-  CheckButton(IDC_IN_NOTES, o.inNotes);
-  CheckButton(IDC_IN_KEYWORDS, o.inKeywords);
-  CheckButton(IDC_IN_ADDRESSES, o.inAddresses);
-  CheckButton(IDC_WITHIN_PREVIOUS, o.withinPrevious);
-  CheckButton(IDC_EXCLUDE_SMART, o.excludeSmartFolders);
-  CheckButton(IDC_CASE_SENSITIVE, o.caseSensitive);
-  CheckButton(IDC_WHOLE_WORD, o.wholeWord);
-  CheckButton(IDC_IGNORE_PUNCTUATION, o.ignorePunctuation);
-  CheckButton(IDC_RATING_FILTER, o.ratingFilter);
+  for (const auto& box : kOptionBoxes) CheckButton(box.id, o.*box.option);
   framework::ComboBox(Item(IDC_RATING_MODE)).Select(o.ratingMode);
   framework::ComboBox(Item(IDC_RATING_VALUE)).Select(o.ratingValue - 1);
-  CheckButton(IDC_INCLUDE_UNRATED, o.includeUnrated);
-  CheckButton(IDC_DATE_FILTER, o.dateFilter);
   framework::ComboBox(Item(IDC_DATE_FIELD)).Select(o.dateField);
   framework::ComboBox(Item(IDC_DATE_COMPARISON)).Select(o.dateMoreThan ? 1 : 0);
   SetDlgItemInt(hwnd_, IDC_DATE_DAYS, o.dateDays, FALSE);
-  CheckButton(IDC_STATUS_FILTER, o.statusFilter);
   framework::ComboBox(Item(IDC_STATUS_VALUE)).Select(o.statusValue);
   int show = o.showHighlighted && o.showAsList ? IDC_SHOW_BOTH
              : o.showAsList                    ? IDC_SHOW_AS_LIST
                                                : IDC_SHOW_HIGHLIGHTED;
   CheckRadioButton(hwnd_, IDC_SHOW_HIGHLIGHTED, IDC_SHOW_BOTH, show);
-  CheckButton(IDC_SEARCH_ALL_LISTS, o.searchAllLists);
 }
 
 void AdvancedSearchDialog::ReadOptions() {
   SearchOptions& o = options_;
-  o.inTitles = IsChecked(IDC_IN_TITLES);
-  o.inNotes = IsChecked(IDC_IN_NOTES);
-  o.inKeywords = IsChecked(IDC_IN_KEYWORDS);
-  o.inAddresses = IsChecked(IDC_IN_ADDRESSES);
-  o.withinPrevious = IsChecked(IDC_WITHIN_PREVIOUS);
-  o.excludeSmartFolders = IsChecked(IDC_EXCLUDE_SMART);
-  o.caseSensitive = IsChecked(IDC_CASE_SENSITIVE);
-  o.wholeWord = IsChecked(IDC_WHOLE_WORD);
-  o.ignorePunctuation = IsChecked(IDC_IGNORE_PUNCTUATION);
-  o.ratingFilter = IsChecked(IDC_RATING_FILTER);
+  for (const auto& box : kOptionBoxes) o.*box.option = IsChecked(box.id);
   int mode = Combo(IDC_RATING_MODE), value = Combo(IDC_RATING_VALUE);
   o.ratingMode = static_cast<uint8_t>(mode < 0 ? 0 : mode);
   o.ratingValue = static_cast<uint8_t>(value < 0 ? 1 : value + 1);
-  o.includeUnrated = IsChecked(IDC_INCLUDE_UNRATED);
-  o.dateFilter = IsChecked(IDC_DATE_FILTER);
   int field = Combo(IDC_DATE_FIELD);
   o.dateField = static_cast<uint8_t>(field < 0 ? 0 : field);
   o.dateMoreThan = Combo(IDC_DATE_COMPARISON) == 1;
   BOOL ok = FALSE;
   UINT days = GetDlgItemInt(hwnd_, IDC_DATE_DAYS, &ok, FALSE);
   o.dateDays = static_cast<uint16_t>(!ok ? 0 : days > 0xFFFF ? 0xFFFF : days);
-  o.statusFilter = IsChecked(IDC_STATUS_FILTER);
   int status = Combo(IDC_STATUS_VALUE);
   o.statusValue = static_cast<uint8_t>(status < 0 ? 0 : status);
   o.showAsList = IsChecked(IDC_SHOW_AS_LIST) || IsChecked(IDC_SHOW_BOTH);
   o.showHighlighted = !IsChecked(IDC_SHOW_AS_LIST);
-  o.searchAllLists = IsChecked(IDC_SEARCH_ALL_LISTS);
   RefreshDateThreshold(&o, platform::Now());
 }
 

@@ -24,7 +24,8 @@ int PositionOf(HMENU menu, int id) {
 }
 
 void EnableAt(HMENU menu, int position, bool enabled) {
-  EnableMenuItem(menu, static_cast<UINT>(position), MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
+  EnableMenuItem(menu, static_cast<UINT>(position),
+                 MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 // The item at position as a submenu of the browsers: the first time the
@@ -49,19 +50,22 @@ int FetchPosition(HMENU edit) {
   return newBookmark < 0 ? -1 : newBookmark + 1;
 }
 
-void RemoveOrMakeSubmenu(HMENU menu, int id, const BrowserMenuFacts& browsers, int base, int checked,
-                         const CommandEnabledFn& enabled) {
+void RemoveOrMakeSubmenu(HMENU menu, int id, const BrowserMenuFacts& browsers, int base,
+                         int checked, const CommandEnabledFn& enabled) {
   int position = PositionOf(menu, id);
   if (position < 0) return;
-  if (browsers.names.size() < 2) DeleteMenu(menu, static_cast<UINT>(position), MF_BYPOSITION);
-  else MakeBrowserSubmenu(menu, position, browsers.names, base, checked, enabled);
+  if (browsers.names.size() < 2)
+    DeleteMenu(menu, static_cast<UINT>(position), MF_BYPOSITION);
+  else
+    MakeBrowserSubmenu(menu, position, browsers.names, base, checked, enabled);
 }
 
 bool IsSeparatorAt(HMENU menu, int position) {
   MENUITEMINFOA info = {};
   info.cbSize = sizeof info;
   info.fMask = MIIM_FTYPE;
-  return GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info) && (info.fType & MFT_SEPARATOR);
+  return GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info) &&
+         (info.fType & MFT_SEPARATOR);
 }
 
 // Separators left at the end or next to each other by removed items.
@@ -80,20 +84,22 @@ void FillBrowserPopup(HMENU popup, const std::vector<std::string>& names, int ba
   while (GetMenuItemCount(popup) > 0) DeleteMenu(popup, 0, MF_BYPOSITION);
   for (size_t n = 0; n < names.size() && n < kMaxBrowsers; ++n) {
     const int id = base + static_cast<int>(n);
-    AppendMenuA(popup, MF_STRING | (enabled(id) ? MF_ENABLED : MF_GRAYED), static_cast<UINT_PTR>(id),
-                names[n].c_str());
+    AppendMenuA(popup, MF_STRING | (enabled(id) ? MF_ENABLED : MF_GRAYED),
+                static_cast<UINT_PTR>(id), names[n].c_str());
   }
   const int count = GetMenuItemCount(popup);
   if (checked >= 0 && checked < count)
-    CheckMenuRadioItem(popup, 0, static_cast<UINT>(count - 1), static_cast<UINT>(checked), MF_BYPOSITION);
+    CheckMenuRadioItem(popup, 0, static_cast<UINT>(count - 1), static_cast<UINT>(checked),
+                       MF_BYPOSITION);
 }
 
-void RebuildBrowserSubmenus(HMENU bar, const BrowserMenuFacts& facts, const CommandEnabledFn& enabled) {
+void RebuildBrowserSubmenus(HMENU bar, const BrowserMenuFacts& facts,
+                            const CommandEnabledFn& enabled) {
   if (HMENU browser = GetSubMenu(bar, kBrowserMenuPosition)) {
     MakeBrowserSubmenu(browser, kOpenAddress.position, facts.names, kOpenAddress.base, -1, enabled);
     MakeBrowserSubmenu(browser, kBlankTab.position, facts.names, kBlankTab.base, -1, enabled);
-    MakeBrowserSubmenu(browser, kSetDefault.position, facts.names, kSetDefault.base, facts.defaultBrowser,
-                       enabled);
+    MakeBrowserSubmenu(browser, kSetDefault.position, facts.names, kSetDefault.base,
+                       facts.defaultBrowser, enabled);
   }
   if (HMENU edit = GetSubMenu(bar, kEditMenuPosition))
     MakeBrowserSubmenu(edit, FetchPosition(edit), facts.names, ID_CMD_FETCH_FROM_BASE, -1, enabled);
@@ -126,7 +132,8 @@ HMENU LoadOpenButtonMenu(const OpenMenuFacts& facts, const BrowserMenuFacts& bro
     RemoveOrMakeSubmenu(menu, ID_CMD_OPEN_WITH, browsers, ID_CMD_OPEN_WITH_BASE, -1, enabled);
     RemoveOrMakeSubmenu(menu, ID_CMD_SET_DEFAULT_BROWSER, browsers, ID_CMD_DEFAULT_BROWSER_BASE,
                         browsers.defaultBrowser, enabled);
-    SetMenuDefaultItem(menu, facts.newTabDefault ? ID_CMD_OPEN_NEW_TAB : ID_CMD_OPEN_FRONTMOST_TAB, FALSE);
+    SetMenuDefaultItem(menu, facts.newTabDefault ? ID_CMD_OPEN_NEW_TAB : ID_CMD_OPEN_FRONTMOST_TAB,
+                       FALSE);
   } else if (facts.folder) {
     DeleteMenu(menu, ID_CMD_OPEN_SELECTED, MF_BYCOMMAND);
   }

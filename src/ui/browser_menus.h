@@ -26,7 +26,8 @@ void FillBrowserPopup(HMENU popup, const std::vector<std::string>& names, int ba
                       const CommandEnabledFn& enabled);
 
 // Builds (first call) or refills the browser submenus of the menu bar.
-void RebuildBrowserSubmenus(HMENU bar, const BrowserMenuFacts& facts, const CommandEnabledFn& enabled);
+void RebuildBrowserSubmenus(HMENU bar, const BrowserMenuFacts& facts,
+                            const CommandEnabledFn& enabled);
 // Greys the browser submenus: the open items without browsers, "Set
 // &default" with fewer than two, Fetch when not allowed or no browser.
 void EnableBrowserSubmenus(HMENU bar, const BrowserMenuFacts& facts);

@@ -4,18 +4,14 @@
 #include <windowsx.h>
 
 #include "app/application.h"
+#include "framework/child_layout.h"
 #include "ui/bookmark_list_box.h"
 #include "ui/main_window.h"
 #include "ui/three_column_window.h"
 
 namespace {
 
-RECT RectIn(HWND parent, HWND child) {
-  RECT r = {};
-  GetWindowRect(child, &r);
-  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
+using framework::ChildRect;
 
 int Width(HWND w) {
   RECT r = {};
@@ -32,8 +28,8 @@ int ColumnControls::GapAt(POINT client) const {
     BookmarkListBox* left = BoxOf(gap);
     BookmarkListBox* right = BoxOf(gap + 1);
     if (!left || !right || !left->Handle() || !right->Handle()) return -1;
-    RECT l = RectIn(main_, left->Handle());
-    RECT r = RectIn(main_, right->Handle());
+    RECT l = ChildRect(main_, left->Handle());
+    RECT r = ChildRect(main_, right->Handle());
     if (client.x >= l.right && client.x < r.left && client.y >= l.top && client.y < l.bottom)
       return gap;
   }

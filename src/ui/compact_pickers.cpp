@@ -6,6 +6,7 @@
 #include "list/line_data.h"
 #include "resources/resource.h"
 #include "ui/compact_window.h"
+#include "util/menu_text.h"
 
 namespace {
 
@@ -17,16 +18,6 @@ int MenuLinesPerColumn() {
   int lineHeight = GetSystemMetrics(SM_CYMENU);
   int lines = lineHeight > 0 ? (work.bottom - work.top) / lineHeight : 0;
   return lines > 0 ? lines : 30;
-}
-
-// "&" shows as itself in a menu entry.
-std::string MenuText(const std::string& title) {
-  std::string text;
-  for (char c : title) {
-    if (c == '&') text += '&';
-    text += c;
-  }
-  return text;
 }
 
 }  // namespace
@@ -46,7 +37,7 @@ HMENU CompactWindow::BuildPicker(int level) const {
       continue;
     }
     if (greyNonMatches && !(list->Link(item).flags & kFlagSearchMatch)) flags |= MF_GRAYED;
-    AppendMenuA(menu, flags | MF_STRING, i + 1, MenuText(LineText(*list, item)).c_str());
+    AppendMenuA(menu, flags | MF_STRING, i + 1, MenuEscaped(LineText(*list, item)).c_str());
   }
   if (column.selected >= 0)
     CheckMenuRadioItem(menu, 1, static_cast<UINT>(column.entries.size()),

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "framework/child_layout.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
 #include "list/bookmark_list.h"
@@ -37,19 +38,7 @@ bool RowChecked(HWND table, int row) {
   return (state >> 12) == 2;
 }
 
-RECT ChildRect(HWND parent, HWND child) {
-  RECT r = {};
-  GetWindowRect(child, &r);
-  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
-void Shift(HWND parent, int id, int dx, int dy, int dw, int dh) {
-  HWND child = GetDlgItem(parent, id);
-  if (!child) return;
-  RECT r = ChildRect(parent, child);
-  MoveWindow(child, r.left + dx, r.top + dy, r.right - r.left + dw, r.bottom - r.top + dh, FALSE);
-}
+using framework::ShiftChild;
 
 // Esc ends the long duplicates pass; the keys typed meanwhile are dropped.
 bool EscapePressed() {
@@ -450,9 +439,9 @@ void ListViewDialog::OnSize(int type, int width, int height) {
   int dh = height - client_.cy;
   client_ = {width, height};
   if (dw == 0 && dh == 0) return;
-  Shift(hwnd_, IDC_VIEW_TABLE, 0, 0, dw, dh);
-  for (int id : kBelowTable) Shift(hwnd_, id, 0, dh, 0, 0);
-  for (int id : kBottomRight) Shift(hwnd_, id, dw, dh, 0, 0);
+  ShiftChild(hwnd_, IDC_VIEW_TABLE, 0, 0, dw, dh);
+  for (int id : kBelowTable) ShiftChild(hwnd_, id, 0, dh, 0, 0);
+  for (int id : kBottomRight) ShiftChild(hwnd_, id, dw, dh, 0, 0);
   Invalidate();
 }
 

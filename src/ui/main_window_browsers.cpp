@@ -47,14 +47,17 @@ POINT MenuPoint(HWND control, POINT screen) {
 }
 
 int Track(HMENU menu, HWND owner, POINT at) {
-  return TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr);
+  return TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, owner,
+                        nullptr);
 }
 
 // The bookmark selected in the bookmark column (not a separator), or 0.
 uint16_t SelectedBookmark(BookmarkList* list) {
   if (!list) return 0;
   uint16_t item = list->columns[kLevelBookmark].SelectedItem();
-  return item && list->TestFlags(item, kFlagBookmark) && !list->TestFlags(item, kFlagSeparator) ? item : 0;
+  return item && list->TestFlags(item, kFlagBookmark) && !list->TestFlags(item, kFlagSeparator)
+             ? item
+             : 0;
 }
 
 }  // namespace
@@ -109,7 +112,8 @@ void MainWindow::ShowFetchButtonMenu(POINT screen) {
 
 void MainWindow::ShowVisitedMenu(POINT screen) {
   if (!SelectedBookmark(List())) return;
-  framework::ScopedMenu bar(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_LAST_VISIT_MENU)));
+  framework::ScopedMenu bar(
+      LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_LAST_VISIT_MENU)));
   HMENU menu = bar.Get() ? GetSubMenu(bar.Get(), 0) : nullptr;
   if (!menu) return;
   GreyDisabledEntries(menu, EnabledIn(this));
@@ -121,8 +125,10 @@ void MainWindow::OnVisitedTime(int id) {
   BookmarkList* list = List();
   uint16_t item = SelectedBookmark(list);
   if (!item) return;
-  if (id == ID_CMD_VISITED_NOW) RecordVisit(*list, item);
-  else SetVisitNever(*list, item);
+  if (id == ID_CMD_VISITED_NOW)
+    RecordVisit(*list, item);
+  else
+    SetVisitNever(*list, item);
   // The SmartFolders and the recently-visited colour may change.
   AfterEdit();
   UpdateStatusLine();

@@ -1,6 +1,7 @@
 #include "ui/three_column_window.h"
 
 #include "app/application.h"
+#include "framework/child_layout.h"
 #include "list/bookmark_list.h"
 #include "list/list_edit.h"
 #include "resources/resource.h"
@@ -33,20 +34,7 @@ constexpr int kColumnControls[3][5] = {
      IDC_DELETE_SUBCATEGORY},
     {IDC_BOOKMARK_LABEL, IDC_BOOKMARK_TITLE, IDC_NEW_BOOKMARK, IDC_SORT_BOOKMARKS, IDC_DELETE_BOOKMARK}};
 
-RECT ChildRect(HWND parent, HWND child) {
-  RECT r = {};
-  GetWindowRect(child, &r);
-  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
-// Moves by (dx, dy) and grows by (dw, dh).
-void Shift(HWND parent, int id, int dx, int dy, int dw, int dh) {
-  HWND child = GetDlgItem(parent, id);
-  if (!child) return;
-  RECT r = ChildRect(parent, child);
-  MoveWindow(child, r.left + dx, r.top + dy, r.right - r.left + dw, r.bottom - r.top + dh, FALSE);
-}
+using framework::ShiftChild;
 
 int UnitsToPixelsY(HWND dialog, int units) {
   RECT r = {0, 0, 0, units};
@@ -78,8 +66,8 @@ bool ThreeColumnWindow::OnInit() {
 void ThreeColumnWindow::ApplyOrganizeLayout(bool organize) {
   int listChange = UnitsToPixelsY(hwnd_, kOrganizeListUnits) * (organize ? -1 : 1);
   int addressChange = UnitsToPixelsX(hwnd_, kOrganizeAddressUnits) * (organize ? -1 : 1);
-  for (int level = 0; level < 3; ++level) Shift(hwnd_, IDC_CATEGORY_LIST + level, 0, 0, 0, listChange);
-  Shift(hwnd_, IDC_ADDRESS, 0, 0, addressChange, 0);
+  for (int level = 0; level < 3; ++level) ShiftChild(hwnd_, IDC_CATEGORY_LIST + level, 0, 0, 0, listChange);
+  ShiftChild(hwnd_, IDC_ADDRESS, 0, 0, addressChange, 0);
   for (int id : kOrganizeOnly) ShowItem(id, organize);
   for (int level = 0; level < 3; ++level) {
     BookmarkList* list = List();
@@ -237,10 +225,10 @@ bool ThreeColumnWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* resul
 void ThreeColumnWindow::MoveColumns(const int share[3], int dh) {
   int offset = 0;
   for (int level = 0; level < 3; ++level) {
-    Shift(hwnd_, IDC_CATEGORY_LIST + level, offset, 0, share[level], dh);
-    Shift(hwnd_, kColumnControls[level][0], offset, 0, share[level], 0);
-    Shift(hwnd_, kColumnControls[level][1], offset, dh, share[level], 0);
-    for (int i = 2; i < 5; ++i) Shift(hwnd_, kColumnControls[level][i], offset, dh, 0, 0);
+    ShiftChild(hwnd_, IDC_CATEGORY_LIST + level, offset, 0, share[level], dh);
+    ShiftChild(hwnd_, kColumnControls[level][0], offset, 0, share[level], 0);
+    ShiftChild(hwnd_, kColumnControls[level][1], offset, dh, share[level], 0);
+    for (int i = 2; i < 5; ++i) ShiftChild(hwnd_, kColumnControls[level][i], offset, dh, 0, 0);
     offset += share[level];
   }
   // The children were moved without drawing: all of them, and the gaps
@@ -262,7 +250,7 @@ void ThreeColumnWindow::OnSize(int type, int width, int height) {
   for (int id : kBelowColumns) {
     bool widens = id == IDC_ADDRESS || id == IDC_STATUS_LINE;
     bool followsRight = id == IDC_VISITED_LABEL || id == IDC_LAST_VISIT || id == IDC_EXPLORE;
-    Shift(hwnd_, id, followsRight ? dw : 0, dh, widens ? dw : 0, 0);
+    ShiftChild(hwnd_, id, followsRight ? dw : 0, dh, widens ? dw : 0, 0);
   }
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }

@@ -2,9 +2,8 @@
 // mode: the program must stay alive and answer, whatever the command does
 // (dialogs it opens are cancelled). And "Set &default" changing the
 // default browser that the status line names.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <string>
@@ -19,7 +18,9 @@ namespace {
 constexpr DWORD kTimeout = 20000;
 constexpr char kSettingsKey[] = "Software\\Velloxsoft\\Vellox\\3.0";
 
-std::string SampleListSource() { return std::string(VELLOX_TEST_DATA) + "\\..\\..\\src\\resources\\Default.bkl"; }
+std::string SampleListSource() {
+  return std::string(VELLOX_TEST_DATA) + "\\..\\..\\src\\resources\\Default.bkl";
+}
 
 void SetString(HKEY key, const char* name, const std::string& value) {
   RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
@@ -28,18 +29,20 @@ void SetString(HKEY key, const char* name, const std::string& value) {
 
 // A numbered table of records under the settings key: one subkey per row
 // with its columns, and the table's "index".
-void WriteTable(HKEY settings, const std::string& table, const std::vector<std::vector<std::pair<const char*, std::string>>>& rows,
+void WriteTable(HKEY settings, const std::string& table,
+                const std::vector<std::vector<std::pair<const char*, std::string>>>& rows,
                 DWORD index) {
   for (size_t i = 0; i < rows.size(); ++i) {
     HKEY row;
-    if (RegCreateKeyExA(settings, (table + "\\" + std::to_string(i)).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                        &row, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(settings, (table + "\\" + std::to_string(i)).c_str(), 0, nullptr, 0,
+                        KEY_WRITE, nullptr, &row, nullptr) != ERROR_SUCCESS)
       continue;
     for (const auto& column : rows[i]) SetString(row, column.first, column.second);
     RegCloseKey(row);
   }
   HKEY key;
-  if (RegCreateKeyExA(settings, table.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) == ERROR_SUCCESS) {
+  if (RegCreateKeyExA(settings, table.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) ==
+      ERROR_SUCCESS) {
     RegSetValueExA(key, "index", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&index), sizeof index);
     RegCloseKey(key);
   }
@@ -48,14 +51,15 @@ void WriteTable(HKEY settings, const std::string& table, const std::vector<std::
 // One list (the sample's copy) and two browsers, "Alpha" the default.
 void WriteSettings(const std::string& listPath) {
   HKEY key;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
-      ERROR_SUCCESS)
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                      nullptr) != ERROR_SUCCESS)
     return;
   WriteTable(key, "Lists", {{{"", "E2E Commands"}, {"Path", listPath}}}, 0);
-  WriteTable(key, "Browsers",
-             {{{"", "Alpha"}, {"Path", "C:\\nowhere\\alpha.exe"}, {"DDE", "alpha"}, {"Method", "DDE"}},
-              {{"", "Beta"}, {"Path", "C:\\nowhere\\beta.exe"}, {"DDE", "beta"}, {"Method", "DDE"}}},
-             0);
+  WriteTable(
+      key, "Browsers",
+      {{{"", "Alpha"}, {"Path", "C:\\nowhere\\alpha.exe"}, {"DDE", "alpha"}, {"Method", "DDE"}},
+       {{"", "Beta"}, {"Path", "C:\\nowhere\\beta.exe"}, {"DDE", "beta"}, {"Method", "DDE"}}},
+      0);
   RegCloseKey(key);
 }
 
@@ -79,7 +83,9 @@ std::vector<HWND> ModalDialogs(DWORD pid) {
   std::vector<HWND> found;
   for (HWND w : e2e::TopLevelWindows(pid, "#32770")) {
     if (!IsWindowVisible(w)) continue;
-    if (GetDlgItem(w, IDC_SEARCH_TEXT) || GetDlgItem(w, IDC_VIEW_TABLE) || GetDlgItem(w, IDC_SEARCH_FOR)) continue;
+    if (GetDlgItem(w, IDC_SEARCH_TEXT) || GetDlgItem(w, IDC_VIEW_TABLE) ||
+        GetDlgItem(w, IDC_SEARCH_FOR))
+      continue;
     found.push_back(w);
   }
   return found;
@@ -102,7 +108,8 @@ class CommandSweep : public ::testing::Test {
     program_.Stop();
     e2e::DeleteUserSettingsKey();
     e2e::EnsureUserSettingsKey();
-    for (const char* name : {"E2E Commands.bkl", "Autobackup of E2E Commands.bkl", "E2E Commands.tmp"})
+    for (const char* name :
+         {"E2E Commands.bkl", "Autobackup of E2E Commands.bkl", "E2E Commands.tmp"})
       DeleteFileA((folder_ + name).c_str());
   }
 
@@ -157,8 +164,8 @@ class CommandSweep : public ::testing::Test {
     ASSERT_TRUE(e2e::WaitUntil(
         [&] {
           HWND main = MainOf(program_.Id());
-          return main && GetDlgItem(main, control) && (control != IDC_CATEGORY_TITLE ||
-                                                       IsWindowVisible(GetDlgItem(main, control)));
+          return main && GetDlgItem(main, control) &&
+                 (control != IDC_CATEGORY_TITLE || IsWindowVisible(GetDlgItem(main, control)));
         },
         kTimeout))
         << mode;
@@ -187,13 +194,34 @@ std::vector<int> SweptCommands() {
   range(ID_CMD_OPEN_ADDRESS_BASE, ID_CMD_OPEN_ADDRESS_BASE + 2);
   range(ID_CMD_FETCH_FROM_BASE, ID_CMD_FETCH_FROM_BASE + 2);
   range(ID_CMD_DEFAULT_BROWSER_BASE, ID_CMD_DEFAULT_BROWSER_BASE + 2);
-  for (int id : {ID_CMD_FILE_OPEN, ID_CMD_IMPORT, ID_CMD_REVERT, ID_CMD_FILE_SAVE, ID_CMD_SAVE_COPY, ID_CMD_EXPORT,
-                 ID_CMD_PURGE_DELETED, ID_CMD_ENCRYPTION_OPTIONS, ID_CMD_CONFIGURE_LISTS, ID_CMD_SEARCH,
-                 ID_CMD_FIND_NEXT, ID_CMD_FIND_PREVIOUS, ID_CMD_ADVANCED_SEARCH, ID_CMD_FETCH,
-                 ID_CMD_FILL_LOGIN_FORM, ID_CMD_MARK_FOUND, ID_CMD_OPEN_ALL_IN_SUBCATEGORY, ID_CMD_OPEN_WITH,
-                 ID_CMD_TOGGLE_LIST_VIEW, ID_CMD_PURGE_DELETED, ID_CMD_UNDELETE_ITEMS, ID_CMD_MANAGE_DUPLICATES,
-                 ID_CMD_OPEN_MARKED, ID_CMD_SHOW_ALIASES, ID_CMD_OPEN_SELECTED, ID_CMD_PICK_CATEGORY,
-                 ID_CMD_PICK_SUBCATEGORY, ID_CMD_TOGGLE_NOTES})
+  for (int id : {ID_CMD_FILE_OPEN,
+                 ID_CMD_IMPORT,
+                 ID_CMD_REVERT,
+                 ID_CMD_FILE_SAVE,
+                 ID_CMD_SAVE_COPY,
+                 ID_CMD_EXPORT,
+                 ID_CMD_PURGE_DELETED,
+                 ID_CMD_ENCRYPTION_OPTIONS,
+                 ID_CMD_CONFIGURE_LISTS,
+                 ID_CMD_SEARCH,
+                 ID_CMD_FIND_NEXT,
+                 ID_CMD_FIND_PREVIOUS,
+                 ID_CMD_ADVANCED_SEARCH,
+                 ID_CMD_FETCH,
+                 ID_CMD_FILL_LOGIN_FORM,
+                 ID_CMD_MARK_FOUND,
+                 ID_CMD_OPEN_ALL_IN_SUBCATEGORY,
+                 ID_CMD_OPEN_WITH,
+                 ID_CMD_TOGGLE_LIST_VIEW,
+                 ID_CMD_PURGE_DELETED,
+                 ID_CMD_UNDELETE_ITEMS,
+                 ID_CMD_MANAGE_DUPLICATES,
+                 ID_CMD_OPEN_MARKED,
+                 ID_CMD_SHOW_ALIASES,
+                 ID_CMD_OPEN_SELECTED,
+                 ID_CMD_PICK_CATEGORY,
+                 ID_CMD_PICK_SUBCATEGORY,
+                 ID_CMD_TOGGLE_NOTES})
     add(id);
   range(ID_CMD_EDIT_NOTE, ID_CMD_SORT_BOOKMARKS);
   range(ID_CMD_AUTO_MINIMIZE, ID_CMD_AUTO_MINIMIZE);
@@ -210,16 +238,17 @@ std::vector<int> SweptCommands() {
   range(ID_CMD_RESET_SITE_STATUS, ID_CMD_CHECK_BOOKMARK);
   range(ID_CMD_WEB_SITE, ID_CMD_HELP_QUICKLOGIN);
   for (int id : {ID_CMD_MARK_ALL, ID_CMD_AUTO_OPEN, ID_CMD_INSERT_DATE, ID_CMD_SET_DEFAULT_BROWSER,
-                 ID_CMD_AUTO_HIDE_NOTES, ID_CMD_SORT_ALL_BOOKMARKS, ID_CMD_DELAYED_SEARCH, ID_CMD_EDIT_PASTE,
-                 ID_CMD_HELP_CONTENTS})
+                 ID_CMD_AUTO_HIDE_NOTES, ID_CMD_SORT_ALL_BOOKMARKS, ID_CMD_DELAYED_SEARCH,
+                 ID_CMD_EDIT_PASTE, ID_CMD_HELP_CONTENTS})
     add(id);
   range(ID_CMD_COPY_LOGIN, ID_CMD_COPY_LOGIN_PASSWORD);
   range(ID_CMD_FOCUS_NOTE_TEXT, ID_CMD_FOCUS_KEYWORDS);
   range(ID_CMD_FOCUS_CATEGORIES, ID_CMD_FOCUS_BOOKMARKS);
   add(ID_CMD_UNINSTALL);
   // These may leave the mode: last.
-  for (int id : {ID_CMD_EDIT_TITLE, ID_CMD_EDIT_CATEGORY_BOX, ID_CMD_EDIT_SUBCATEGORY_BOX, ID_CMD_EDIT_BOOKMARK_BOX,
-                 ID_CMD_NEW_CATEGORY, ID_CMD_NEW_SUBCATEGORY, ID_CMD_NEW_BOOKMARK}) {
+  for (int id : {ID_CMD_EDIT_TITLE, ID_CMD_EDIT_CATEGORY_BOX, ID_CMD_EDIT_SUBCATEGORY_BOX,
+                 ID_CMD_EDIT_BOOKMARK_BOX, ID_CMD_NEW_CATEGORY, ID_CMD_NEW_SUBCATEGORY,
+                 ID_CMD_NEW_BOOKMARK}) {
     ids.erase(std::remove(ids.begin(), ids.end(), id), ids.end());
     ids.push_back(id);
   }
@@ -257,7 +286,8 @@ TEST_F(CommandSweep, EveryCommandInEveryModeLeavesTheProgramAliveAndAnswering) {
       if (LeavesMode(id)) continue;
       // Setup and uninstall belong to the command window, whatever the
       // mode, and rebuild the main window: once is enough.
-      if ((id == ID_CMD_SETUP || id == ID_CMD_UNINSTALL) && mode.command != ID_CMD_MODE_REGULAR) continue;
+      if ((id == ID_CMD_SETUP || id == ID_CMD_UNINSTALL) && mode.command != ID_CMD_MODE_REGULAR)
+        continue;
       Run(id, mode.name);
       if (HasFatalFailure()) return;
     }
@@ -276,7 +306,8 @@ TEST_F(CommandSweep, SetDefaultChangesTheBrowserThatTheStatusLineNames) {
   ASSERT_NE(GetDlgItem(main, IDC_STATUS_LINE), nullptr);
   auto status = [&] { return ControlText(main, IDC_STATUS_LINE); };
   auto endsWith = [](const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+    return text.size() >= tail.size() &&
+           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
   };
   EXPECT_TRUE(endsWith(status(), "Default browser: Alpha")) << status();
   SendMessageA(main, WM_COMMAND, ID_CMD_DEFAULT_BROWSER_BASE + 1, 0);

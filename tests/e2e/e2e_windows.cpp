@@ -77,6 +77,18 @@ std::string SelectedLine(HWND dialog, int id) {
   return line < 0 ? std::string() : ListBoxLine(box, static_cast<int>(line));
 }
 
+void ChooseListLine(HWND dialog, int id, int line) {
+  HWND box = GetDlgItem(dialog, id);
+  SendMessageA(box, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+}
+
+void ChooseComboEntry(HWND dialog, int id, int entry) {
+  HWND combo = GetDlgItem(dialog, id);
+  SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
 HWND WaitForMainWith(DWORD pid, int id, HWND notThis) {
   HWND main = nullptr;
   WaitUntil(

@@ -51,6 +51,11 @@ std::vector<std::string> ListBoxLines(HWND box);
 std::vector<std::string> ListBoxLines(HWND dialog, int id);
 std::string SelectedLine(HWND dialog, int id);
 
+// A choice made as a click would make it: the selection, then the
+// notification the list box or combo box sends its dialog.
+void ChooseListLine(HWND dialog, int id, int line);
+void ChooseComboEntry(HWND dialog, int id, int entry);
+
 // The program's main window once it differs from notThis, is visible and
 // has control id (a mode switch builds a new one); null when the time is up.
 HWND WaitForMainWith(DWORD pid, int id, HWND notThis = nullptr);

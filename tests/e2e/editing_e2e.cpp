@@ -28,6 +28,7 @@ constexpr uint32_t kDefaultFlags = 0x01904C12;
 constexpr uint32_t kAskBeforeSaving = 0x10000;
 
 using e2e::Answer;
+using e2e::ChooseListLine;
 using e2e::ControlText;
 using e2e::ListBoxLines;
 using e2e::SampleListSource;
@@ -121,13 +122,6 @@ int LineOf(HWND dialog, int id, const std::string& text) {
   for (size_t i = 0; i < lines.size(); ++i)
     if (lines[i] == text) return static_cast<int>(i);
   return -1;
-}
-
-// A click on a line: the selection and the notification the list box sends.
-void ChooseLine(HWND main, int listId, int line) {
-  HWND box = GetDlgItem(main, listId);
-  SendMessageA(box, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
-  SendMessageA(main, WM_COMMAND, MAKEWPARAM(listId, LBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
 }
 
 void Command(HWND main, int id) { SendMessageA(main, WM_COMMAND, static_cast<WPARAM>(id), 0); }
@@ -347,11 +341,11 @@ TEST_F(EditingTest, MarkedItemsMoveThroughTheBuiltEditMenuAndDeletingAsksFirst) 
   ASSERT_TRUE(model.loaded);
 
   // Mark two bookmarks of News / World News.
-  ChooseLine(main, IDC_CATEGORY_LIST, LineOf(main, IDC_CATEGORY_LIST, "News"));
-  ChooseLine(main, IDC_SUBCATEGORY_LIST, 0);
-  ChooseLine(main, IDC_BOOKMARK_LIST, 0);
+  ChooseListLine(main, IDC_CATEGORY_LIST, LineOf(main, IDC_CATEGORY_LIST, "News"));
+  ChooseListLine(main, IDC_SUBCATEGORY_LIST, 0);
+  ChooseListLine(main, IDC_BOOKMARK_LIST, 0);
   Command(main, ID_CMD_MARK_BOOKMARK);
-  ChooseLine(main, IDC_BOOKMARK_LIST, 1);
+  ChooseListLine(main, IDC_BOOKMARK_LIST, 1);
   Command(main, ID_CMD_MARK_BOOKMARK);
   EXPECT_EQ(ControlText(main, IDC_STATUS_LINE)
                 .rfind("Items marked: 1 category, 1 subcategory, 2 bookmarks", 0),
@@ -363,8 +357,8 @@ TEST_F(EditingTest, MarkedItemsMoveThroughTheBuiltEditMenuAndDeletingAsksFirst) 
   ToggleMarkSelected(model.list, 2);
 
   // The Edit menu offers them for the selected subcategory.
-  ChooseLine(main, IDC_CATEGORY_LIST, LineOf(main, IDC_CATEGORY_LIST, "Reference"));
-  ChooseLine(main, IDC_SUBCATEGORY_LIST, 0);
+  ChooseListLine(main, IDC_CATEGORY_LIST, LineOf(main, IDC_CATEGORY_LIST, "Reference"));
+  ChooseListLine(main, IDC_SUBCATEGORY_LIST, 0);
   int moveBookmarks = ID_CMD_MOVE_MARKED_BOOKMARK;
   std::string moveTitle, aliasTitle;
   if (MenusReadable(main)) {
@@ -403,9 +397,9 @@ TEST_F(EditingTest, MarkedItemsMoveThroughTheBuiltEditMenuAndDeletingAsksFirst) 
 
   // An alias of Reuters in Dictionaries, then deleting Reuters asks which
   // instance goes.
-  ChooseLine(main, IDC_BOOKMARK_LIST, 2);
+  ChooseListLine(main, IDC_BOOKMARK_LIST, 2);
   Command(main, ID_CMD_MARK_BOOKMARK);
-  ChooseLine(main, IDC_SUBCATEGORY_LIST, LineOf(main, IDC_SUBCATEGORY_LIST, "Dictionaries"));
+  ChooseListLine(main, IDC_SUBCATEGORY_LIST, LineOf(main, IDC_SUBCATEGORY_LIST, "Dictionaries"));
   Command(main, ID_CMD_ALIAS_MARKED_BOOKMARK);
   EXPECT_EQ(ListBoxLines(main, IDC_BOOKMARK_LIST).back(), "Reuters");
   model.Select(2, 0, 2);
@@ -413,8 +407,8 @@ TEST_F(EditingTest, MarkedItemsMoveThroughTheBuiltEditMenuAndDeletingAsksFirst) 
   model.Select(2, 1);
   ASSERT_EQ(TransferMarked(model.list, nullptr, 2, 0, kTransferAlias), 0);
 
-  ChooseLine(main, IDC_SUBCATEGORY_LIST, 0);
-  ChooseLine(main, IDC_BOOKMARK_LIST, 2);
+  ChooseListLine(main, IDC_SUBCATEGORY_LIST, 0);
+  ChooseListLine(main, IDC_BOOKMARK_LIST, 2);
   PostMessageA(main, WM_COMMAND, ID_CMD_DELETE_BOOKMARK, 0);
   ASSERT_TRUE(Answer(program.Id(), "Delete 'Reuters'", IDCANCEL));
   EXPECT_EQ(ListBoxLines(main, IDC_BOOKMARK_LIST).size(), 4u);
@@ -427,7 +421,7 @@ TEST_F(EditingTest, MarkedItemsMoveThroughTheBuiltEditMenuAndDeletingAsksFirst) 
 
   // A subcategory with children asks "Delete All?"; Cancel keeps it.
   int maps = LineOf(main, IDC_SUBCATEGORY_LIST, "Maps");
-  ChooseLine(main, IDC_SUBCATEGORY_LIST, maps);
+  ChooseListLine(main, IDC_SUBCATEGORY_LIST, maps);
   PostMessageA(main, WM_COMMAND, ID_CMD_DELETE_SUBCATEGORY, 0);
   ASSERT_TRUE(Answer(program.Id(), "Delete All?", IDCANCEL));
   EXPECT_NE(LineOf(main, IDC_SUBCATEGORY_LIST, "Maps"), -1);
@@ -439,15 +433,15 @@ TEST_F(EditingTest, MarkedItemsMoveThroughTheBuiltEditMenuAndDeletingAsksFirst) 
   DeleteSelected(model.list, 1, false);
 
   // SmartFolders stay.
-  ChooseLine(main, IDC_CATEGORY_LIST, 0);
+  ChooseListLine(main, IDC_CATEGORY_LIST, 0);
   PostMessageA(main, WM_COMMAND, ID_CMD_DELETE_CATEGORY, 0);
   ASSERT_TRUE(Answer(program.Id(), "Message", IDOK));
   EXPECT_EQ(ListBoxLines(main, IDC_CATEGORY_LIST).front(), "SmartFolders");
 
   // Delete marked, after its question.
-  ChooseLine(main, IDC_CATEGORY_LIST, LineOf(main, IDC_CATEGORY_LIST, "News"));
-  ChooseLine(main, IDC_SUBCATEGORY_LIST, LineOf(main, IDC_SUBCATEGORY_LIST, "Technology"));
-  ChooseLine(main, IDC_BOOKMARK_LIST, 0);
+  ChooseListLine(main, IDC_CATEGORY_LIST, LineOf(main, IDC_CATEGORY_LIST, "News"));
+  ChooseListLine(main, IDC_SUBCATEGORY_LIST, LineOf(main, IDC_SUBCATEGORY_LIST, "Technology"));
+  ChooseListLine(main, IDC_BOOKMARK_LIST, 0);
   Command(main, ID_CMD_MARK_BOOKMARK);
   PostMessageA(main, WM_COMMAND, ID_CMD_DELETE_MARKED, 0);
   ASSERT_TRUE(Answer(program.Id(), "Delete Marked", IDOK));
@@ -458,7 +452,7 @@ TEST_F(EditingTest, MarkedItemsMoveThroughTheBuiltEditMenuAndDeletingAsksFirst) 
   DeleteMarked(model.list);
 
   // The Delete key in a column of Organize mode deletes its selection.
-  ChooseLine(main, IDC_BOOKMARK_LIST, 1);
+  ChooseListLine(main, IDC_BOOKMARK_LIST, 1);
   SendMessageA(GetDlgItem(main, IDC_BOOKMARK_LIST), WM_KEYDOWN, VK_DELETE, 0);
   EXPECT_EQ(ListBoxLines(main, IDC_BOOKMARK_LIST), std::vector<std::string>{"Hacker News"});
   model.Select(1, 1, 1);
@@ -488,7 +482,7 @@ TEST_F(EditingTest, SwitchingListsOffersToSaveAndNoReadsTheListAgain) {
   }
 
   // Rename a category in Organize mode: the list is changed.
-  ChooseLine(main, IDC_CATEGORY_LIST, LineOf(main, IDC_CATEGORY_LIST, "News"));
+  ChooseListLine(main, IDC_CATEGORY_LIST, LineOf(main, IDC_CATEGORY_LIST, "News"));
   Command(main, ID_CMD_EDIT_CATEGORY_BOX);
   SetControlText(main, IDC_CATEGORY_TITLE, "Changed News");
   ASSERT_NE(LineOf(main, IDC_CATEGORY_LIST, "Changed News"), -1);
@@ -521,9 +515,9 @@ TEST_F(EditingTest, MarksKeptInTheOtherListAreDuplicatedIntoThisOne) {
   ASSERT_TRUE(program.Start(e2e::VelloxExePath(), ""));
   HWND main = WaitForMain(program.Id(), "Alpha - Vellox");
   ASSERT_NE(main, nullptr);
-  ChooseLine(main, IDC_CATEGORY_LIST, LineOf(main, IDC_CATEGORY_LIST, "News"));
-  ChooseLine(main, IDC_SUBCATEGORY_LIST, 0);
-  ChooseLine(main, IDC_BOOKMARK_LIST, 0);
+  ChooseListLine(main, IDC_CATEGORY_LIST, LineOf(main, IDC_CATEGORY_LIST, "News"));
+  ChooseListLine(main, IDC_SUBCATEGORY_LIST, 0);
+  ChooseListLine(main, IDC_BOOKMARK_LIST, 0);
   Command(main, ID_CMD_MARK_BOOKMARK);
 
   // Alpha holds marks, so it stays open beside Beta.
@@ -541,8 +535,8 @@ TEST_F(EditingTest, MarksKeptInTheOtherListAreDuplicatedIntoThisOne) {
       },
       5000));
 
-  ChooseLine(main, IDC_CATEGORY_LIST, LineOf(main, IDC_CATEGORY_LIST, "Reference"));
-  ChooseLine(main, IDC_SUBCATEGORY_LIST, 0);
+  ChooseListLine(main, IDC_CATEGORY_LIST, LineOf(main, IDC_CATEGORY_LIST, "Reference"));
+  ChooseListLine(main, IDC_SUBCATEGORY_LIST, 0);
   Command(main, ID_CMD_DUPLICATE_MARKED_BOOKMARK);
   EXPECT_EQ(ListBoxLines(main, IDC_BOOKMARK_LIST),
             (std::vector<std::string>{"Wikipedia", "Encyclopaedia Britannica", "Reuters"}));

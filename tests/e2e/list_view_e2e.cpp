@@ -155,13 +155,10 @@ class ListViewTest : public e2e::FreshSettingsTest {
   }
 
   void Choose(int boxId, const std::string& line) {
-    HWND box = GetDlgItem(main_, boxId);
-    std::vector<std::string> lines = e2e::ListBoxLines(box);
+    std::vector<std::string> lines = e2e::ListBoxLines(main_, boxId);
     for (size_t i = 0; i < lines.size(); ++i) {
       if (lines[i] != line) continue;
-      SendMessageA(box, LB_SETCURSEL, static_cast<WPARAM>(i), 0);
-      SendMessageA(main_, WM_COMMAND, MAKEWPARAM(boxId, LBN_SELCHANGE),
-                   reinterpret_cast<LPARAM>(box));
+      e2e::ChooseListLine(main_, boxId, static_cast<int>(i));
       return;
     }
     ADD_FAILURE() << "no line " << line;
@@ -186,19 +183,12 @@ class ListViewTest : public e2e::FreshSettingsTest {
     return titles;
   }
   void ShowEntry(int entry) {
-    HWND dialog = Dialog();
-    HWND show = GetDlgItem(dialog, IDC_VIEW_SHOW);
-    SendMessageA(show, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_VIEW_SHOW, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(show));
+    e2e::ChooseComboEntry(Dialog(), IDC_VIEW_SHOW, entry);
   }
   // Chooses the action at position in the drop-down and presses "&Do".
   void Do(int position) {
     HWND dialog = Dialog();
-    HWND action = GetDlgItem(dialog, IDC_VIEW_ACTION);
-    SendMessageA(action, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_VIEW_ACTION, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(action));
+    e2e::ChooseComboEntry(dialog, IDC_VIEW_ACTION, position);
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_VIEW_DO, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_VIEW_DO)));
   }

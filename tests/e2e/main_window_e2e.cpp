@@ -63,9 +63,7 @@ TEST_F(MainWindowTest, ColumnsShowTheSampleListAndFollowTheSelection) {
   EXPECT_NE(status.find("    Unique bookmarks: "), std::string::npos) << status;
 
   // Choosing "News" fills the subcategory column with its children.
-  HWND categories = GetDlgItem(main, IDC_CATEGORY_LIST);
-  SendMessageA(categories, LB_SETCURSEL, 1, 0);
-  SendMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_CATEGORY_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(categories));
+  e2e::ChooseListLine(main, IDC_CATEGORY_LIST, 1);
   EXPECT_EQ(ListBoxLines(main, IDC_SUBCATEGORY_LIST), (std::vector<std::string>{"World News", "Technology"}));
   EXPECT_EQ(SendMessageA(GetDlgItem(main, IDC_BOOKMARK_LIST), LB_GETCOUNT, 0, 0), 0);
   program.Stop();

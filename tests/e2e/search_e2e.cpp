@@ -219,10 +219,7 @@ TEST_F(SearchTest, TheAdvancedOptionsSearchAsTheyChange) {
   EXPECT_GT(SendMessageA(GetDlgItem(listView, IDC_VIEW_TABLE), LVM_GETITEMCOUNT, 0, 0), 0);
   // Choosing a status ticks its filter: no bookmark of the sample list has
   // been found missing.
-  HWND status = GetDlgItem(dialog, IDC_STATUS_VALUE);
-  SendMessageA(status, CB_SETCURSEL, 5, 0);
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_STATUS_VALUE, CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(status));
+  e2e::ChooseComboEntry(dialog, IDC_STATUS_VALUE, 5);
   EXPECT_EQ(SendMessageA(GetDlgItem(dialog, IDC_STATUS_FILTER), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_TRUE(
       e2e::WaitUntil([&] { return StatusStartsWith(main, "Matches found: none"); }, kTimeout))
@@ -319,9 +316,7 @@ TEST_F(SearchTest, APresetSavedInTheDialogSurvivesARestart) {
   EXPECT_EQ(SendMessageA(presets, CB_GETCURSEL, 0, 0), 0);
   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_PRESET_REMOVE)));
   EXPECT_EQ(SendMessageA(GetDlgItem(dialog, IDC_WHOLE_WORD), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  SendMessageA(presets, CB_SETCURSEL, 2, 0);
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PRESET, CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(presets));
+  e2e::ChooseComboEntry(dialog, IDC_PRESET, 2);
   EXPECT_EQ(SendMessageA(GetDlgItem(dialog, IDC_WHOLE_WORD), BM_GETCHECK, 0, 0), BST_CHECKED);
   program.Stop();
 }

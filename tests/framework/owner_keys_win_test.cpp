@@ -1,9 +1,8 @@
 // The main window's keys in its modeless dialogs: which keys qualify, and
 // the message loop translating them for the owner while the dialog keeps
 // its own keys.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <vector>
 
@@ -25,13 +24,13 @@ TEST(OwnerKeys, OnlyFunctionKeysAndCtrlShiftCombinationsQualify) {
       {WM_KEYDOWN, VK_F9, false, false, false, true},
       {WM_KEYDOWN, VK_F3, false, true, false, true},
       {WM_SYSKEYDOWN, VK_F5, false, false, true, true},  // Alt+F5
-      {WM_KEYDOWN, 'F', true, true, false, true},       // Ctrl+Shift+F
+      {WM_KEYDOWN, 'F', true, true, false, true},        // Ctrl+Shift+F
       {WM_KEYDOWN, 'D', true, true, false, true},
       {WM_KEYDOWN, 'C', true, false, false, false},  // Ctrl+C copies in an edit box
       {WM_KEYDOWN, 'V', true, false, false, false},
       {WM_KEYDOWN, 'A', true, false, false, false},
-      {WM_KEYDOWN, 'O', true, true, true, false},    // AltGr and Ctrl+Shift+Alt
-      {WM_KEYDOWN, 'P', true, false, true, false},   // Ctrl+Alt (AltGr characters)
+      {WM_KEYDOWN, 'O', true, true, true, false},       // AltGr and Ctrl+Shift+Alt
+      {WM_KEYDOWN, 'P', true, false, true, false},      // Ctrl+Alt (AltGr characters)
       {WM_SYSKEYDOWN, 'F', false, false, true, false},  // Alt+F: the dialog's mnemonic
       {WM_KEYDOWN, VK_ESCAPE, false, false, false, false},
       {WM_KEYDOWN, VK_RETURN, false, false, false, false},
@@ -43,7 +42,8 @@ TEST(OwnerKeys, OnlyFunctionKeysAndCtrlShiftCombinationsQualify) {
   };
   for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
     const Case& c = cases[i];
-    EXPECT_EQ(IsKeyForOwnerWindow(c.message, c.key, c.ctrl, c.shift, c.alt), c.expected) << "case " << i;
+    EXPECT_EQ(IsKeyForOwnerWindow(c.message, c.key, c.ctrl, c.shift, c.alt), c.expected)
+        << "case " << i;
   }
 }
 
@@ -64,8 +64,8 @@ class OwnedDialogKeys : public ::testing::Test {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "VelloxOwnerKeysTest";
     RegisterClassA(&wc);
-    owner_ = CreateWindowA("VelloxOwnerKeysTest", "owner", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
-                           nullptr, wc.hInstance, nullptr);
+    owner_ = CreateWindowA("VelloxOwnerKeysTest", "owner", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
+                           nullptr, nullptr, wc.hInstance, nullptr);
     ACCEL keys[] = {{FVIRTKEY, VK_F9, ID_CMD_TOGGLE_LIST_VIEW},
                     {FVIRTKEY | FCONTROL | FSHIFT, 'F', ID_CMD_ADVANCED_SEARCH},
                     {FVIRTKEY | FCONTROL, 'C', ID_CMD_COPY_URL},

@@ -10,14 +10,7 @@
 
 namespace {
 
-BookmarkItem Item(int8_t level, const std::string& title, uint16_t flags = 0) {
-  BookmarkItem r;
-  r.level = level;
-  r.title = title;
-  r.flags = flags;
-  if (level == kLevelBookmark) r.url = "http://example.com/" + title;
-  return r;
-}
+using listtest::Item;
 
 // root
 //   C1            S1: B1 B2 sep B3     S2 (deleted): B4 (deleted)

@@ -55,18 +55,8 @@ class Drop : public ::testing::Test {
       if (e[i] == item) return static_cast<int>(i);
     return -1;
   }
-  // Titles of the live outline with levels, e.g. "0C1 1S1 2B1".
-  std::string Shape() {
-    std::string out;
-    for (uint16_t i = list.Next(0, true); i != 0; i = list.Next(i, true)) {
-      BookmarkItem r;
-      list.DecodeInto(i, true, &r);
-      if (!out.empty()) out += ' ';
-      out += std::to_string(list.Level(i)) + (list.TestFlags(i, kFlagSeparator) ? "-" : r.title);
-      if (list.IsAlias(i)) out += "@";
-    }
-    return out;
-  }
+  // The live outline, an alias's title followed by "@".
+  std::string Shape() { return listtest::Shape(list, true); }
   uint16_t DropAt(int sourceLevel, uint16_t item, int targetLevel, int line, bool copy) {
     DropRequest r{sourceLevel, item, targetLevel, line, copy};
     return CarryOutDrop(list, r, PlanDrop(list, r));

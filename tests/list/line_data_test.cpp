@@ -7,14 +7,7 @@
 
 namespace {
 
-BookmarkItem Item(int8_t level, const std::string& title, uint16_t flags = 0) {
-  BookmarkItem r;
-  r.level = level;
-  r.title = title;
-  r.flags = flags;
-  if (level == kLevelBookmark) r.url = "http://example.com/" + title;
-  return r;
-}
+using listtest::Item;
 
 class LineDataTest : public ::testing::Test {
  protected:

@@ -17,28 +17,16 @@
 
 namespace {
 
+// A separator has no address.
 BookmarkItem Item(int8_t level, const std::string& title, uint16_t flags = 0) {
-  BookmarkItem r;
-  r.level = level;
-  r.title = title;
-  r.flags = flags;
-  if (level == kLevelBookmark && !(flags & kFlagSeparator)) r.url = "http://example.com/" + title;
+  BookmarkItem r = listtest::Item(level, title, flags);
+  if (flags & kFlagSeparator) r.url.clear();
   return r;
 }
 
 uint32_t IdOf(const BookmarkList& list, uint16_t i) { return DecodeHead(list.Line(i)).id; }
 
-// Titles of the live outline, with levels, e.g. "0C1 1S1 2B1".
-std::string Shape(BookmarkList& list) {
-  std::string out;
-  for (uint16_t i = list.Next(0, true); i != 0; i = list.Next(i, true)) {
-    BookmarkItem r;
-    list.DecodeInto(i, true, &r);
-    if (!out.empty()) out += ' ';
-    out += std::to_string(list.Level(i)) + (list.TestFlags(i, kFlagSeparator) ? "-" : r.title);
-  }
-  return out;
-}
+using listtest::Shape;
 
 // The list written and read back through the list file.
 void Reload(BookmarkList& list, BookmarkList& into, const listtest::TempFolder& folder) {

@@ -22,17 +22,7 @@ BookmarkItem Record(int8_t level, const std::string& title, const std::string& u
   return r;
 }
 
-// The live outline as "level+title" words, "-" for a separator.
-std::string Shape(BookmarkList& list) {
-  std::string out;
-  for (uint16_t i = list.Next(0, true); i != 0; i = list.Next(i, true)) {
-    BookmarkItem r;
-    list.DecodeInto(i, true, &r);
-    if (!out.empty()) out += ' ';
-    out += std::to_string(list.Level(i)) + (list.TestFlags(i, kFlagSeparator) ? "-" : r.title);
-  }
-  return out;
-}
+using listtest::Shape;
 
 std::string TitleOf(BookmarkList& list, uint16_t i) {
   BookmarkItem r;

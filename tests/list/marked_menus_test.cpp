@@ -14,14 +14,7 @@
 
 namespace {
 
-BookmarkItem Record(int8_t level, const std::string& title, uint16_t flags = 0) {
-  BookmarkItem r;
-  r.level = level;
-  r.title = title;
-  r.flags = flags;
-  if (level == kLevelBookmark) r.url = "http://example.com/" + title;
-  return r;
-}
+using listtest::Item;
 
 // World / News / N1 N2 ; Tools & Co / Search / T1 ; Smart / Favorites (SmartFolder)
 struct Outline {
@@ -38,7 +31,7 @@ struct Outline {
     favorites = Add(kLevelSubcategory, "Favorites", kFlagSmartFolder | 1);
   }
   uint16_t Add(int8_t level, const std::string& title, uint16_t flags = 0) {
-    return list.AddItem(0, Record(level, title, flags), 0);
+    return list.AddItem(0, Item(level, title, flags), 0);
   }
   void Select(uint16_t category, uint16_t subcategory) {
     list.FillColumn(0, category);

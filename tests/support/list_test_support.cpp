@@ -78,4 +78,25 @@ std::vector<std::string> ItemLines(const std::string& bytes) {
   return lines;
 }
 
+BookmarkItem Item(int8_t level, const std::string& title, uint16_t flags) {
+  BookmarkItem r;
+  r.level = level;
+  r.title = title;
+  r.flags = flags;
+  if (level == kLevelBookmark) r.url = "http://example.com/" + title;
+  return r;
+}
+
+std::string Shape(BookmarkList& list, bool markAliases) {
+  std::string out;
+  for (uint16_t i = list.Next(0, true); i != 0; i = list.Next(i, true)) {
+    BookmarkItem r;
+    list.DecodeInto(i, true, &r);
+    if (!out.empty()) out += ' ';
+    out += std::to_string(list.Level(i)) + (list.TestFlags(i, kFlagSeparator) ? "-" : r.title);
+    if (markAliases && list.IsAlias(i)) out += "@";
+  }
+  return out;
+}
+
 }  // namespace listtest

@@ -44,6 +44,14 @@ std::string WithoutHeader(const std::string& bytes);
 // Lines of a rendered list from the root line on.
 std::vector<std::string> ItemLines(const std::string& bytes);
 
+// An item to add to a hand-built outline; a bookmark gets the address
+// "http://example.com/<title>".
+BookmarkItem Item(int8_t level, const std::string& title, uint16_t flags = 0);
+
+// The live outline as "level+title" words, e.g. "0C1 1S1 2B1", "-" for a
+// separator; with markAliases an alias's word ends in "@".
+std::string Shape(BookmarkList& list, bool markAliases = false);
+
 // A clock the test moves by hand.
 struct ManualClock {
   uint32_t now = 1600000000;  // 2020-09-13 12:26:40 UTC

@@ -34,7 +34,9 @@ std::vector<Entry> Entries(HMENU menu) {
   return out;
 }
 
-UINT State(HMENU menu, int position) { return GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION); }
+UINT State(HMENU menu, int position) {
+  return GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION);
+}
 bool Greyed(HMENU menu, int position) { return (State(menu, position) & MF_GRAYED) != 0; }
 bool Checked(HMENU menu, int position) { return (State(menu, position) & MF_CHECKED) != 0; }
 
@@ -47,7 +49,8 @@ CommandEnabledFn Only(std::vector<std::pair<int, int>> ranges) {
   };
 }
 
-BrowserMenuFacts Browsers(std::vector<std::string> names, int defaultBrowser, bool fetchAllowed = true) {
+BrowserMenuFacts Browsers(std::vector<std::string> names, int defaultBrowser,
+                          bool fetchAllowed = true) {
   BrowserMenuFacts facts;
   facts.names = std::move(names);
   facts.defaultBrowser = defaultBrowser;
@@ -74,20 +77,23 @@ class MenuBar : public ::testing::Test {
 
 TEST_F(MenuBar, BrowserItemsBecomeSubmenusOfTheConfiguredBrowsers) {
   ASSERT_NE(Browser(), nullptr);
-  const CommandEnabledFn onlyDefault = Only({{ID_CMD_DEFAULT_BROWSER_BASE, ID_CMD_DEFAULT_BROWSER_BASE + 99}});
+  const CommandEnabledFn onlyDefault =
+      Only({{ID_CMD_DEFAULT_BROWSER_BASE, ID_CMD_DEFAULT_BROWSER_BASE + 99}});
   RebuildBrowserSubmenus(Bar(), Browsers({"Alpha", "Beta", "Gamma"}, 1), onlyDefault);
 
-  EXPECT_EQ(Entries(Browser()), (std::vector<Entry>{{"Open &new bookmark\tCtrl+Shift+N", kPopup},
-                                                    {"Open &blank tab\t Ctrl+Shift+B", kPopup},
-                                                    {"Set &default", kPopup},
-                                                    {"", 0},
-                                                    {"&Configure web browsers", ID_CMD_CONFIGURE_BROWSERS}}));
+  EXPECT_EQ(Entries(Browser()),
+            (std::vector<Entry>{{"Open &new bookmark\tCtrl+Shift+N", kPopup},
+                                {"Open &blank tab\t Ctrl+Shift+B", kPopup},
+                                {"Set &default", kPopup},
+                                {"", 0},
+                                {"&Configure web browsers", ID_CMD_CONFIGURE_BROWSERS}}));
   EXPECT_EQ(Entries(GetSubMenu(Browser(), 0)),
             (std::vector<Entry>{{"Alpha", 9400}, {"Beta", 9401}, {"Gamma", 9402}}));
   EXPECT_EQ(Entries(GetSubMenu(Browser(), 1)),
             (std::vector<Entry>{{"Alpha", 9200}, {"Beta", 9201}, {"Gamma", 9202}}));
   HMENU setDefault = GetSubMenu(Browser(), 2);
-  EXPECT_EQ(Entries(setDefault), (std::vector<Entry>{{"Alpha", 9700}, {"Beta", 9701}, {"Gamma", 9702}}));
+  EXPECT_EQ(Entries(setDefault),
+            (std::vector<Entry>{{"Alpha", 9700}, {"Beta", 9701}, {"Gamma", 9702}}));
   // The default browser carries the mark; only commands that can run are
   // enabled.
   EXPECT_FALSE(Checked(setDefault, 0));
@@ -97,7 +103,8 @@ TEST_F(MenuBar, BrowserItemsBecomeSubmenusOfTheConfiguredBrowsers) {
   EXPECT_FALSE(Greyed(Browser(), 2));
 
   ASSERT_GT(FetchPosition(), 0);
-  EXPECT_EQ(Entries(Edit())[static_cast<size_t>(FetchPosition())], (Entry{"&Fetch from browser\tCtrl+E", kPopup}));
+  EXPECT_EQ(Entries(Edit())[static_cast<size_t>(FetchPosition())],
+            (Entry{"&Fetch from browser\tCtrl+E", kPopup}));
   EXPECT_EQ(Entries(GetSubMenu(Edit(), FetchPosition())),
             (std::vector<Entry>{{"Alpha", 9500}, {"Beta", 9501}, {"Gamma", 9502}}));
   EXPECT_TRUE(Greyed(GetSubMenu(Edit(), FetchPosition()), 0));
@@ -200,14 +207,16 @@ TEST(OpenButtonMenu, LocalTargetsOfferFileItemsAndGreyWhatCannotRun) {
 
 TEST(FetchButtonMenu, ListsTheBrowsersGreyedWhileFetchingCannotRun) {
   EXPECT_EQ(BuildFetchButtonMenu(Browsers({}, -1), [](int) { return true; }), nullptr);
-  framework::ScopedMenu menu(BuildFetchButtonMenu(Browsers({"Alpha", "Beta"}, 0), [](int) { return false; }));
+  framework::ScopedMenu menu(
+      BuildFetchButtonMenu(Browsers({"Alpha", "Beta"}, 0), [](int) { return false; }));
   EXPECT_EQ(Entries(menu.Get()), (std::vector<Entry>{{"Alpha", 9500}, {"Beta", 9501}}));
   EXPECT_TRUE(Greyed(menu.Get(), 0));
   EXPECT_TRUE(Greyed(menu.Get(), 1));
 }
 
 TEST(VisitedMenu, OffersNeverAndNow) {
-  framework::ScopedMenu bar(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_LAST_VISIT_MENU)));
+  framework::ScopedMenu bar(
+      LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_LAST_VISIT_MENU)));
   HMENU menu = bar.Get() ? GetSubMenu(bar.Get(), 0) : nullptr;
   EXPECT_EQ(Entries(menu), (std::vector<Entry>{{"Set to Ne&ver", ID_CMD_VISITED_NEVER},
                                                {"Set to No&w", ID_CMD_VISITED_NOW}}));
