@@ -60,6 +60,20 @@ int HelpTextId(int id) {
   return id;
 }
 
+// The top-level windows of this thread that owner owns.
+BOOL CALLBACK CollectOwned(HWND window, LPARAM lp) {
+  auto* found = reinterpret_cast<std::pair<HWND, std::vector<HWND>*>*>(lp);
+  if (GetWindow(window, GW_OWNER) == found->first) found->second->push_back(window);
+  return TRUE;
+}
+
+std::vector<HWND> OwnedWindows(HWND owner) {
+  std::vector<HWND> owned;
+  std::pair<HWND, std::vector<HWND>*> search(owner, &owned);
+  EnumThreadWindows(GetCurrentThreadId(), CollectOwned, reinterpret_cast<LPARAM>(&search));
+  return owned;
+}
+
 }  // namespace
 
 void MainWindow::UpdateStatusLine() {
@@ -250,16 +264,7 @@ void MainWindow::OnKeepAtFront(int /*id*/) {
 void MainWindow::ApplyKeepAtFront() {
   bool front = (App().settings.windowFlags[Family()] & kWindowKeepAtFront) != 0;
   const UINT how = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
-  std::vector<HWND> owned;
-  std::pair<HWND, std::vector<HWND>*> search(hwnd_, &owned);
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM lp) -> BOOL {
-        auto* found = reinterpret_cast<std::pair<HWND, std::vector<HWND>*>*>(lp);
-        if (GetWindow(window, GW_OWNER) == found->first) found->second->push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  std::vector<HWND> owned = OwnedWindows(hwnd_);
   // Some window managers insert an owner raised into the topmost band
   // behind its owned windows and then leave it out of the band; the owned
   // windows are detached while the owner moves, then follow it.

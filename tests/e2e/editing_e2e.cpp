@@ -380,9 +380,9 @@ TEST_F(EditingTest, MarkedItemsMoveThroughTheBuiltEditMenuAndDeletingAsksFirst) 
   EXPECT_EQ(
       ListBoxLines(main, IDC_BOOKMARK_LIST),
       (std::vector<std::string>{"Wikipedia", "Encyclopaedia Britannica", "Reuters", "AP News"}));
-  if (MenusReadable(main))
-    EXPECT_TRUE(Entries(EditSubmenuAfter(main, ID_CMD_MARK_FOUND, 1, &moveTitle)).empty())
-        << "marks are cleared";
+  if (MenusReadable(main)) {
+    EXPECT_TRUE(Entries(EditSubmenuAfter(main, ID_CMD_MARK_FOUND, 1, &moveTitle)).empty()) << "marks are cleared";
+  }
   EXPECT_EQ(ControlText(main, IDC_STATUS_LINE).find("Items marked"), std::string::npos);
   model.Select(2, 0);
   ASSERT_EQ(TransferMarked(model.list, nullptr, 2, 0, kTransferMove), 0);

@@ -249,7 +249,8 @@ TEST_F(ListBoxTest, AWheelNotchScrollsFourLinesOfTheListUnderTheMouse) {
 TEST_F(ListBoxTest, ChoosingSmartFoldersShowsItsFolders) {
   // A list opened from the command line starts with no category chosen,
   // and the focus in the search box.
-  GUITHREADINFO gui = {sizeof gui};
+  GUITHREADINFO gui = {};
+  gui.cbSize = sizeof gui;
   ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(main_, nullptr), &gui));
   EXPECT_EQ(gui.hwndFocus, GetDlgItem(main_, IDC_SEARCH_TEXT));
   EXPECT_EQ(SendMessageA(categories_, LB_GETCURSEL, 0, 0), LB_ERR);
