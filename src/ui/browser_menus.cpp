@@ -1,5 +1,6 @@
 #include "ui/browser_menus.h"
 
+#include "framework/menu_tidy.h"
 #include "resources/resource.h"
 
 namespace {
@@ -60,22 +61,6 @@ void RemoveOrMakeSubmenu(HMENU menu, int id, const BrowserMenuFacts& browsers, i
     MakeBrowserSubmenu(menu, position, browsers.names, base, checked, enabled);
 }
 
-bool IsSeparatorAt(HMENU menu, int position) {
-  MENUITEMINFOA info = {};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_FTYPE;
-  return GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info) &&
-         (info.fType & MFT_SEPARATOR);
-}
-
-// Separators left at the end or next to each other by removed items.
-void TidySeparators(HMENU menu) {
-  for (int i = GetMenuItemCount(menu) - 1; i >= 0; --i) {
-    bool last = i == GetMenuItemCount(menu) - 1;
-    if (IsSeparatorAt(menu, i) && (i == 0 || last || IsSeparatorAt(menu, i + 1)))
-      DeleteMenu(menu, static_cast<UINT>(i), MF_BYPOSITION);
-  }
-}
 
 }  // namespace
 
@@ -137,7 +122,7 @@ HMENU LoadOpenButtonMenu(const OpenMenuFacts& facts, const BrowserMenuFacts& bro
   } else if (facts.folder) {
     DeleteMenu(menu, ID_CMD_OPEN_SELECTED, MF_BYCOMMAND);
   }
-  TidySeparators(menu);
+  framework::TidySeparators(menu);
   GreyDisabledEntries(menu, enabled);
   return bar;
 }
@@ -155,7 +140,7 @@ void GreyDisabledEntries(HMENU menu, const CommandEnabledFn& enabled) {
       GreyDisabledEntries(sub, enabled);
       continue;
     }
-    if (IsSeparatorAt(menu, i)) continue;
+    if (framework::IsSeparatorAt(menu, i)) continue;
     const int id = static_cast<int>(GetMenuItemID(menu, i));
     EnableAt(menu, i, enabled(id));
   }

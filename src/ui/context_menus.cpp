@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "framework/menu_tidy.h"
 #include "framework/scoped_handle.h"
 #include "list/bookmark_list.h"
 #include "list/list_edit.h"
@@ -45,24 +46,6 @@ void Relabel(HMENU menu, int id, int newId, const std::string& text) {
               text.c_str());
 }
 
-bool IsSeparatorAt(HMENU menu, int position) {
-  MENUITEMINFOA info = {};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_FTYPE;
-  return GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info) &&
-         (info.fType & MFT_SEPARATOR);
-}
-
-// Separators at either end or next to each other are left over from the
-// removed items.
-void TidySeparators(HMENU menu) {
-  for (int i = GetMenuItemCount(menu) - 1; i >= 0; --i) {
-    bool last = i == GetMenuItemCount(menu) - 1;
-    if (IsSeparatorAt(menu, i) && (i == 0 || last || IsSeparatorAt(menu, i + 1)))
-      DeleteMenu(menu, static_cast<UINT>(i), MF_BYPOSITION);
-  }
-  if (GetMenuItemCount(menu) > 0 && IsSeparatorAt(menu, 0)) DeleteMenu(menu, 0, MF_BYPOSITION);
-}
 
 // "Open &with" becomes one entry per browser (9300 + n).
 void MakeOpenWithSubmenu(HMENU menu, const std::vector<std::string>& browsers) {
@@ -89,7 +72,7 @@ void ApplyContextMenuPlan(HMENU menu, const ContextMenuPlan& plan, int moveId, i
     Relabel(menu, ID_CMD_ALIAS_MARKED_HERE, aliasId, plan.aliasText);
   }
   if (plan.openWithSubmenu) MakeOpenWithSubmenu(menu, browserNames);
-  TidySeparators(menu);
+  framework::TidySeparators(menu);
 }
 
 void MainWindow::ShowListContextMenu(int level, POINT screen) {
