@@ -22,6 +22,24 @@ std::vector<std::string> Matches(const std::string& pattern, bool wantFolders) {
   return names;
 }
 
+constexpr int kRemoveAttempts = 40;
+constexpr DWORD kRemoveRetryMs = 25;
+
+bool Contains(const std::vector<std::string>& names, const std::string& name) {
+  for (const std::string& each : names)
+    if (lstrcmpiA(each.c_str(), name.c_str()) == 0) return true;
+  return false;
+}
+
+// True when folder lists nothing that is not in leaving.
+bool OnlyLeavingEntries(const std::string& folder, const std::vector<std::string>& leaving) {
+  std::string pattern = WithBackslash(folder) + "*";
+  for (bool wantFolders : {false, true})
+    for (const std::string& name : Matches(pattern, wantFolders))
+      if (!Contains(leaving, name)) return false;
+  return true;
+}
+
 }  // namespace
 
 bool IsExistingFile(const std::string& path) {
@@ -59,17 +77,27 @@ bool DeleteFolderTree(const std::string& folder) {
   // A linked folder goes, but not what it links to.
   if (GetFileAttributesA(WithoutBackslash(base).c_str()) & FILE_ATTRIBUTE_REPARSE_POINT)
     return RemoveEmptyFolder(base);
+  std::vector<std::string> deleted;
   for (const std::string& name : MatchingFiles(base + "*")) {
     std::string path = base + name;
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(path.c_str());
+    if (DeleteFileA(path.c_str())) deleted.push_back(name);
   }
-  for (const std::string& name : SubFolders(base)) DeleteFolderTree(base + name);
-  return RemoveEmptyFolder(base);
+  for (const std::string& name : SubFolders(base))
+    if (DeleteFolderTree(base + name)) deleted.push_back(name);
+  return RemoveEmptyFolder(base, deleted);
 }
 
-bool RemoveEmptyFolder(const std::string& folder) {
+bool RemoveEmptyFolder(const std::string& folder, const std::vector<std::string>& leaving) {
   std::string path = WithoutBackslash(folder);
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_DIRECTORY);
-  return RemoveDirectoryA(path.c_str()) || !IsExistingFolder(path);
+  // An entry that another program (the shell, a virus scanner) still holds
+  // open stays listed until it lets go, though its deletion has succeeded.
+  // While nothing but such entries is left, wait for them for a moment
+  // rather than leave an empty folder behind.
+  for (int attempt = 0;; ++attempt) {
+    if (RemoveDirectoryA(path.c_str()) || !IsExistingFolder(path)) return true;
+    if (attempt == kRemoveAttempts || !OnlyLeavingEntries(path, leaving)) return false;
+    Sleep(kRemoveRetryMs);
+  }
 }

@@ -74,7 +74,8 @@ void DeleteProgramShortcuts() {
 void DeleteProgramGroup(const std::string& startMenu) {
   std::string group = ProgramGroupFolder(startMenu);
   if (group.empty()) return;
-  DeleteFolderTree(group);
-  if (!startMenu.empty())
-    RemoveDirectoryA(WithoutBackslash(FolderOfPath(WithoutBackslash(group))).c_str());
+  if (!DeleteFolderTree(group) || startMenu.empty()) return;
+  std::string groupPath = WithoutBackslash(group);
+  std::string parent = FolderOfPath(groupPath);
+  RemoveEmptyFolder(parent, {groupPath.substr(parent.size())});
 }

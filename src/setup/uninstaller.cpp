@@ -81,11 +81,14 @@ void ErasePreferencesAndShortcuts() {
   DeleteProgramShortcuts();
   const std::string data = UserDataFolder();
   if (data.empty()) return;
-  DeleteFolderTree(data);
   // "...\Velloxsoft\Vellox", then "...\Velloxsoft", when nothing else is left.
-  std::string parent = WithoutBackslash(FolderOfPath(data));
-  RemoveEmptyFolder(parent);
-  RemoveEmptyFolder(WithoutBackslash(FolderOfPath(parent)));
+  std::string gone = WithoutBackslash(data);
+  if (!DeleteFolderTree(gone)) return;
+  for (int level = 0; level < 2; ++level) {
+    std::string parent = FolderOfPath(gone);
+    if (parent.empty() || !RemoveEmptyFolder(parent, {gone.substr(parent.size())})) return;
+    gone = WithoutBackslash(parent);
+  }
 }
 
 FileRemoval RemoveProgramFiles(const std::string& appFolder) {

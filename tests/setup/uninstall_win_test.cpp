@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include <string>
+#include <thread>
 
 #include "platform/platform.h"
 #include "resources/resource.h"
@@ -122,6 +123,32 @@ TEST_F(Uninstall, ShortcutsGoWhereChosenAndLeaveWithTheirBoxes) {
   EXPECT_TRUE(
       platform::FileExists((sandbox_.Folder("Start Menu\\Programs\\Tools") + "Other.lnk").c_str()));
   EXPECT_FALSE(platform::FileExists((sandbox_.Folder("Desktop") + "Vellox.lnk").c_str()));
+}
+
+// The shell may still hold a shortcut open while the group is deleted; the
+// file then stays listed until it is let go, and the folders must not be
+// left behind because of it.
+TEST_F(Uninstall, AGroupWhoseShortcutIsStillHeldOpenGoesWhenItIsLetGo) {
+  const std::string app = sandbox_.Folder("App");
+  InstallChoices choices;
+  choices.startMenu = "Tools\\Bookmarks";
+  choices.shortcuts[kShortcutProgramGroup] = true;
+  Put(app + "VelloxFl.exe", "program");
+  ASSERT_EQ(CreateShortcuts(choices, app + "VelloxFl.exe", ""), 0);
+  const std::string group = sandbox_.Folder("Start Menu\\Programs\\Tools\\Bookmarks\\Vellox");
+  HANDLE held = CreateFileA((group + "Uninstall.lnk").c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  std::thread letGo([held] {
+    Sleep(200);
+    CloseHandle(held);
+  });
+  DeleteProgramGroup(choices.startMenu);
+  letGo.join();
+  EXPECT_FALSE(platform::FileExists(group.c_str()));
+  EXPECT_FALSE(
+      platform::FileExists(sandbox_.Folder("Start Menu\\Programs\\Tools\\Bookmarks").c_str()));
 }
 
 TEST_F(Uninstall, NoHelpLinkWithoutAHelpFile) {
