@@ -23,4 +23,17 @@ inline void ShiftChild(HWND parent, int id, int dx, int dy, int dw, int dh) {
   MoveWindow(child, r.left + dx, r.top + dy, r.right - r.left + dw, r.bottom - r.top + dh, FALSE);
 }
 
+// Dialog units of dialog in pixels, across and down.
+inline int UnitsToPixelsX(HWND dialog, int units) {
+  RECT r = {0, 0, units, 0};
+  MapDialogRect(dialog, &r);
+  return r.right;
+}
+
+inline int UnitsToPixelsY(HWND dialog, int units) {
+  RECT r = {0, 0, 0, units};
+  MapDialogRect(dialog, &r);
+  return r.bottom;
+}
+
 }  // namespace framework

@@ -10,12 +10,13 @@ int Slack(int width) { return std::max(0, width - kMinColumnWidth); }
 
 }  // namespace
 
-ColumnLayout DragSplitter(const ColumnLayout& start, int gap, int dx, int screenWidth) {
+ColumnLayout DragSplitter(const ColumnLayout& start, int gap, int dx, int screenWidth,
+                          int minWindowWidth) {
   ColumnLayout layout = start;
   if (gap < 0 || gap > 1) return layout;
   int minColumn = std::min(kMinColumnWidth, start.widths[gap]);
   int change = std::max(dx, minColumn - start.widths[gap]);
-  int minWindow = std::min(kMinSplitWindowWidth, start.windowWidth);
+  int minWindow = std::min(std::max(kMinSplitWindowWidth, minWindowWidth), start.windowWidth);
   int maxWindow = std::max(screenWidth, start.windowWidth);
   int window = std::clamp(start.windowWidth + change, minWindow, maxWindow);
   // What the window could not take, the columns after the gap take:

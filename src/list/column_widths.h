@@ -14,7 +14,9 @@ struct ColumnLayout {
 };
 
 // The layout after the gap following column `gap` (0 or 1) moved by dx
-// pixels from `start`; the window stays between kMinSplitWindowWidth (or
-// its start width, if narrower) and screenWidth (or its start width, if
-// wider), no column narrower than kMinColumnWidth (or its start width).
-ColumnLayout DragSplitter(const ColumnLayout& start, int gap, int dx, int screenWidth);
+// pixels from `start`; the window stays between minWindowWidth (or its
+// start width, if narrower) and screenWidth (or its start width, if wider),
+// no column narrower than kMinColumnWidth (or its start width). The window
+// passes its own minimum when that is wider than kMinSplitWindowWidth.
+ColumnLayout DragSplitter(const ColumnLayout& start, int gap, int dx, int screenWidth,
+                          int minWindowWidth = kMinSplitWindowWidth);

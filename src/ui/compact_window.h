@@ -12,6 +12,8 @@ class CompactWindow : public MainWindow {
 
  protected:
   bool OnWindowCommand(int id, int code) override;
+  void OnSize(int type, int width, int height) override;
+  SIZE MinClientSize() const override;
 
  private:
   // The pickers (compact_pickers.cpp). The menu of level 0 or 1: one

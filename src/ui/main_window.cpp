@@ -97,6 +97,10 @@ bool MainWindow::OnInit() {
   columns_ = new ColumnControls(this);
   Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(app.largeIcon));
   Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(app.smallIcon));
+  // The template's size first, so that the stored rectangle moves the
+  // controls with it (OnSize works from the change of size).
+  RECT client = ClientRect();
+  templateClient_ = client_ = {client.right, client.bottom};
   const Rect& stored = app.settings.windowPositions[Family()][kWinPosMain];
   if (stored.right > stored.left && stored.bottom > stored.top)
     MoveWindow(hwnd_, stored.left, stored.top, stored.right - stored.left, stored.bottom - stored.top, FALSE);
@@ -259,6 +263,11 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
     case WM_PAINT:
       PaintLines();
       *result = TRUE;
+      return true;
+    case WM_GETMINMAXINFO:
+      if (templateClient_.cx == 0) return false;  // not laid out yet
+      reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = MinWindowSize();
+      *result = 0;
       return true;
     case WM_ACTIVATE:
       OnActivate(LOWORD(wp) != WA_INACTIVE);

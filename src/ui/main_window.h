@@ -53,6 +53,9 @@ class MainWindow : public framework::Dialog {
   static BookmarkList* List();
   // The LineData of a line of a column (0 when there is no such line).
   uint32_t LineDataAt(int level, int line) const;
+  // The smallest size of the window (frame and menu bar included) at which
+  // its controls neither overlap nor vanish (main_window_layout.cpp).
+  POINT MinWindowSize() const;
   // The mouse handling of the column list boxes, the splitters and tips.
   ColumnControls* Columns() const { return columns_; }
   // 0 no search, 1 a search pending or running, 2 results shown, 3 results
@@ -165,6 +168,8 @@ class MainWindow : public framework::Dialog {
   void OnDestroy() override;
   bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) override;
 
+  // The smallest client area the controls fit in, in pixels.
+  virtual SIZE MinClientSize() const = 0;
   // The concrete class's commands after the common dispatch; true when
   // handled.
   virtual bool OnWindowCommand(int id, int code) = 0;
@@ -193,6 +198,10 @@ class MainWindow : public framework::Dialog {
   // The control whose help the status line shows (message-line help).
   HWND helpControl_ = nullptr;
   ColumnControls* columns_ = nullptr;  // owned; deleted with the window
+  // The client size the template was laid out at, and the current one
+  // (WM_SIZE moves the controls by the difference).
+  SIZE templateClient_ = {0, 0};
+  SIZE client_ = {0, 0};
 };
 
 // The one main window, or null (also while a mode switch is in progress).

@@ -23,38 +23,13 @@ constexpr int kOrganizeOnly[] = {IDC_CATEGORY_TITLE, IDC_SUBCATEGORY_TITLE, IDC_
                                  IDC_SORT_CATEGORIES, IDC_SORT_SUBCATEGORIES, IDC_SORT_BOOKMARKS,
                                  IDC_DELETE_CATEGORY, IDC_DELETE_SUBCATEGORY, IDC_DELETE_BOOKMARK,
                                  IDC_EXPLORE};
-// Controls under the columns: they follow the bottom edge.
-constexpr int kBelowColumns[] = {IDC_ADDRESS_LABEL, IDC_ADDRESS, IDC_EXPLORE, IDC_FIND_LABEL,
-                                 IDC_SEARCH_TEXT,   IDC_SEARCH,  IDC_OPEN,    IDC_FETCH,
-                                 IDC_NOTES,         IDC_VISITED_LABEL, IDC_LAST_VISIT, IDC_STATUS_LINE};
-// The controls of each column other than its list box.
-constexpr int kColumnControls[3][5] = {
-    {IDC_CATEGORY_LABEL, IDC_CATEGORY_TITLE, IDC_NEW_CATEGORY, IDC_SORT_CATEGORIES, IDC_DELETE_CATEGORY},
-    {IDC_SUBCATEGORY_LABEL, IDC_SUBCATEGORY_TITLE, IDC_NEW_SUBCATEGORY, IDC_SORT_SUBCATEGORIES,
-     IDC_DELETE_SUBCATEGORY},
-    {IDC_BOOKMARK_LABEL, IDC_BOOKMARK_TITLE, IDC_NEW_BOOKMARK, IDC_SORT_BOOKMARKS, IDC_DELETE_BOOKMARK}};
-
 using framework::ShiftChild;
-
-int UnitsToPixelsY(HWND dialog, int units) {
-  RECT r = {0, 0, 0, units};
-  MapDialogRect(dialog, &r);
-  return r.bottom;
-}
-
-int UnitsToPixelsX(HWND dialog, int units) {
-  RECT r = {0, 0, units, 0};
-  MapDialogRect(dialog, &r);
-  return r.right;
-}
+using framework::UnitsToPixelsX;
+using framework::UnitsToPixelsY;
 
 }  // namespace
 
 bool ThreeColumnWindow::OnInit() {
-  // The template's size first, so that the stored rectangle applied by
-  // MainWindow::OnInit moves the controls with it.
-  RECT r = ClientRect();
-  client_ = {r.right, r.bottom};
   MainWindow::OnInit();
   if (Columns()) Columns()->ApplyStoredWidths();
   // The template is laid out for Regular mode.
@@ -73,7 +48,9 @@ void ThreeColumnWindow::ApplyOrganizeLayout(bool organize) {
     BookmarkList* list = List();
     if (list) SendMessageA(Box(level), LB_SETCURSEL, static_cast<WPARAM>(list->columns[level].selected), 0);
   }
-  Invalidate();
+  // The boxes were resized without drawing, and the hidden controls leave
+  // gaps: the window and all its children are drawn afresh.
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 bool ThreeColumnWindow::SetOrganize(bool organize) {
@@ -220,37 +197,4 @@ bool ThreeColumnWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* resul
     return true;
   }
   return MainWindow::OnMessage(msg, wp, lp, result);
-}
-
-void ThreeColumnWindow::MoveColumns(const int share[3], int dh) {
-  int offset = 0;
-  for (int level = 0; level < 3; ++level) {
-    ShiftChild(hwnd_, IDC_CATEGORY_LIST + level, offset, 0, share[level], dh);
-    ShiftChild(hwnd_, kColumnControls[level][0], offset, 0, share[level], 0);
-    ShiftChild(hwnd_, kColumnControls[level][1], offset, dh, share[level], 0);
-    for (int i = 2; i < 5; ++i) ShiftChild(hwnd_, kColumnControls[level][i], offset, dh, 0, 0);
-    offset += share[level];
-  }
-  // The children were moved without drawing: all of them, and the gaps
-  // they left, are drawn afresh.
-  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-}
-
-void ThreeColumnWindow::OnSize(int type, int width, int height) {
-  if (type == SIZE_MINIMIZED || client_.cx == 0) return;
-  int dw = width - client_.cx;
-  int dh = height - client_.cy;
-  client_ = {width, height};
-  if (dw == 0 && dh == 0) return;
-  // The columns share the change of width, the last taking the remainder,
-  // unless a splitter drag decides the shares.
-  int share[3] = {dw / 3, dw / 3, dw - 2 * (dw / 3)};
-  if (Columns()) Columns()->SplitterShares(dw, share);
-  MoveColumns(share, dh);
-  for (int id : kBelowColumns) {
-    bool widens = id == IDC_ADDRESS || id == IDC_STATUS_LINE;
-    bool followsRight = id == IDC_VISITED_LABEL || id == IDC_LAST_VISIT || id == IDC_EXPLORE;
-    ShiftChild(hwnd_, id, followsRight ? dw : 0, dh, widens ? dw : 0, 0);
-  }
-  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }

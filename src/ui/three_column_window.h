@@ -31,12 +31,17 @@ class ThreeColumnWindow : public MainWindow {
   bool OnInit() override;
   bool OnWindowCommand(int id, int code) override;
   void OnSize(int type, int width, int height) override;
+  SIZE MinClientSize() const override;
   bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) override;
 
  private:
   // Shows or hides the Organize controls and resizes the list boxes and
   // the address box by the template's dialog units.
   void ApplyOrganizeLayout(bool organize);
+  // How many pixels the search box has given up at this client width.
+  int SearchBoxSqueeze(int width) const;
+  // The New, Sort and Delete buttons of level share its column's width.
+  void LayoutColumnButtons(int level);
   void StartNewItem(int level);
   // Live title editing and committing new items (column_editing.cpp).
   // A title or the address box changed (EN_CHANGE).
@@ -57,5 +62,4 @@ class ThreeColumnWindow : public MainWindow {
 
   std::array<bool, 3> pending_ = {false, false, false};
   int previousMode_ = 0;
-  SIZE client_ = {0, 0};
 };

@@ -209,6 +209,10 @@ TEST(ColumnSplitter, LimitsOfColumnsAndWindow) {
   ColumnLayout got = DragSplitter(narrow, 0, -18, 1024);
   EXPECT_EQ(got.widths, (std::array<int, 3>{132, 150, 158}));
   EXPECT_EQ(got.windowWidth, 480);
+  // A window whose own minimum is wider stops there.
+  got = DragSplitter(narrow, 0, -18, 1024, 485);
+  EXPECT_EQ(got.widths, (std::array<int, 3>{132, 150, 163}));
+  EXPECT_EQ(got.windowWidth, 485);
 }
 
 }  // namespace
