@@ -7,6 +7,11 @@ top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$top"
 jobs="${VELLOX_JOBS:-$(nproc)}"
 what="${1:-all}"
+# ccache makes rebuilds in another checkout of the same sources cheap.
+if command -v ccache >/dev/null 2>&1 && [ -z "${VELLOX_NO_CCACHE:-}" ]; then
+  export CCACHE_BASEDIR="$top" CCACHE_NOHASHDIR=true
+  export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache
+fi
 
 if [ "$what" = all ] || [ "$what" = native ]; then
   cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug -DVELLOX_SANITIZE=ON >/dev/null

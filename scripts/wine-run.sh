@@ -37,6 +37,14 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   ) 9>"$WINEPREFIX.lock"
 fi
 
+# The caption buttons' glyphs come from Marlett; a prefix made without it
+# shows letters in their place.
+marlett=/usr/share/wine/fonts/marlett.ttf
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [ -f "$marlett" ] && [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+  cp "$marlett" "$fonts/" 2>/dev/null || true
+fi
+
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$wine_cmd" "$@"
 fi
