@@ -111,6 +111,8 @@ bool AppCommandWindow::OnCommand(int id, int /*code*/, HWND /*control*/) {
 
 void AppCommandWindow::SwitchMode(int mode) {
   VelloxApp& app = App();
+  // Organize edits the list: a read-only list stays where it is shown.
+  if (mode == kModeOrganize && app.lists.HasCurrent() && !app.lists.CurrentIsWritable()) return;
   if (currentMainWindow) {
     const bool askFirst = (app.settings.behaviourFlags & 0x10000) != 0;
     if (!currentMainWindow->SaveIfChanged(false, askFirst, false)) return;

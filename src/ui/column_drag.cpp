@@ -2,6 +2,7 @@
 // the 400 ms hover that opens a line of a column to the left, and the drop.
 #include <cstdlib>
 
+#include "app/application.h"
 #include "list/bookmark_list.h"
 #include "ui/bookmark_list_box.h"
 #include "ui/list_view_dialog.h"
@@ -139,7 +140,8 @@ void ColumnControls::Drop(BookmarkListBox& box, POINT at, WPARAM keys) {
   uint16_t item = sourceItem_;
   int level = sourceLevel_;
   EndDrag();
-  if (!list || window_->Mode() != kModeOrganize || !item) return;
+  // A read-only list could not keep the change.
+  if (!list || window_->Mode() != kModeOrganize || !item || !App().lists.CurrentIsWritable()) return;
   DropRequest request{level, item, spot.level, spot.line, (keys & MK_CONTROL) != 0};
   DropPlan plan = PlanDrop(*list, request);
   if (plan.action == kDropNothing) return;

@@ -35,8 +35,8 @@ const CommandRow kRows[] = {
     {ID_CMD_MOVE_FROM_LIST_CATEGORY, ID_CMD_MOVE_FROM_LIST_BOOKMARK, &M::OnTransferMarked, R::kTwoLists},
     {ID_CMD_ALIAS_MARKED_HERE, ID_CMD_ALIAS_MARKED_BOOKMARK, &M::OnTransferMarked, R::kMarks},
     {ID_CMD_DUPLICATE_MARKED_CATEGORY, ID_CMD_DUPLICATE_MARKED_BOOKMARK, &M::OnTransferMarked, R::kTwoLists},
-    {ID_CMD_CLEAR_MARKS, ID_CMD_CLEAR_MARKS, &M::OnClearMarks, R::kMarks},
-    {ID_CMD_OPEN_MARKED, ID_CMD_OPEN_MARKED, nullptr, R::kMarks},
+    {ID_CMD_CLEAR_MARKS, ID_CMD_CLEAR_MARKS, &M::OnClearMarks, R::kAnyMarks},
+    {ID_CMD_OPEN_MARKED, ID_CMD_OPEN_MARKED, nullptr, R::kAnyMarks},
     {ID_CMD_COPY_MARKED_URLS, ID_CMD_COPY_MARKED_HTML_TABLE, &M::OnCopyMarked, R::kMarks},
     {ID_CMD_DELETE_MARKED, ID_CMD_DELETE_MARKED, &M::OnDeleteMarked, R::kMarks},
     {ID_CMD_SORT_ALL, ID_CMD_SORT_BOOKMARKS, &M::OnSort, R::kWritableList},
@@ -123,11 +123,15 @@ bool CommandEnabled(const CommandRow& row, const MainWindow* window) {
     case CommandRule::kList:
       return lists.HasCurrent();
     case CommandRule::kWritableList:
-      return lists.CurrentIsWritable() && lists.currentList->keyState != 1;
+      return lists.CurrentIsWritable();
     case CommandRule::kMarks:
       return lists.CurrentIsWritable() && HasMarkedItems(*lists.currentList);
+    case CommandRule::kAnyMarks:
+      return lists.HasCurrent() && HasMarkedItems(*lists.currentList);
     case CommandRule::kTwoLists:
-      return lists.HasCurrent() && lists.markHoldingList != nullptr;
+      // The marked items come into the current list, which must be able to
+      // keep them: a read-only list would lose them at the next switch.
+      return lists.CurrentIsWritable() && lists.markHoldingList != nullptr;
     case CommandRule::kSearchResults:
       return lists.HasCurrent() && window && window->SearchState() == kSearchShown;
   }

@@ -11,9 +11,10 @@ class MainWindow;
 enum class CommandRule {
   kAlways,
   kList,          // a list is open
-  kWritableList,  // a list is open, writable and not locked
+  kWritableList,  // a list is open and writable
   kMarks,         // the writable list holds marked items
-  kTwoLists,      // another list is open beside the current one
+  kAnyMarks,      // the list holds marked items, writable or not
+  kTwoLists,      // the current list is writable and another list holds marks
   kSearchResults, // a list is open and search results are shown
 };
 

@@ -106,7 +106,7 @@ void MainWindow::ShowListContextMenu(int level, POINT screen) {
   ContextMenuFacts facts;
   facts.level = level;
   facts.blank = blank;
-  facts.readOnly = !lists.CurrentIsWritable() || list->keyState == 1;
+  facts.readOnly = !lists.CurrentIsWritable();
   facts.anyMarks = HasMarkedItems(*list);
   facts.browserCount = static_cast<int>(App().settings.browsers.size());
   const BookmarkList* source = MarkSource(*list, holding);

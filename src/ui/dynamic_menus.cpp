@@ -87,10 +87,10 @@ void FillMarkedSubmenus(HMENU edit, const MarkedMenus& menus) {
 void MainWindow::UpdateEditingState(HMENU menu) {
   ListSlots& lists = App().lists;
   BookmarkList* list = lists.currentList.get();
-  const bool editable = lists.CurrentIsWritable() && list->keyState != 1;
+  const bool editable = lists.CurrentIsWritable();
   const bool marks = list && HasMarkedItems(*list);
 
-  // No list, a read-only or a locked list: nothing that changes it, and no
+  // No list or a read-only list: nothing that changes it, and no
   // Fetch button.
   if (HWND fetch = Item(IDC_FETCH)) ShowWindow(fetch, editable ? SW_SHOW : SW_HIDE);
   uint16_t bookmark = list ? list->columns[2].SelectedItem() : 0;

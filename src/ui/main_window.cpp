@@ -129,6 +129,10 @@ void MainWindow::SaveWindowPositions() {
 }
 
 void MainWindow::RefreshDisplay() {
+  // A read-only list (opened, switched to or reverted) is never organized.
+  const ListSlots& lists = App().lists;
+  if (mode_ == kModeOrganize && lists.HasCurrent() && !lists.CurrentIsWritable())
+    if (auto* three = dynamic_cast<ThreeColumnWindow*>(this)) three->SetOrganize(false);
   RebuildDynamicMenus();
   RefillColumns(-1, true);
   UpdateStatusLine();

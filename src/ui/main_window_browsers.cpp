@@ -25,7 +25,7 @@ BrowserMenuFacts BrowserFacts() {
   for (const BrowserEntry& browser : app.settings.browsers) facts.names.push_back(browser.name);
   facts.defaultBrowser = app.settings.defaultBrowser;
   const ListSlots& lists = app.lists;
-  facts.fetchAllowed = lists.CurrentIsWritable() && lists.currentList->keyState != 1;
+  facts.fetchAllowed = lists.CurrentIsWritable();
   return facts;
 }
 

@@ -75,6 +75,8 @@ bool ThreeColumnWindow::SetOrganize(bool organize) {
 void ThreeColumnWindow::ShowTitles(int level) {
   BookmarkList* list = List();
   uint16_t item = list ? list->columns[level].SelectedItem() : 0;
+  const uint16_t shownBefore = titleItem_[level];
+  titleItem_[level] = item;
   if (item == 0) {
     if (!OrganizeMode() || !pending_[level]) SetItemText(IDC_CATEGORY_TITLE + level, "");
     if (level == 2 && !(OrganizeMode() && pending_[2])) SetItemText(IDC_ADDRESS, "");
@@ -83,8 +85,14 @@ void ThreeColumnWindow::ShowTitles(int level) {
   if (pending_[level]) return;
   BookmarkItem record;
   list->DecodeInto(item, true, &record);
-  if (GetFocus() != Item(IDC_CATEGORY_TITLE + level)) SetItemText(IDC_CATEGORY_TITLE + level, record.title);
+  // The address first: filling the title box of the focus is read as an
+  // edit of both boxes, which must then both belong to the new item.
   if (level == 2) SetItemText(IDC_ADDRESS, record.url);
+  // The box the user is typing in keeps its text (and caret) while it still
+  // belongs to the selected item; once another item is selected it shows
+  // that item's title, or the next key would rename it with the old one.
+  if (GetFocus() != Item(IDC_CATEGORY_TITLE + level) || shownBefore != item)
+    SetItemText(IDC_CATEGORY_TITLE + level, record.title);
 }
 
 void ThreeColumnWindow::RefillColumns(int fromLevel, bool keepSelection) {

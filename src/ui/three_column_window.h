@@ -61,5 +61,7 @@ class ThreeColumnWindow : public MainWindow {
   INT_PTR OnColumnKey(int level, UINT key);
 
   std::array<bool, 3> pending_ = {false, false, false};
+  // The item whose title each column's title box shows (0 = none).
+  std::array<uint16_t, 3> titleItem_ = {0, 0, 0};
   int previousMode_ = 0;
 };

@@ -329,6 +329,18 @@ TEST_F(EditingTest, NewItemsTypedIntoTheTitleBoxesAndRenamingAreSavedAsTheModelW
   record.title = "Again";
   ASSERT_GT(AddNewItem(model.list, record, static_cast<uint16_t>(bookmark)), 0);
   ExpectSameLines(SavedLines(main, copy), model.Lines());
+
+  // A command that selects another line while the title box has the
+  // focus: the box shows the new line's title (a separator has none), so
+  // that the next key does not give it the old one.
+  Command(main, ID_CMD_EDIT_BOOKMARK_BOX);
+  EXPECT_EQ(ControlText(main, IDC_BOOKMARK_TITLE), "Rail Europe Tickets");
+  Command(main, ID_CMD_SEPARATOR_BOOKMARK);
+  ASSERT_EQ(ListBoxLines(main, IDC_BOOKMARK_LIST).size(), 3u);
+  // The new separator stands above the selected bookmark and is selected.
+  EXPECT_EQ(SendMessageA(GetDlgItem(main, IDC_BOOKMARK_LIST), LB_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(ControlText(main, IDC_BOOKMARK_TITLE), "");
+  EXPECT_EQ(ControlText(main, IDC_ADDRESS), "");
   program.Stop();
 }
 

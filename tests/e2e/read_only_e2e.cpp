@@ -37,6 +37,20 @@ TEST_F(ReadOnlyListTest, WarnsShowsReadOnlyAndRefusesOrganize) {
   EXPECT_FALSE(IsWindowVisible(GetDlgItem(main, IDC_CATEGORY_TITLE)));
   EXPECT_FALSE(IsWindowVisible(GetDlgItem(main, IDC_NEW_CATEGORY)));
   EXPECT_EQ(e2e::MainWindowOf(program.Id()), main);
+
+  // From Compact neither F8 nor Ctrl+N reaches Organize: a marker command
+  // posted behind them still finds the same Compact window.
+  PostMessageA(main, WM_COMMAND, ID_CMD_MODE_COMPACT, 0);
+  HWND compact = e2e::WaitForMainWith(program.Id(), IDC_CATEGORY_PICKER, main);
+  ASSERT_NE(compact, nullptr);
+  PostMessageA(compact, WM_COMMAND, ID_CMD_MODE_ORGANIZE, 0);
+  PostMessageA(compact, WM_COMMAND, ID_CMD_NEW_BOOKMARK, 0);
+  PostMessageA(compact, WM_COMMAND, ID_CMD_MODE_COMPACT, 0);
+  SendMessageA(compact, WM_NULL, 0, 0);  // the posted commands have been handled
+  Sleep(500);
+  EXPECT_TRUE(IsWindow(compact));
+  EXPECT_EQ(e2e::MainWindowOf(program.Id()), compact);
+  EXPECT_EQ(GetDlgItem(compact, IDC_BOOKMARK_TITLE), nullptr) << "no Organize window was built";
   program.Stop();
   CloseHandle(holder);
 }
