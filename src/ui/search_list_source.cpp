@@ -4,6 +4,7 @@
 
 #include "app/application.h"
 #include "list/list_save.h"
+#include "platform/platform.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ int AppSearchListSource::CurrentListIndex() const { return App().lists.currentLi
 bool AppSearchListSource::ReleaseSecondSlot() {
   ListSlots& lists = App().lists;
   original_ = lists.currentListIndex;
+  previous_ = lists.previousListIndex;
   candidateOpen_ = false;
   if (!lists.markHoldingList) return true;
   if (!lists.SaveListStep(*lists.markHoldingList, lists.markHoldingListIndex, false, AskFirst(),
@@ -39,10 +41,13 @@ bool AppSearchListSource::ReleaseSecondSlot() {
 BookmarkList* AppSearchListSource::OpenCandidate(int n) {
   VelloxApp& app = App();
   if (n < 0 || n >= ListCount()) return nullptr;
+  // A configured list whose file is gone is skipped, not offered for creation.
+  const std::string& path = app.settings.lists[static_cast<size_t>(n)].path;
+  if (!platform::FileExists(path.c_str())) return nullptr;
   // The first candidate pushes the original list into the second slot; each
   // later one replaces the candidate before it (which holds no marks, so
   // the original stays where it is).
-  if (!app.lists.OpenList(app.settings.lists[static_cast<size_t>(n)].path, n, 0, !candidateOpen_))
+  if (!app.lists.OpenList(path, n, 0, !candidateOpen_))
     return nullptr;
   candidateOpen_ = true;
   return app.lists.currentList.get();
@@ -50,6 +55,9 @@ BookmarkList* AppSearchListSource::OpenCandidate(int n) {
 
 void AppSearchListSource::AdoptCandidate() {
   ListSlots& lists = App().lists;
+  // Ctrl+Tab goes back to the list the search started from, not to a list
+  // it only looked through.
+  lists.previousListIndex = original_;
   // The original list is left as a switch of lists leaves it: kept while it
   // holds marks, else offered for saving and closed (kept when the user
   // cancels, so nothing is lost).
@@ -68,6 +76,7 @@ void AppSearchListSource::CloseCandidate() {
   std::swap(lists.currentList, lists.markHoldingList);
   std::swap(lists.currentListIndex, lists.markHoldingListIndex);
   if (original_ >= 0) app.settings.currentListIndex = original_;
+  lists.previousListIndex = previous_;
   DropSecondSlot(lists);
   candidateOpen_ = false;
   AppListHost().ListsChanged();

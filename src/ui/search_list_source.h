@@ -18,5 +18,6 @@ class AppSearchListSource : public SearchListSource {
 
  private:
   int original_ = -1;           // the known index of the list the search started from
+  int previous_ = -1;           // the list Ctrl+Tab went back to before the search
   bool candidateOpen_ = false;  // a candidate is the current list, the original the second
 };

@@ -269,6 +269,16 @@ TEST_F(SearchTest, FindNextGoesOnIntoTheOtherListAndSwitchingSearchesAgain) {
   SendMessageA(main, WM_COMMAND, ID_CMD_LIST_BASE + 1, 0);
   EXPECT_EQ(e2e::WindowTitle(main), "E2E Search Other - Vellox");
   EXPECT_TRUE(StatusStartsWith(main, "Matches found: none")) << ControlText(main, IDC_STATUS_LINE);
+
+  // Looking through the other list in vain changes nothing: Ctrl+Tab
+  // still goes back to the list shown before.
+  SetDlgItemTextA(dialog, IDC_SEARCH_FOR, "no such words anywhere");
+  ASSERT_TRUE(
+      e2e::WaitUntil([&] { return StatusStartsWith(main, "Matches found: none"); }, kTimeout));
+  SendMessageA(main, WM_COMMAND, ID_CMD_FIND_NEXT, 0);
+  EXPECT_EQ(e2e::WindowTitle(main), "E2E Search Other - Vellox");
+  SendMessageA(main, WM_COMMAND, ID_CMD_PREVIOUS_LIST, 0);
+  EXPECT_EQ(e2e::WindowTitle(main), "E2E Search - Vellox");
   program.Stop();
 }
 
