@@ -175,8 +175,9 @@ void MainWindow::SearchListMayHaveChanged() {
 }
 
 void MainWindow::OnSearch(int /*id*/) {
-  // The search box and the Search button search with the simple options.
-  if (searchState_ == kSearchNone || searchState_ == kSearchPending) search_.advanced = false;
+  // The search box and the Search button search with the simple options,
+  // unless a change in the advanced dialog is still waiting to be searched.
+  if (searchState_ == kSearchNone) search_.advanced = false;
   StartSearch(true, true, false);
 }
 
@@ -212,6 +213,8 @@ void MainWindow::OnFindNext(int id) {
   }
   bool byHand = DeepestSelection(*list) != search_.lastStep;
   AppSearchListSource source;
+  // While the other lists are loaded and searched, a search is running.
+  source.onStart = [this] { SetSearchState(kSearchPending, search_.advanced); };
   FindNextOutcome step;
   {
     Busy busy(&search_.searching);
@@ -219,6 +222,8 @@ void MainWindow::OnFindNext(int id) {
                     id == ID_CMD_FIND_PREVIOUS, byHand, &source);
   }
   search_.list = List();
+  if (searchState_ == kSearchPending && !step.otherList)
+    SetSearchState(kSearchShown, search_.advanced);
   if (step.index == 0) return;  // no further match: the current one stays selected
   search_.lastStep = DeepestSelection(*step.list);
   RefillColumns(-1, true);

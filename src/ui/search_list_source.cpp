@@ -26,6 +26,7 @@ int AppSearchListSource::ListCount() const { return static_cast<int>(App().setti
 int AppSearchListSource::CurrentListIndex() const { return App().lists.currentListIndex; }
 
 bool AppSearchListSource::ReleaseSecondSlot() {
+  if (onStart) onStart();
   ListSlots& lists = App().lists;
   original_ = lists.currentListIndex;
   previous_ = lists.previousListIndex;

@@ -3,6 +3,7 @@
 // list the search started from waits in the second slot.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "search/other_lists.h"
@@ -15,6 +16,9 @@ class AppSearchListSource : public SearchListSource {
   BookmarkList* OpenCandidate(int n) override;
   void AdoptCandidate() override;
   void CloseCandidate() override;
+
+  // Called once the other lists are about to be searched.
+  std::function<void()> onStart;
 
  private:
   int original_ = -1;           // the known index of the list the search started from

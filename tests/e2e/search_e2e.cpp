@@ -224,6 +224,11 @@ TEST_F(SearchTest, TheAdvancedOptionsSearchAsTheyChange) {
   EXPECT_TRUE(
       e2e::WaitUntil([&] { return StatusStartsWith(main, "Matches found: none"); }, kTimeout))
       << ControlText(main, IDC_STATUS_LINE);
+  // Ctrl+F right after a change in the dialog searches with the dialog's
+  // options at once (the main window's own would find NOAA by its notes).
+  SendMessageA(GetDlgItem(dialog, IDC_STATUS_FILTER), BM_CLICK, 0, 0);
+  SendMessageA(main, WM_COMMAND, ID_CMD_SEARCH, 0);
+  EXPECT_EQ(ControlText(main, IDC_STATUS_LINE), "Matches found: 2 (including 1 unique bookmark)");
   // "&Close" hides it.
   SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
   EXPECT_FALSE(IsWindowVisible(dialog));
