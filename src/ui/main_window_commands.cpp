@@ -238,7 +238,7 @@ void MainWindow::OnPreviousList(int /*id*/) {
 }
 
 void MainWindow::OnExit(int /*id*/) {
-  if (!SaveIfChanged(true, false, false)) return;
+  if (!SaveIfChanged(true, (App().settings.behaviourFlags & kFlagAskBeforeSaving) != 0, false)) return;
   // Ending the program: the command window owns the run.
   if (App().commandWindow) App().commandWindow->EndProgram();
 }

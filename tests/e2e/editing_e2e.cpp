@@ -516,7 +516,16 @@ TEST_F(EditingTest, SwitchingListsOffersToSaveAndNoReadsTheListAgain) {
   ASSERT_NE(main, nullptr);
   EXPECT_NE(LineOf(main, IDC_CATEGORY_LIST, "News"), -1);
   EXPECT_EQ(LineOf(main, IDC_CATEGORY_LIST, "Changed News"), -1);
-  program.Stop();
+
+  // Exiting asks as well; No ends the program and leaves the file alone.
+  ChooseListLine(main, IDC_CATEGORY_LIST, LineOf(main, IDC_CATEGORY_LIST, "News"));
+  Command(main, ID_CMD_EDIT_CATEGORY_BOX);
+  SetControlText(main, IDC_CATEGORY_TITLE, "Changed Again");
+  ASSERT_NE(LineOf(main, IDC_CATEGORY_LIST, "Changed Again"), -1);
+  PostMessageA(main, WM_COMMAND, ID_CMD_APP_EXIT, 0);
+  ASSERT_TRUE(Answer(program.Id(), "Vellox", IDNO));
+  EXPECT_TRUE(program.WaitForExit(kTimeout));
+  EXPECT_EQ(ReadFileBytes(alpha.Path()), before);
 }
 
 TEST_F(EditingTest, MarksKeptInTheOtherListAreDuplicatedIntoThisOne) {
