@@ -168,6 +168,13 @@ void MainWindow::ClearBox(int level) {
 void MainWindow::FillBox(int level) {
   HWND box = Box(level);
   BookmarkList* list = List();
+  // Lines of the same parent filled again (a key, an edit) keep the view
+  // where the user had scrolled it; another parent's lines start at the top.
+  uint16_t parent = list && level > 0 ? list->columns[level - 1].SelectedItem() : 0;
+  bool sameLines = box && list && list == boxList_[level] && parent == boxParent_[level];
+  LRESULT top = sameLines ? SendMessageA(box, LB_GETTOPINDEX, 0, 0) : 0;
+  boxList_[level] = list;
+  boxParent_[level] = parent;
   ClearBox(level);
   if (!box || !list) return;
   const ListColumn& column = list->columns[level];
@@ -179,6 +186,8 @@ void MainWindow::FillBox(int level) {
     SendMessageA(box, LB_SETITEMDATA, static_cast<WPARAM>(line), index);
     lineData_[level].push_back(ComputeLineData(*list, index, HighlightingMatches()));
   }
+  SendMessageA(box, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+  // The selection scrolls into view only when it lies outside it.
   SendMessageA(box, LB_SETCURSEL, static_cast<WPARAM>(column.selected), 0);
   SendMessageA(box, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(box, nullptr, TRUE);

@@ -191,6 +191,9 @@ class MainWindow : public framework::Dialog {
   // LineData of each line, per level (the list box keeps the text and the
   // item index).
   std::array<std::vector<uint32_t>, 3> lineData_;
+  // The list and the parent item whose lines each box was last filled with.
+  std::array<const BookmarkList*, 3> boxList_ = {nullptr, nullptr, nullptr};
+  std::array<uint16_t, 3> boxParent_ = {0, 0, 0};
   HWND lastFocus_ = nullptr;
   HACCEL accelerators_ = nullptr;
   int searchState_ = 0;

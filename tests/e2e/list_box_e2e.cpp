@@ -244,6 +244,10 @@ TEST_F(ListBoxTest, AWheelNotchScrollsFourLinesOfTheListUnderTheMouse) {
   EXPECT_TRUE(
       e2e::WaitUntil([&] { return SendMessageA(bookmarks_, LB_GETTOPINDEX, 0, 0) == 7; }, kTimeout))
       << SendMessageA(bookmarks_, LB_GETTOPINDEX, 0, 0);
+  // Choosing a line in view refills the column without moving the view.
+  e2e::ChooseListLine(main_, IDC_BOOKMARK_LIST, 9);
+  EXPECT_EQ(SendMessageA(bookmarks_, LB_GETCURSEL, 0, 0), 9);
+  EXPECT_EQ(SendMessageA(bookmarks_, LB_GETTOPINDEX, 0, 0), 7);
 }
 
 TEST_F(ListBoxTest, ChoosingSmartFoldersShowsItsFolders) {
