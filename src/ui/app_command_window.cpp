@@ -32,8 +32,8 @@ void AppCommandWindow::OnDestroy() {
 
 void AppCommandWindow::EndProgram() { PostMessageA(hwnd_, kMsgEndProgram, 0, 0); }
 
-void AppCommandWindow::BuildMainWindow(int mode, bool startMinimized) {
-  CreateMainWindow(mode, Handle(), startMinimized);
+void AppCommandWindow::BuildMainWindow(int mode, bool startMinimized, bool startHidden) {
+  CreateMainWindow(mode, Handle(), startMinimized, startHidden);
 }
 
 void AppCommandWindow::RestoreProgram() {
@@ -113,13 +113,18 @@ void AppCommandWindow::SwitchMode(int mode) {
   VelloxApp& app = App();
   // Organize edits the list: a read-only list stays where it is shown.
   if (mode == kModeOrganize && app.lists.HasCurrent() && !app.lists.CurrentIsWritable()) return;
+  // A window rebuilt while hidden or minimized (a change of the system
+  // colours) stays so.
+  bool hidden = false, minimized = false;
   if (currentMainWindow) {
     const bool askFirst = (app.settings.behaviourFlags & 0x10000) != 0;
     if (!currentMainWindow->SaveIfChanged(false, askFirst, false)) return;
+    hidden = !currentMainWindow->IsVisible();
+    minimized = IsIconic(currentMainWindow->Handle()) != FALSE;
     DeleteMainWindow();
   }
   app.settings.behaviourFlags = (app.settings.behaviourFlags & ~0xFu) | static_cast<uint32_t>(mode);
-  BuildMainWindow(mode, false);
+  BuildMainWindow(mode, minimized, hidden);
 }
 
 bool AppCommandWindow::OnClose() {

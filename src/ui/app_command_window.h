@@ -14,7 +14,7 @@ class AppCommandWindow : public framework::Window {
  public:
   // Builds the main window in mode (1 Compact, 2 Regular, 3 Organize);
   // startMinimized comes from the behaviour flags.
-  void BuildMainWindow(int mode, bool startMinimized);
+  void BuildMainWindow(int mode, bool startMinimized, bool startHidden = false);
   void RestoreProgram();
   // Ends the run once the current message is handled (the caller may be
   // the main window, which is destroyed first).

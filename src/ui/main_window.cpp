@@ -47,7 +47,7 @@ std::string MainWindowTitle(const std::string& listName) {
   return listName.empty() ? std::string("Vellox") : listName + " - Vellox";
 }
 
-void CreateMainWindow(int mode, HWND owner, bool startMinimized) {
+void CreateMainWindow(int mode, HWND owner, bool startMinimized, bool startHidden) {
   VelloxApp& app = App();
   if (mode < kModeCompact || mode > kModeOrganize) mode = kModeRegular;
   MainWindow* window = mode == kModeCompact ? static_cast<MainWindow*>(new CompactWindow())
@@ -63,7 +63,7 @@ void CreateMainWindow(int mode, HWND owner, bool startMinimized) {
   CreateAdvancedSearch(window->Handle(), window->Family());
   CreateListView(window->Handle());
   if (app.settings.windowFlags[window->Family()] & kWindowKeepAtFront) window->ApplyKeepAtFront();
-  window->Show(startMinimized ? SW_SHOWMINNOACTIVE : SW_SHOW);
+  if (!startHidden) window->Show(startMinimized ? SW_SHOWMINNOACTIVE : SW_SHOW);
   window->RefreshDisplay();
 }
 

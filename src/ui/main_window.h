@@ -213,5 +213,5 @@ extern MainWindow* currentMainWindow;
 // "Vellox", or "<list name> - Vellox" with a list open.
 std::string MainWindowTitle(const std::string& listName);
 // Builds the main window in mode, owned by owner; shown unless minimized.
-void CreateMainWindow(int mode, HWND owner, bool startMinimized);
+void CreateMainWindow(int mode, HWND owner, bool startMinimized, bool startHidden = false);
 void DeleteMainWindow();
