@@ -111,7 +111,6 @@ TEST_F(MainWindowTest, ModeSwitchesRebuildOrReshapeTheWindow) {
   ASSERT_NE(back, nullptr);
   EXPECT_EQ(ListBoxLines(back, IDC_CATEGORY_LIST).size(), 6u);
   EXPECT_EQ(e2e::WindowTitle(back), "E2E Main - Vellox");
-
   program.Stop();
 }
 
