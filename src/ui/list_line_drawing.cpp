@@ -24,17 +24,23 @@ HFONT BoldCopy(HFONT font) {
   return CreateFontIndirectA(&lf);
 }
 
-void DrawSeparator(HDC dc, const RECT& r, const std::string& title, COLORREF text) {
+void DrawSeparator(HDC dc, const RECT& r, const std::string& title, COLORREF text, COLORREF background) {
   int middle = (r.top + r.bottom) / 2;
   RECT line = {r.left + 1, middle, r.right - 1, middle + 1};
   COLORREF back = SetBkColor(dc, text);
   ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &line, nullptr, 0, nullptr);
   SetBkColor(dc, back);
   if (title.empty()) return;
+  // The title and its two blanks are drawn on the line's background, so the
+  // line stops on either side of it.
   std::string shown = " " + title + " ";
   RECT box = r;
+  int mode = SetBkMode(dc, OPAQUE);
+  back = SetBkColor(dc, background);
   DrawTextA(dc, shown.c_str(), static_cast<int>(shown.size()), &box,
             DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  SetBkColor(dc, back);
+  SetBkMode(dc, mode);
 }
 
 }  // namespace
@@ -69,7 +75,7 @@ void DrawListLine(const DRAWITEMSTRUCT& item, uint32_t* lineData, const Settings
   SetBkMode(dc, TRANSPARENT);
   std::string title = LineTextOf(item);
   if (data & kLineSeparator) {
-    DrawSeparator(dc, r, title, text);
+    DrawSeparator(dc, r, title, text, back);
   } else {
     if (data & kLineHasNotes) title += '\xB9';
     if (data & kLineHasLogin) title += '\xAA';

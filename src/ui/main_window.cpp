@@ -105,6 +105,10 @@ bool MainWindow::OnInit() {
   if (stored.right > stored.left && stored.bottom > stored.top)
     MoveWindow(hwnd_, stored.left, stored.top, stored.right - stored.left, stored.bottom - stored.top, FALSE);
   InstallAccelerators();
+  // The boxes measured their lines while they were made, before this
+  // window could answer with its own font's height.
+  for (int level = 0; level < 3; ++level)
+    if (HWND box = Box(level)) SendMessageA(box, LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(ListLineHeight(hwnd_)));
   return true;
 }
 

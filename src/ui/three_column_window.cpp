@@ -63,7 +63,9 @@ bool ThreeColumnWindow::SetOrganize(bool organize) {
   if (!organize) previousMode_ = 0;
   SendMessageA(Item(IDC_ADDRESS), EM_SETREADONLY, organize ? FALSE : TRUE, 0);
   if (!organize) {
+    // A new item being typed is dropped with its boxes ("http://" too).
     pending_ = {false, false, false};
+    for (int level = 0; level < 3; ++level) ShowTitles(level);
     FocusItem(IDC_SEARCH_TEXT);
   }
   ApplyOrganizeLayout(organize);
@@ -124,9 +126,11 @@ void ThreeColumnWindow::RefillColumns(int fromLevel, bool keepSelection) {
 
 void ThreeColumnWindow::StartNewItem(int level) {
   const bool wasOrganize = OrganizeMode();
+  // The mode to return to once the item is made; taken even when no item
+  // can be started, so that it cannot apply to a later one.
+  const int remembered = TakeModeBeforeNewItem();
   if (!SetOrganize(true) || !List()) return;
-  // The mode to return to once the item is made.
-  if (int remembered = TakeModeBeforeNewItem()) previousMode_ = remembered;
+  if (remembered) previousMode_ = remembered;
   else if (!wasOrganize) previousMode_ = kModeRegular;
   // A search waiting to run would refill the columns under the new item.
   if (searchState_ == kSearchPending) SetSearchState(kSearchNone, false);

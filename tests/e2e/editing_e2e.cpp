@@ -341,6 +341,12 @@ TEST_F(EditingTest, NewItemsTypedIntoTheTitleBoxesAndRenamingAreSavedAsTheModelW
   EXPECT_EQ(SendMessageA(GetDlgItem(main, IDC_BOOKMARK_LIST), LB_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(ControlText(main, IDC_BOOKMARK_TITLE), "");
   EXPECT_EQ(ControlText(main, IDC_ADDRESS), "");
+
+  // Leaving Organize drops a new bookmark being typed, with its address.
+  Command(main, ID_CMD_NEW_BOOKMARK);
+  EXPECT_EQ(ControlText(main, IDC_ADDRESS), "http://");
+  Command(main, ID_CMD_MODE_REGULAR);
+  EXPECT_EQ(ControlText(main, IDC_ADDRESS), "");
   program.Stop();
 }
 
