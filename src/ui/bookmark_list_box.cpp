@@ -148,6 +148,11 @@ LRESULT BookmarkListBox::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOUSEHOVER:
       owner_->OnMouseHover(*this);
       return 0;
+    case WM_TIMER:
+      if (wp != kDragHoverTimer) return DefSubclassProc(box_, msg, wp, lp);
+      KillTimer(box_, kDragHoverTimer);
+      owner_->OnMouseHover(*this);
+      return 0;
     case WM_MOUSELEAVE:
       owner_->OnMouseLeave(*this);
       return 0;

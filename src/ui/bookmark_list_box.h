@@ -19,6 +19,10 @@
 class ColumnControls;
 class MainWindow;
 
+// The timer a column list box runs while a dragged line rests on a line of
+// a column to the left of its own.
+constexpr UINT_PTR kDragHoverTimer = 1;
+
 // One subclassed owner-drawn column list box.
 class BookmarkListBox {
  public:

@@ -54,6 +54,8 @@ void ColumnControls::ClearDragMarkers() {
 }
 
 void ColumnControls::EndDrag() {
+  if (BoxOf(sourceLevel_) && BoxOf(sourceLevel_)->Handle())
+    KillTimer(BoxOf(sourceLevel_)->Handle(), kDragHoverTimer);
   ClearDragMarkers();
   phase_ = kDragNone;
   over_ = Spot{};
@@ -91,7 +93,12 @@ void ColumnControls::TrackDrag(BookmarkListBox& box, POINT at, WPARAM /*keys*/) 
   if (window_->Mode() != kModeOrganize) return;
   Spot spot = SpotAt(screen);
   int phase = DragPhaseOver(*list, sourceLevel_, sourceItem_, spot.level);
-  if (spot.level != over_.level || spot.line != over_.line) hoverSince_ = GetTickCount();
+  if (spot.level != over_.level || spot.line != over_.line) {
+    hoverSince_ = GetTickCount();
+    // The capture stays with the dragged line's box, so the system's hover
+    // tracking never fires over another column: a timer counts the rest.
+    SetTimer(box.Handle(), kDragHoverTimer, kHoverSelectMs, nullptr);
+  }
   over_ = spot;
   phase_ = phase;
   for (int level = 0; level < 3; ++level) {
@@ -108,8 +115,6 @@ void ColumnControls::TrackDrag(BookmarkListBox& box, POINT at, WPARAM /*keys*/) 
   }
   SetCursor(LoadCursorA(
       nullptr, MAKEINTRESOURCEA(phase == kDragging ? 32648 : 32512)));  // IDC_NO, IDC_ARROW
-  TRACKMOUSEEVENT track = {sizeof track, TME_HOVER, box.Handle(), kHoverSelectMs};
-  TrackMouseEvent(&track);
   if (spot.level >= 0 && spot.level < sourceLevel_ && spot.line >= 0 &&
       GetTickCount() - hoverSince_ >= kHoverSelectMs)
     OnMouseHover(box);
