@@ -105,6 +105,7 @@ bool MainWindow::OnInit() {
   if (stored.right > stored.left && stored.bottom > stored.top)
     MoveWindow(hwnd_, stored.left, stored.top, stored.right - stored.left, stored.bottom - stored.top, FALSE);
   InstallAccelerators();
+  ApplyFlatStyle();
   // The boxes measured their lines while they were made, before this
   // window could answer with its own font's height.
   for (int level = 0; level < 3; ++level)
@@ -118,6 +119,7 @@ void MainWindow::InstallAccelerators() {
 }
 
 void MainWindow::OnDestroy() {
+  ReleaseFlatStyle();
   // The keys go back to the command window until the next main window.
   VelloxApp& app = App();
   app.SetAccelerators(app.acceleratorTable.Get(), nullptr);
@@ -212,6 +214,7 @@ bool MainWindow::OnMeasureItem(MEASUREITEMSTRUCT* item) {
 }
 
 bool MainWindow::OnDrawItem(DRAWITEMSTRUCT* item) {
+  if (item->CtlType == ODT_BUTTON) return DrawFlatButton(*item);
   if (item->CtlType != ODT_LISTBOX) return false;
   int level = LevelOfBox(static_cast<int>(item->CtlID));
   if (level < 0) return false;
@@ -281,6 +284,10 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
       PaintLines();
       *result = TRUE;
       return true;
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return OnFlatColors(msg, wp, result);
     case WM_GETMINMAXINFO:
       if (templateClient_.cx == 0) return false;  // not laid out yet
       reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = MinWindowSize();

@@ -183,6 +183,13 @@ class MainWindow : public framework::Dialog {
   HWND Box(int level) const;
 
   void PaintLines();
+  // The custom (flat) look (main_window_style.cpp): set up with the window
+  // when the user chose it, released with it.
+  static bool FlatStyle();
+  void ApplyFlatStyle();
+  void ReleaseFlatStyle();
+  bool OnFlatColors(UINT msg, WPARAM wp, INT_PTR* result);
+  bool DrawFlatButton(const DRAWITEMSTRUCT& item);
   void OnActivate(bool active);
   bool OnSysCommand(WPARAM wp);
   void InstallAccelerators();
@@ -205,6 +212,7 @@ class MainWindow : public framework::Dialog {
   // (WM_SIZE moves the controls by the difference).
   SIZE templateClient_ = {0, 0};
   SIZE client_ = {0, 0};
+  HBRUSH background_ = nullptr;  // the flat look's background; owned
 };
 
 // The one main window, or null (also while a mode switch is in progress).

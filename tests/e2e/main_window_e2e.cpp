@@ -40,6 +40,9 @@ TEST_F(MainWindowTest, WithoutListTheTitleIsVelloxAndTheStatusLineSaysSo) {
   EXPECT_EQ(ControlText(main, IDC_STATUS_LINE).rfind("List n/a    Unique bookmarks: 0    Default browser: ", 0), 0u)
       << ControlText(main, IDC_STATUS_LINE);
   EXPECT_EQ(SendMessageA(GetDlgItem(main, IDC_CATEGORY_LIST), LB_GETCOUNT, 0, 0), 0);
+  // The default look is the flat one: the push buttons draw themselves.
+  EXPECT_EQ(GetWindowLongA(GetDlgItem(main, IDC_SEARCH), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+  EXPECT_EQ(ControlText(main, IDC_SEARCH), "Search");
   program.Stop();
 }
 
