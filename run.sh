@@ -35,8 +35,10 @@ installed_program() {
   ./scripts/wine-run.sh reg query 'HKLM\Software\Velloxsoft\Vellox\3.0' /v 'App Path' 2>/dev/null |
     tr -d '\r' | sed -n 's/^ *App Path *REG_SZ *//p' || true
 }
+# The user's part of the setup: the list folder it chose (a key left empty,
+# as the tests leave it, is no setup).
 user_settings_exist() {
-  ./scripts/wine-run.sh reg query 'HKCU\Software\Velloxsoft\Vellox\3.0' >/dev/null 2>&1
+  ./scripts/wine-run.sh reg query 'HKCU\Software\Velloxsoft\Vellox\3.0' /v 'List Folder' >/dev/null 2>&1
 }
 
 program="$(installed_program)"
