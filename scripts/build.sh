@@ -7,10 +7,14 @@ top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$top"
 jobs="${VELLOX_JOBS:-$(nproc)}"
 what="${1:-all}"
-# ccache makes rebuilds in another checkout of the same sources cheap.
+# ccache makes rebuilds in another checkout of the same sources cheap; it
+# is used only where its cache folder can be written.
 if command -v ccache >/dev/null 2>&1 && [ -z "${VELLOX_NO_CCACHE:-}" ]; then
-  export CCACHE_BASEDIR="$top" CCACHE_NOHASHDIR=true
-  export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache
+  cache_dir="$(ccache -k cache_dir 2>/dev/null || true)"
+  if [ -n "$cache_dir" ] && mkdir -p "$cache_dir" 2>/dev/null && [ -w "$cache_dir" ]; then
+    export CCACHE_BASEDIR="$top" CCACHE_NOHASHDIR=true
+    export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache
+  fi
 fi
 
 if [ "$what" = all ] || [ "$what" = native ]; then
