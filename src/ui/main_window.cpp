@@ -108,8 +108,9 @@ bool MainWindow::OnInit() {
   ApplyFlatStyle();
   // The boxes measured their lines while they were made, before this
   // window could answer with its own font's height.
+  const LPARAM lineHeight = static_cast<LPARAM>(ListLineHeight(hwnd_));
   for (int level = 0; level < 3; ++level)
-    if (HWND box = Box(level)) SendMessageA(box, LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(ListLineHeight(hwnd_)));
+    if (HWND box = Box(level)) SendMessageA(box, LB_SETITEMHEIGHT, 0, lineHeight);
   return true;
 }
 
