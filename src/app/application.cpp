@@ -6,21 +6,19 @@
 #include <clocale>
 
 #include "app/run_mode.h"
-#include "app/single_instance.h"
 #include "resources/resource.h"
 #include "settings/settings_store.h"
 #include "setup/installer.h"
 #include "ui/app_command_window.h"
 #include "ui/drawing_resources.h"
 #include "ui/main_window.h"
+#include "util/single_instance_win.h"
 
 namespace {
 VelloxApp* theApp = nullptr;
 constexpr char kHelpFileName[] = "VelloxFl.chm";
 constexpr DWORD kCommandWindowStyle = 0x90CA0080;  // popup, visible, caption, system menu, minimize box
 constexpr DWORD kHiddenCommandWindowStyle = 0x80CA0080;
-constexpr uint32_t kTrayFlag = 0x100;
-constexpr uint32_t kAskBeforeSavingFlag = 0x10000;
 constexpr uint32_t kAutosaveSeconds = 600;
 }  // namespace
 
@@ -80,7 +78,7 @@ bool VelloxApp::CreateCommandWindow() {
   framework::CreateArgs args;
   args.className = kCommandWindowClass;
   args.title = "Vellox";
-  args.style = (settings.behaviourFlags & kTrayFlag) ? kHiddenCommandWindowStyle : kCommandWindowStyle;
+  args.style = settings.HasBehaviour(kBehaviourUseTray) ? kHiddenCommandWindowStyle : kCommandWindowStyle;
   args.rect = {0, 0, 0, 0};
   if (!commandWindow->Create(args)) return false;
   SetMainWindow(commandWindow->Handle());
@@ -134,8 +132,8 @@ bool VelloxApp::InitInstance() {
     if (!commandWindow->RunFirstSetup()) return false;
     runMode = kRunOrdinary;
   }
-  commandWindow->BuildMainWindow(static_cast<int>(settings.behaviourFlags & 0xF),
-                                 (settings.behaviourFlags >> 9) & 1);
+  commandWindow->BuildMainWindow(settings.WindowMode(),
+                                 settings.HasBehaviour(kBehaviourStartMinimized));
   OpenFirstList();
   return true;
 }
@@ -170,7 +168,7 @@ int VelloxApp::ExitInstance() {
 bool VelloxApp::OnIdle(long /*count*/) {
   if (lists.HasCurrent() && currentMainWindow && lists.CurrentIsWritable() && lists.CurrentIsModified() &&
       lists.SecondsSinceSave() > kAutosaveSeconds) {
-    currentMainWindow->SaveIfChanged(false, (settings.behaviourFlags & kAskBeforeSavingFlag) != 0, false);
+    currentMainWindow->SaveIfChanged(false, settings.HasBehaviour(kBehaviourAskBeforeSaving), false);
   }
   if (lists.ScanDueVisits() && currentMainWindow && currentMainWindow->IsVisible())
     currentMainWindow->ShowDueVisitAlert();

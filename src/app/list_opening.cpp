@@ -4,9 +4,9 @@
 
 #include "app/application.h"
 #include "framework/message_loop.h"
-#include "list/list_dialogs_win.h"
 #include "platform/platform.h"
 #include "settings/settings_store.h"
+#include "ui/list_dialogs.h"
 #include "ui/main_window.h"
 
 namespace {

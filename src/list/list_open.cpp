@@ -148,7 +148,7 @@ bool ListSlots::Open(OpenRequest& r) {
   // A read-only list is kept in memory only.
   if (list->readOnly) list->file.Close();
   bool uncopiedRepair = load.repaired && load.corruptedCopy.empty();
-  if ((header == ListResult::ReadOnly || uncopiedRepair) && !FlagSet(kBehaviourNoReadOnlyWarning) &&
+  if ((header == ListResult::ReadOnly || uncopiedRepair) && !settings_->HasBehaviour(kBehaviourNoReadOnlyWarning) &&
       host_->ShowReadOnlyWarning())
     settings_->behaviourFlags |= kBehaviourNoReadOnlyWarning;
 

@@ -105,7 +105,7 @@ std::string ListSlots::RememberedPassword(int knownIndex) const {
 }
 
 void ListSlots::Remember(int knownIndex, const std::string& password) {
-  if (knownIndex < 0 || !FlagSet(kBehaviourRememberPasswords)) return;
+  if (knownIndex < 0 || !settings_->HasBehaviour(kBehaviourRememberPasswords)) return;
   if (rememberedPasswords_.size() <= static_cast<size_t>(knownIndex))
     rememberedPasswords_.resize(static_cast<size_t>(knownIndex) + 1);
   rememberedPasswords_[static_cast<size_t>(knownIndex)] = password;
@@ -131,7 +131,7 @@ bool ListSlots::AskPassword(BookmarkList& list, int knownIndex, bool markVerifie
   int keyStateBefore = list.keyState;
   bool accepted = false;
   std::string remembered = RememberedPassword(knownIndex);
-  if (FlagSet(kBehaviourRememberPasswords) && !remembered.empty() &&
+  if (settings_->HasBehaviour(kBehaviourRememberPasswords) && !remembered.empty() &&
       CheckPassword(list, remembered, true)) {
     accepted = true;
   } else {

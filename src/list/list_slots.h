@@ -20,9 +20,6 @@
 #include "list/list_result.h"
 #include "settings/settings.h"
 
-// BehaviourFlags bits read here.
-constexpr uint32_t kBehaviourNoReadOnlyWarning = 0x20000;
-constexpr uint32_t kBehaviourRememberPasswords = 0x80000;
 // The List menu holds at most this many lists.
 constexpr size_t kMaxKnownLists = 100;
 
@@ -131,7 +128,6 @@ class ListSlots {
   bool ShowsCurrentUnlocked(int knownIndex) const;
   bool RevertToBackup(const std::string& backupPath);
   void StoreSelection(BookmarkList& list, int knownIndex);
-  bool FlagSet(uint32_t bit) const { return (settings_->behaviourFlags & bit) != 0; }
   void* Owner() const { return host_->OwnerWindow(); }
 
   Settings* settings_;

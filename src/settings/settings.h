@@ -54,7 +54,30 @@ constexpr int kWinPosTips = 4;
 constexpr int kWinPosChecking = 5;
 constexpr int kWinPosCount = 6;
 
-// WindowFlags bits.
+// Window modes: the low nibble of BehaviourFlags.
+constexpr int kModeCompact = 1;
+constexpr int kModeRegular = 2;
+constexpr int kModeOrganize = 3;
+
+// BehaviourFlags: the word of behaviour options ("Preferences"). Every bit
+// the program reads is named here and nowhere else.
+constexpr uint32_t kBehaviourModeMask = 0x0000000F;  // kModeCompact ... kModeOrganize
+// The tray icon; the main window's close button then minimizes the
+// program instead of ending it, and the command window starts hidden.
+constexpr uint32_t kBehaviourUseTray = 0x00000100;
+constexpr uint32_t kBehaviourStartMinimized = 0x00000200;
+constexpr uint32_t kBehaviourMenuHelp = 0x00000400;    // message-line help
+constexpr uint32_t kBehaviourAutoMinimize = 0x00000800;  // after opening a bookmark
+constexpr uint32_t kBehaviourNewTabDefault = 0x00004000;
+constexpr uint32_t kBehaviourOneClickOpen = 0x00008000;
+constexpr uint32_t kBehaviourAskBeforeSaving = 0x00010000;
+constexpr uint32_t kBehaviourNoReadOnlyWarning = 0x00020000;
+constexpr uint32_t kBehaviourRememberPasswords = 0x00080000;  // till exit
+constexpr uint32_t kBehaviourFlatStyle = 0x00100000;   // custom (flat) look; clear: standard 3D
+constexpr uint32_t kBehaviourCustomFont = 0x00200000;  // fontFace/fontSize on the dialogs
+constexpr uint32_t kBehaviourAutoOpenUnique = 0x04000000;  // the only search match opens
+
+// WindowFlags bits, one word per window family.
 constexpr uint32_t kWindowKeepAtFront = 0x1;
 constexpr uint32_t kWindowNotesOpen = 0x2;
 
@@ -104,6 +127,18 @@ struct Settings {
   std::string appFolder;
 
   static std::vector<SearchPreset> DefaultSearchPresets();
+
+  // One bit (kBehaviour...) of the behaviour flags.
+  bool HasBehaviour(uint32_t bit) const { return (behaviourFlags & bit) != 0; }
+  void ToggleBehaviour(uint32_t bit) { behaviourFlags ^= bit; }
+  // The window mode of the low nibble, and setting it.
+  int WindowMode() const { return static_cast<int>(behaviourFlags & kBehaviourModeMask); }
+  void SetWindowMode(int mode) {
+    behaviourFlags = (behaviourFlags & ~kBehaviourModeMask) | static_cast<uint32_t>(mode);
+  }
+  // One bit (kWindow...) of a window family's flags.
+  bool HasWindowFlag(int family, uint32_t bit) const { return (windowFlags[family] & bit) != 0; }
+  void ToggleWindowFlag(int family, uint32_t bit) { windowFlags[family] ^= bit; }
 };
 
 bool operator==(const KnownListEntry& a, const KnownListEntry& b);

@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include "app/single_instance.h"
 #include "framework/message_loop.h"
 #include "platform/platform.h"
 #include "resources/resource.h"
 #include "setup/file_tree.h"
 #include "setup/program_files.h"
+#include "util/single_instance_win.h"
 
 namespace {
 

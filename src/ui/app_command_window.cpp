@@ -5,12 +5,12 @@
 #include "app/application.h"
 #include "app/list_opening.h"
 #include "app/run_mode.h"
-#include "app/single_instance.h"
 #include "resources/resource.h"
 #include "settings/settings_store.h"
 #include "setup/installer.h"
 #include "setup/uninstaller.h"
 #include "ui/main_window.h"
+#include "util/single_instance_win.h"
 
 bool AppCommandWindow::OnCreate() {
   VelloxApp& app = App();
@@ -67,7 +67,7 @@ bool AppCommandWindow::CloseListAndMainWindow() {
 
 void AppCommandWindow::ReopenMainWindow() {
   VelloxApp& app = App();
-  BuildMainWindow(static_cast<int>(app.settings.behaviourFlags & 0xF), false);
+  BuildMainWindow(app.settings.WindowMode(), false);
   if (app.settings.currentListIndex >= 0) OpenKnownList(app.settings.currentListIndex);
   if (currentMainWindow) currentMainWindow->RefreshDisplay();
 }
@@ -117,13 +117,13 @@ void AppCommandWindow::SwitchMode(int mode) {
   // colours) stays so.
   bool hidden = false, minimized = false;
   if (currentMainWindow) {
-    const bool askFirst = (app.settings.behaviourFlags & 0x10000) != 0;
+    const bool askFirst = app.settings.HasBehaviour(kBehaviourAskBeforeSaving);
     if (!currentMainWindow->SaveIfChanged(false, askFirst, false)) return;
     hidden = !currentMainWindow->IsVisible();
     minimized = IsIconic(currentMainWindow->Handle()) != FALSE;
     DeleteMainWindow();
   }
-  app.settings.behaviourFlags = (app.settings.behaviourFlags & ~0xFu) | static_cast<uint32_t>(mode);
+  app.settings.SetWindowMode(mode);
   BuildMainWindow(mode, minimized, hidden);
 }
 

@@ -7,15 +7,14 @@
 
 #include "app/application.h"
 #include "list/bookmark_list.h"
-#include "list/line_data.h"
 #include "list/list_marks.h"
 #include "resources/resource.h"
 #include "ui/main_window.h"
+#include "view/line_data.h"
 
 namespace {
 
 constexpr UINT_PTR kSubclassId = 2067;
-constexpr uint32_t kFlagOneClickOpen = 0x8000;
 
 std::string BoxLineText(HWND box, int line) {
   LRESULT length = SendMessageA(box, LB_GETTEXTLEN, static_cast<WPARAM>(line), 0);
@@ -267,7 +266,7 @@ void ColumnControls::OnButtonUp(BookmarkListBox& box, POINT at, WPARAM keys) {
     int level = sourceLevel_;
     EndDrag();
     if (keys & MK_CONTROL) ToggleMark(level);
-    bool oneClick = (App().settings.behaviourFlags & kFlagOneClickOpen) != 0;
+    bool oneClick = App().settings.HasBehaviour(kBehaviourOneClickOpen);
     if (oneClick && window_->Mode() != kModeOrganize && level == kLevelBookmark &&
         !(keys & MK_CONTROL))
       OpenFromColumn();

@@ -10,11 +10,11 @@
 #include <array>
 #include <memory>
 
-#include "list/column_drop.h"
-#include "list/column_wheel.h"
-#include "list/column_widths.h"
 #include "ui/main_tool_tip.h"
 #include "ui/title_tip.h"
+#include "view/column_drop.h"
+#include "view/column_wheel.h"
+#include "view/column_widths.h"
 
 class ColumnControls;
 class MainWindow;

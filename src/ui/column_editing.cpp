@@ -4,7 +4,6 @@
 
 #include "app/application.h"
 #include "list/bookmark_list.h"
-#include "list/line_data.h"
 #include "list/list_edit.h"
 #include "list/list_new_item.h"
 #include "resources/resource.h"
@@ -13,6 +12,7 @@
 #include "ui/list_view_dialog.h"
 #include "ui/three_column_window.h"
 #include "util/messages.h"
+#include "view/line_data.h"
 
 namespace {
 

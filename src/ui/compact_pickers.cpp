@@ -3,10 +3,10 @@
 #include <string>
 
 #include "list/bookmark_list.h"
-#include "list/line_data.h"
 #include "resources/resource.h"
 #include "ui/compact_window.h"
 #include "util/menu_text.h"
+#include "view/line_data.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include "app/application.h"
 #include "list/bookmark_list.h"
 #include "list/list_edit.h"
-#include "list/line_data.h"
 #include "resources/resource.h"
 #include "ui/app_command_window.h"
 #include "ui/bookmark_list_box.h"
 #include "ui/list_view_dialog.h"
 #include "ui/three_column_window.h"
+#include "view/line_data.h"
 
 void CompactWindow::RefillColumns(int fromLevel, bool keepSelection) {
   BookmarkList* list = List();

@@ -9,20 +9,15 @@
 #include "framework/scoped_handle.h"
 #include "list/bookmark_list.h"
 #include "list/list_edit.h"
-#include "list/marked_menus.h"
 #include "platform/platform.h"
 #include "resources/resource.h"
 #include "ui/browser_menus.h"
 #include "ui/command_table.h"
 #include "ui/dynamic_menus.h"
 #include "ui/main_window.h"
+#include "view/marked_menus.h"
 
 namespace {
-
-constexpr uint32_t kFlagMenuHelp = 0x400;
-constexpr uint32_t kFlagAutoMinimize = 0x800;
-constexpr uint32_t kFlagOneClickOpen = 0x8000;
-constexpr uint32_t kFlagAutoOpen = 0x4000000;
 
 // The popup that holds command id, searched one level deep.
 int PopupPositionHolding(HMENU menu, int id) {
@@ -45,7 +40,6 @@ void Relabel(HMENU menu, int id, int newId, const std::string& text) {
   ModifyMenuA(menu, static_cast<UINT>(id), MF_BYCOMMAND | MF_STRING, static_cast<UINT_PTR>(newId),
               text.c_str());
 }
-
 
 // "Open &with" becomes one entry per browser (9300 + n).
 void MakeOpenWithSubmenu(HMENU menu, const std::vector<std::string>& browsers) {
@@ -172,10 +166,10 @@ void MainWindow::ShowBackgroundMenu(POINT screen) {
   auto check = [&](int id, bool on) {
     CheckMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
   };
-  check(ID_CMD_KEEP_AT_FRONT, (settings.windowFlags[Family()] & kWindowKeepAtFront) != 0);
-  check(ID_CMD_AUTO_MINIMIZE, (settings.behaviourFlags & kFlagAutoMinimize) != 0);
-  check(ID_CMD_ONE_CLICK_OPEN, (settings.behaviourFlags & kFlagOneClickOpen) != 0);
-  check(ID_CMD_AUTO_OPEN, (settings.behaviourFlags & kFlagAutoOpen) != 0);
+  check(ID_CMD_KEEP_AT_FRONT, settings.HasWindowFlag(Family(), kWindowKeepAtFront));
+  check(ID_CMD_AUTO_MINIMIZE, settings.HasBehaviour(kBehaviourAutoMinimize));
+  check(ID_CMD_ONE_CLICK_OPEN, settings.HasBehaviour(kBehaviourOneClickOpen));
+  check(ID_CMD_AUTO_OPEN, settings.HasBehaviour(kBehaviourAutoOpenUnique));
   if (screen.x == -1 && screen.y == -1) {
     RECT r = {};
     GetWindowRect(hwnd_, &r);
@@ -186,7 +180,7 @@ void MainWindow::ShowBackgroundMenu(POINT screen) {
 }
 
 void MainWindow::ShowControlHelp(HWND control) {
-  if (!(App().settings.behaviourFlags & kFlagMenuHelp)) return;
+  if (!App().settings.HasBehaviour(kBehaviourMenuHelp)) return;
   if (control == helpControl_) return;
   helpControl_ = control;
   int id = control && control != hwnd_ && IsChild(hwnd_, control) ? GetDlgCtrlID(control) : 0;

@@ -5,10 +5,10 @@
 
 #include "app/application.h"
 #include "list/bookmark_list.h"
-#include "list/marked_menus.h"
 #include "resources/resource.h"
 #include "ui/command_table.h"
 #include "ui/main_window.h"
+#include "view/marked_menus.h"
 
 namespace {
 

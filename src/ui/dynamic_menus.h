@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "list/marked_menus.h"
+#include "view/marked_menus.h"
 
 // Empties the two submenus that follow "Ma&rk found" in edit and fills
 // them with the entries (move: moveBase + level, alias: aliasBase +

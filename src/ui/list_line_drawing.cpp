@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "list/line_data.h"
+#include "view/line_data.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include "framework/dialog.h"
 #include "list/bookmark_list.h"
 #include "list/list_edit.h"
-#include "list/list_view_columns.h"
 #include "platform/platform.h"
 #include "resources/resource.h"
 #include "ui/main_window.h"
 #include "ui/three_column_window.h"
+#include "view/list_view_columns.h"
 
 namespace {
 

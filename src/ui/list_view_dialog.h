@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "list/list_views.h"  // ListViewEntry: kViewSearchResults ... kViewDeleted
+#include "view/list_views.h"  // ListViewEntry: kViewSearchResults ... kViewDeleted
 
 // Created hidden with the main window, destroyed (its rectangle and
 // columns stored) before it.

@@ -4,26 +4,21 @@
 
 #include "app/application.h"
 #include "list/bookmark_list.h"
-#include "list/line_data.h"
 #include "resources/resource.h"
 #include "ui/advanced_search_dialog.h"
 #include "ui/app_command_window.h"
 #include "ui/bookmark_list_box.h"
 #include "ui/command_table.h"
-#include "util/rect.h"
 #include "ui/compact_window.h"
-#include "ui/list_view_dialog.h"
 #include "ui/list_line_drawing.h"
+#include "ui/list_view_dialog.h"
 #include "ui/three_column_window.h"
+#include "util/rect.h"
+#include "view/line_data.h"
 
 MainWindow* currentMainWindow = nullptr;
 
 namespace {
-
-constexpr uint32_t kFlagCustomFont = 0x200000;
-constexpr uint32_t kFlagCustomStyle = 0x100000;
-constexpr uint32_t kFlagCloseMinimizes = 0x100;
-constexpr uint32_t kFlagAskBeforeSaving = 0x10000;
 
 // The common table with the mode family's keys added, as one table: the
 // message loop translates one table for the main window.
@@ -52,7 +47,7 @@ void CreateMainWindow(int mode, HWND owner, bool startMinimized, bool startHidde
   if (mode < kModeCompact || mode > kModeOrganize) mode = kModeRegular;
   MainWindow* window = mode == kModeCompact ? static_cast<MainWindow*>(new CompactWindow())
                                             : static_cast<MainWindow*>(new ThreeColumnWindow(mode));
-  if ((app.settings.behaviourFlags & kFlagCustomFont) && !app.settings.fontFace.empty() && app.settings.fontSize >= 10)
+  if (app.settings.HasBehaviour(kBehaviourCustomFont) && !app.settings.fontFace.empty() && app.settings.fontSize >= 10)
     window->SetTemplateFont(app.settings.fontFace, static_cast<int>(app.settings.fontSize / 10));
   currentMainWindow = window;
   if (!window->Create(owner)) {
@@ -62,7 +57,7 @@ void CreateMainWindow(int mode, HWND owner, bool startMinimized, bool startHidde
   }
   CreateAdvancedSearch(window->Handle(), window->Family());
   CreateListView(window->Handle());
-  if (app.settings.windowFlags[window->Family()] & kWindowKeepAtFront) window->ApplyKeepAtFront();
+  if (app.settings.HasWindowFlag(window->Family(), kWindowKeepAtFront)) window->ApplyKeepAtFront();
   if (!startHidden) window->Show(startMinimized ? SW_SHOWMINNOACTIVE : SW_SHOW);
   window->RefreshDisplay();
 }
@@ -230,7 +225,7 @@ void MainWindow::PaintLines() {
   HDC dc = BeginPaint(hwnd_, &ps);
   RECT r = ClientRect();
   const Settings& settings = App().settings;
-  bool flat = (settings.behaviourFlags & kFlagCustomStyle) != 0;
+  bool flat = settings.HasBehaviour(kBehaviourFlatStyle);
   // Two lines under the menu bar: a shadow above a highlight.
   COLORREF upper = flat ? settings.colors[5] : GetSysColor(COLOR_BTNSHADOW);
   COLORREF lower = flat ? settings.colors[6] : GetSysColor(COLOR_BTNHIGHLIGHT);
@@ -302,7 +297,7 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
       // A click on the close button minimizes when the user chose so; Alt+F4
       // (no mouse position) always ends the program.
       if ((wp & 0xFFF0) == SC_CLOSE) {
-        if (lp != 0 && (App().settings.behaviourFlags & kFlagCloseMinimizes)) OnMinimize();
+        if (lp != 0 && App().settings.HasBehaviour(kBehaviourUseTray)) OnMinimize();
         else OnExit();
         *result = TRUE;
         return true;
@@ -317,7 +312,7 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
       *result = TRUE;
       return true;
     case WM_SYSCOLORCHANGE:
-      if (!(App().settings.behaviourFlags & kFlagCustomStyle) && App().commandWindow)
+      if (!App().settings.HasBehaviour(kBehaviourFlatStyle) && App().commandWindow)
         App().commandWindow->PostCommand(ID_CMD_MODE_COMPACT - kModeCompact + mode_);
       return false;
     case WM_MENUSELECT:

@@ -12,14 +12,10 @@
 #include <vector>
 
 #include "framework/dialog.h"
+#include "settings/settings.h"
 #include "ui/search_session.h"
 
 class BookmarkList;
-
-// Window modes: the low nibble of the behaviour flags.
-constexpr int kModeCompact = 1;
-constexpr int kModeRegular = 2;
-constexpr int kModeOrganize = 3;
 
 class ColumnControls;
 

@@ -7,17 +7,15 @@
 #include "app/application.h"
 #include "framework/scoped_handle.h"
 #include "list/bookmark_list.h"
-#include "list/marked_menus.h"
 #include "list/visits.h"
 #include "resources/resource.h"
 #include "ui/about_dialog.h"
 #include "ui/browser_menus.h"
 #include "ui/command_table.h"
 #include "ui/main_window.h"
+#include "view/marked_menus.h"
 
 namespace {
-
-constexpr uint32_t kFlagNewTabDefault = 0x4000;
 
 BrowserMenuFacts BrowserFacts() {
   const VelloxApp& app = App();
@@ -95,7 +93,7 @@ void MainWindow::ShowOpenButtonMenu(POINT screen) {
     DWORD attributes = GetFileAttributesA(record.url.c_str());
     facts.folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
   }
-  facts.newTabDefault = (App().settings.behaviourFlags & kFlagNewTabDefault) != 0;
+  facts.newTabDefault = App().settings.HasBehaviour(kBehaviourNewTabDefault);
   framework::ScopedMenu bar(LoadOpenButtonMenu(facts, BrowserFacts(), EnabledIn(this)));
   HMENU menu = bar.Get() ? GetSubMenu(bar.Get(), 0) : nullptr;
   if (!menu || GetMenuItemCount(menu) == 0) return;

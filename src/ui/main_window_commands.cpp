@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr uint32_t kFlagMenuHelp = 0x400;
-constexpr uint32_t kFlagAskBeforeSaving = 0x10000;
 constexpr int kListEntriesWithKeys = 10;
 
 const char* LevelName(int level, uint32_t count) {
@@ -30,13 +28,13 @@ const char* LevelName(int level, uint32_t count) {
 uint32_t BehaviourBitOf(int id) {
   switch (id) {
     case ID_CMD_SWITCH_TAB_DEFAULT:
-      return 0x4000;
+      return kBehaviourNewTabDefault;
     case ID_CMD_AUTO_MINIMIZE:
-      return 0x800;
+      return kBehaviourAutoMinimize;
     case ID_CMD_ONE_CLICK_OPEN:
-      return 0x8000;
+      return kBehaviourOneClickOpen;
     case ID_CMD_AUTO_OPEN:
-      return 0x4000000;
+      return kBehaviourAutoOpenUnique;
     default:
       return 0;
   }
@@ -169,7 +167,7 @@ void MainWindow::RebuildDynamicMenus() {
 }
 
 void MainWindow::ShowMenuHelp(int id, UINT flags, HMENU menu) {
-  if (!(App().settings.behaviourFlags & kFlagMenuHelp)) return;
+  if (!App().settings.HasBehaviour(kBehaviourMenuHelp)) return;
   if (flags == 0xFFFF && !menu) {
     UpdateStatusLine();
     return;
@@ -224,7 +222,7 @@ void MainWindow::OnSwitchList(int id) {
   // A key for a list that is not configured does nothing.
   if (index < 0 || index >= static_cast<int>(app.settings.lists.size())) return;
   if (index == app.lists.currentListIndex && app.lists.HasCurrent()) return;
-  if (!SaveIfChanged(false, (app.settings.behaviourFlags & kFlagAskBeforeSaving) != 0, false)) return;
+  if (!SaveIfChanged(false, app.settings.HasBehaviour(kBehaviourAskBeforeSaving), false)) return;
   OpenKnownList(index);
   if (currentMainWindow) currentMainWindow->RefreshDisplay();
 }
@@ -238,7 +236,7 @@ void MainWindow::OnPreviousList(int /*id*/) {
 }
 
 void MainWindow::OnExit(int /*id*/) {
-  if (!SaveIfChanged(true, (App().settings.behaviourFlags & kFlagAskBeforeSaving) != 0, false)) return;
+  if (!SaveIfChanged(true, App().settings.HasBehaviour(kBehaviourAskBeforeSaving), false)) return;
   // Ending the program: the command window owns the run.
   if (App().commandWindow) App().commandWindow->EndProgram();
 }
@@ -254,15 +252,15 @@ void MainWindow::OnFocusSearch(int /*id*/) {
   Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_SEARCH_TEXT)), TRUE);
 }
 
-void MainWindow::OnToggleBehaviour(int id) { App().settings.behaviourFlags ^= BehaviourBitOf(id); }
+void MainWindow::OnToggleBehaviour(int id) { App().settings.ToggleBehaviour(BehaviourBitOf(id)); }
 
 void MainWindow::OnKeepAtFront(int /*id*/) {
-  App().settings.windowFlags[Family()] ^= kWindowKeepAtFront;
+  App().settings.ToggleWindowFlag(Family(), kWindowKeepAtFront);
   ApplyKeepAtFront();
 }
 
 void MainWindow::ApplyKeepAtFront() {
-  bool front = (App().settings.windowFlags[Family()] & kWindowKeepAtFront) != 0;
+  bool front = App().settings.HasWindowFlag(Family(), kWindowKeepAtFront);
   const UINT how = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
   std::vector<HWND> owned = OwnedWindows(hwnd_);
   // Some window managers insert an owner raised into the topmost band

@@ -6,19 +6,19 @@
 #include "app/application.h"
 #include "exchange/copy_as_win.h"
 #include "list/bookmark_list.h"
-#include "list/line_data.h"
 #include "list/list_delete.h"
 #include "list/list_edit.h"
 #include "list/list_marks.h"
 #include "list/list_sort.h"
 #include "list/list_transfer.h"
-#include "list/marked_menus.h"
 #include "resources/resource.h"
 #include "ui/app_command_window.h"
 #include "ui/choice_dialogs.h"
 #include "ui/list_view_dialog.h"
 #include "ui/main_window.h"
 #include "util/messages.h"
+#include "view/line_data.h"
+#include "view/marked_menus.h"
 
 namespace {
 

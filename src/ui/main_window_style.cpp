@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr uint32_t kFlagCustomStyle = 0x100000;
 constexpr int kColorBackground = 0;
 constexpr int kColorButtons = 1;
 constexpr int kColorText = 4;
@@ -38,7 +37,7 @@ void Fill(HDC dc, const RECT& r, COLORREF color) {
 
 }  // namespace
 
-bool MainWindow::FlatStyle() { return (App().settings.behaviourFlags & kFlagCustomStyle) != 0; }
+bool MainWindow::FlatStyle() { return App().settings.HasBehaviour(kBehaviourFlatStyle); }
 
 void MainWindow::ApplyFlatStyle() {
   if (!FlatStyle()) return;

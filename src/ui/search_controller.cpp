@@ -22,8 +22,6 @@
 
 namespace {
 
-constexpr uint32_t kFlagAutoOpen = 0x4000000;
-
 // While other lists are opened for a search, their arrival is no switch
 // of lists for the search state.
 class Busy {
@@ -155,7 +153,7 @@ void MainWindow::StartSearch(bool allowAutoOpen, bool allowOtherLists, bool clea
   SetSearchState(kSearchShown, advanced);
   // Only an explicit search opens the one bookmark it found (an alias of
   // it may be among the matches too).
-  if (allowAutoOpen && (App().settings.behaviourFlags & kFlagAutoOpen) && found.bookmarks == 1) {
+  if (allowAutoOpen && App().settings.HasBehaviour(kBehaviourAutoOpenUnique) && found.bookmarks == 1) {
     SelectItem(*list, found.firstBookmark);
     RefillColumns(-1, true);
     search_.lastStep = found.firstBookmark;

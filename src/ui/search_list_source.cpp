@@ -8,9 +8,7 @@
 
 namespace {
 
-constexpr uint32_t kFlagAskBeforeSaving = 0x10000;
-
-bool AskFirst() { return (App().settings.behaviourFlags & kFlagAskBeforeSaving) != 0; }
+bool AskFirst() { return App().settings.HasBehaviour(kBehaviourAskBeforeSaving); }
 
 // Closes the list in the second slot (its save step has been offered).
 void DropSecondSlot(ListSlots& lists) {

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr uint32_t kFlagAskBeforeSaving = 0x10000;
 // The list boxes are this many dialog units shorter in Organize mode, and
 // the address box this many narrower (room for the Explore button).
 constexpr int kOrganizeListUnits = 23;
@@ -57,9 +56,9 @@ bool ThreeColumnWindow::SetOrganize(bool organize) {
   if (OrganizeMode() == organize) return true;
   VelloxApp& app = App();
   if (organize && app.lists.HasCurrent() && !app.lists.CurrentIsWritable()) return false;
-  if (!SaveIfChanged(false, (app.settings.behaviourFlags & kFlagAskBeforeSaving) != 0, false)) return false;
+  if (!SaveIfChanged(false, app.settings.HasBehaviour(kBehaviourAskBeforeSaving), false)) return false;
   mode_ = organize ? kModeOrganize : kModeRegular;
-  app.settings.behaviourFlags = (app.settings.behaviourFlags & ~0xFu) | static_cast<uint32_t>(mode_);
+  app.settings.SetWindowMode(mode_);
   if (!organize) previousMode_ = 0;
   SendMessageA(Item(IDC_ADDRESS), EM_SETREADONLY, organize ? FALSE : TRUE, 0);
   if (!organize) {

@@ -1,6 +1,6 @@
 // Where marked items can go, as the Edit submenus and the column context
 // menu offer it.
-#include "list/marked_menus.h"
+#include "view/marked_menus.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "list/list_view_columns.h"
+#include "view/list_view_columns.h"
 
 #include <cstdio>
 #include <ctime>

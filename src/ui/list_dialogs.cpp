@@ -1,4 +1,4 @@
-#include "list/list_dialogs_win.h"
+#include "ui/list_dialogs.h"
 
 #include <commdlg.h>
 

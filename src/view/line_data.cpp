@@ -1,4 +1,4 @@
-#include "list/line_data.h"
+#include "view/line_data.h"
 
 #include "list/bookmark_list.h"
 

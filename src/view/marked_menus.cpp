@@ -1,11 +1,11 @@
-#include "list/marked_menus.h"
+#include "view/marked_menus.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "list/line_data.h"
 #include "resources/resource.h"
 #include "util/menu_text.h"
+#include "view/line_data.h"
 
 namespace {
 

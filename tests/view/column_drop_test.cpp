@@ -1,15 +1,15 @@
 // Drops of dragged column lines, the wheel arithmetic and the splitter
 // limits, on small hand-built outlines.
-#include "list/column_drop.h"
+#include "view/column_drop.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "list/column_wheel.h"
-#include "list/column_widths.h"
 #include "list/list_edit.h"
 #include "support/list_test_support.h"
+#include "view/column_wheel.h"
+#include "view/column_widths.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/single_instance.h"
+#include "util/single_instance_win.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "list/list_views.h"
+#include "view/list_views.h"
 
 #include <map>
 

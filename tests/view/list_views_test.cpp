@@ -1,6 +1,6 @@
 // The List View's tables on a small hand-built outline: the rows of each
 // view, the entry correction, "Next group", the actions and the cells.
-#include "list/list_views.h"
+#include "view/list_views.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include "list/item_codec.h"
 #include "list/list_delete.h"
 #include "list/list_marks.h"
-#include "list/list_view_columns.h"
 #include "support/list_test_support.h"
+#include "view/list_view_columns.h"
 
 namespace {
 

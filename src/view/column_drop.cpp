@@ -1,4 +1,4 @@
-#include "list/column_drop.h"
+#include "view/column_drop.h"
 
 #include "list/item_codec.h"
 #include "list/list_edit.h"

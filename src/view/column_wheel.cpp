@@ -1,4 +1,4 @@
-#include "list/column_wheel.h"
+#include "view/column_wheel.h"
 
 int WheelAccumulator::Add(int delta) {
   sum_ += delta;

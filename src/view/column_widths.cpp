@@ -1,4 +1,4 @@
-#include "list/column_widths.h"
+#include "view/column_widths.h"
 
 #include <algorithm>
 
