@@ -9,9 +9,7 @@
 #include "resources/resource.h"
 #include "settings/settings_store.h"
 #include "setup/installer.h"
-#include "ui/app_command_window.h"
 #include "ui/drawing_resources.h"
-#include "ui/main_window.h"
 #include "util/single_instance_win.h"
 
 namespace {
@@ -74,7 +72,7 @@ bool VelloxApp::CreateCommandWindow() {
   wc.hIconSm = largeIcon;
   wc.lpszClassName = kCommandWindowClass;
   commandWindowClass = framework::Window::RegisterClass(wc);
-  commandWindow = new AppCommandWindow();
+  commandWindow = std::make_unique<AppCommandWindow>();
   framework::CreateArgs args;
   args.className = kCommandWindowClass;
   args.title = "Vellox";
@@ -90,7 +88,7 @@ void VelloxApp::OpenFirstList() {
   if (!commandLine.empty() && GetFileAttributesA(commandLine.c_str()) != INVALID_FILE_ATTRIBUTES)
     opened = OpenListByPath(commandLine);
   if (!opened && settings.currentListIndex >= 0) opened = OpenKnownList(settings.currentListIndex);
-  if (currentMainWindow && lists.HasCurrent()) currentMainWindow->RefreshDisplay();
+  if (Main() && lists.HasCurrent()) Main()->RefreshDisplay();
 }
 
 bool VelloxApp::InitInstance() {
@@ -150,7 +148,7 @@ void VelloxApp::UseInstalledFolderForPaths() {
 int VelloxApp::ExitInstance() {
   acceleratorTable.Reset();
   DeleteSharedDrawingResources();
-  DeleteMainWindow();
+  if (commandWindow) commandWindow->DeleteMainWindow();
   // Nothing is saved here: the main window offered to save before closing.
   lists.CloseAll();
   accessibilityLibrary.Reset();
@@ -158,20 +156,19 @@ int VelloxApp::ExitInstance() {
   instanceMutex.Reset();
   if (commandWindow) {
     commandWindow->Destroy();
-    delete commandWindow;
-    commandWindow = nullptr;
+    commandWindow.reset();
   }
   int exitCode = framework::Application::ExitInstance();
   return runMode == kRunInstaller ? installerExitCode : exitCode;
 }
 
 bool VelloxApp::OnIdle(long /*count*/) {
-  if (lists.HasCurrent() && currentMainWindow && lists.CurrentIsWritable() && lists.CurrentIsModified() &&
+  if (lists.HasCurrent() && Main() && lists.CurrentIsWritable() && lists.CurrentIsModified() &&
       lists.SecondsSinceSave() > kAutosaveSeconds) {
-    currentMainWindow->SaveIfChanged(false, settings.HasBehaviour(kBehaviourAskBeforeSaving), false);
+    Main()->SaveIfChanged(false, settings.HasBehaviour(kBehaviourAskBeforeSaving), false);
   }
-  if (lists.ScanDueVisits() && currentMainWindow && currentMainWindow->IsVisible())
-    currentMainWindow->ShowDueVisitAlert();
+  if (lists.ScanDueVisits() && Main() && Main()->IsVisible())
+    Main()->ShowDueVisitAlert();
   if (lists.DueVisitScanInProgress()) return true;
   return false;
 }

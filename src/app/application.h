@@ -5,19 +5,23 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
+#include "app/app_command_window.h"
 #include "app/list_opening.h"
 #include "framework/message_loop.h"
 #include "framework/scoped_handle.h"
 #include "settings/settings.h"
 
-class AppCommandWindow;
-
 class VelloxApp : public framework::Application {
  public:
   VelloxApp();
   ~VelloxApp() override;
+
+  // The main window, or null (before start-up made it, while a mode switch
+  // rebuilds it, after exit).
+  ::MainWindow* Main() const { return commandWindow ? commandWindow->Main() : nullptr; }
 
   Settings settings;
   int runMode = 0;
@@ -32,7 +36,7 @@ class VelloxApp : public framework::Application {
   framework::ScopedModule accessibilityLibrary;
   framework::ScopedAccelerators acceleratorTable;
   ATOM commandWindowClass = 0;
-  AppCommandWindow* commandWindow = nullptr;
+  std::unique_ptr<AppCommandWindow> commandWindow;
   ListSlots lists{&settings, &AppListHost()};
   // The installer's result: 0, the failure's message id, or IDCANCEL.
   int installerExitCode = 0;

@@ -4,24 +4,25 @@
 
 #include "app/application.h"
 #include "framework/message_loop.h"
-#include "platform/platform.h"
 #include "settings/settings_store.h"
 #include "ui/list_dialogs.h"
 #include "ui/main_window.h"
 
 namespace {
 
-HWND MainHandle() { return currentMainWindow ? currentMainWindow->Handle() : nullptr; }
+MainWindow* Main() { return App().Main(); }
+
+HWND MainHandle() { return Main() ? Main()->Handle() : nullptr; }
 
 class ProgramListHost : public ListHost {
  public:
   void* OwnerWindow() override { return MainHandle(); }
   void ShowMainWindow() override {
-    if (currentMainWindow && (!currentMainWindow->IsVisible() || IsIconic(MainHandle())))
-      currentMainWindow->Show(SW_RESTORE);
+    if (Main() && (!Main()->IsVisible() || IsIconic(MainHandle())))
+      Main()->Show(SW_RESTORE);
   }
   void ListsChanged() override {
-    if (currentMainWindow) currentMainWindow->RefreshDisplay();
+    if (Main()) Main()->RefreshDisplay();
   }
   void SaveSettings() override { ::SaveSettings(App().settings, false); }
   bool RequestPassword(const std::string& title, std::string* password) override {
@@ -56,19 +57,3 @@ ListHost& AppListHost() {
 bool OpenListByPath(const std::string& path) { return App().lists.OpenListByPath(path, false); }
 
 bool OpenKnownList(int index) { return App().lists.OpenKnownList(index, false); }
-
-bool OpenOrCreateListFromDialog() {
-  VelloxApp& app = App();
-  std::string path;
-  if (!ChooseListPath(MainHandle(), app.settings.listFolder, &path)) return false;
-  if (!platform::FileExists(path.c_str()) && !app.lists.CreateList(path, false)) return false;
-  return app.lists.OpenListByPath(path, false);
-}
-
-bool EditEncryptionOptions() {
-  ListSlots& lists = App().lists;
-  if (!lists.HasCurrent() || lists.currentList->readOnly) return false;
-  if (!RunEncryptionOptionsDialog(MainHandle(), *lists.currentList)) return false;
-  AppListHost().ListsChanged();
-  return true;
-}

@@ -103,6 +103,8 @@ class ListSlots {
   // Releases both lists without saving (exit).
   void CloseAll();
   const OpenReport& LastOpen() const { return lastOpen_; }
+  // The user interface the slots ask through.
+  ListHost& Host() const { return *host_; }
 
  private:
   struct OpenRequest {

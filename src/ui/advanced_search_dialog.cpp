@@ -1,10 +1,11 @@
 #include "ui/advanced_search_dialog.h"
 
+#include <commctrl.h>
+
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "app/application.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
 #include "platform/platform.h"
@@ -62,34 +63,31 @@ class NewPresetDialog : public framework::Dialog {
 // Keys typed in the dialog reach its controls without passing the main
 // window's accelerators, so Ctrl+Shift+F (which hides the dialog when it is
 // in front) is caught in each control on the way.
-constexpr char kOldProcProperty[] = "VelloxOldProc";
+constexpr UINT_PTR kToggleKeySubclassId = 520;
 
 bool IsToggleKey(UINT msg, WPARAM wp) {
   bool chord = (GetKeyState(VK_CONTROL) & 0x8000) && (GetKeyState(VK_SHIFT) & 0x8000);
   return chord && ((msg == WM_KEYDOWN && wp == 'F') || (msg == WM_CHAR && wp == 'F' - '@'));
 }
 
-LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  WNDPROC old = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kOldProcProperty));
+// refData: the main window that owns the dialog (it outlives the controls).
+LRESULT CALLBACK ToggleKeyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR /*id*/,
+                               DWORD_PTR refData) {
   if (IsToggleKey(msg, wp)) {
-    if (msg == WM_KEYDOWN && currentMainWindow) {
+    if (msg == WM_KEYDOWN) {
       try {
-        currentMainWindow->RouteCommand(ID_CMD_ADVANCED_SEARCH);
+        reinterpret_cast<MainWindow*>(refData)->RouteCommand(ID_CMD_ADVANCED_SEARCH);
       } catch (...) {
       }
     }
     return 0;
   }
-  if (msg == WM_NCDESTROY) {
-    RemovePropA(hwnd, kOldProcProperty);
-    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
-  }
-  return old ? CallWindowProcA(old, hwnd, msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ToggleKeyProc, kToggleKeySubclassId);
+  return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
-BOOL CALLBACK CatchToggleKey(HWND control, LPARAM /*unused*/) {
-  LONG_PTR old = SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc));
-  SetPropA(control, kOldProcProperty, reinterpret_cast<HANDLE>(old));
+BOOL CALLBACK CatchToggleKey(HWND control, LPARAM owner) {
+  SetWindowSubclass(control, ToggleKeyProc, kToggleKeySubclassId, static_cast<DWORD_PTR>(owner));
   return TRUE;
 }
 
@@ -100,46 +98,15 @@ void FillCombo(HWND combo, const char* const (&texts)[N]) {
   for (const char* text : texts) box.Add(text);
 }
 
-class AdvancedSearchDialog : public framework::Dialog {
- public:
-  explicit AdvancedSearchDialog(int family) : Dialog(IDD_ADVANCED_SEARCH), family_(family) {}
+}  // namespace
 
-  // Shown with the first preset and the main window's search text.
-  void Open(const std::string& mainText);
-  void Hide();
-  // The options as the controls show them.
-  const SearchOptions& Options() const { return options_; }
-  std::string Term() const { return ItemText(IDC_SEARCH_FOR); }
-  void StorePosition() const;
 
- protected:
-  bool OnInit() override;
-  bool OnCommand(int id, int code, HWND control) override;
-  void OnOK() override;
-  void OnCancel() override { Hide(); }
+AdvancedSearchDialog::AdvancedSearchDialog(MainWindow& owner)
+    : Dialog(IDD_ADVANCED_SEARCH), owner_(owner), family_(owner.Family()) {}
 
- private:
-  std::vector<SearchPreset>& Presets() const { return App().settings.searchPresets; }
-  void FillPresets();
-  void LoadPreset(int n, bool withText);
-  void ShowOptions();
-  void ReadOptions();
-  // The options and the text go into the selected preset at once, so the
-  // settings always hold them (and preset 1 feeds the simple search).
-  void StoreIntoPreset();
-  // An option or the text changed: stored, and searched once the user pauses.
-  void Changed();
-  void SelectPreset(int n);
-  void AddPreset();
-  void RemovePreset();
-  int Combo(int id) const { return framework::ComboBox(Item(id)).Selection(); }
-
-  int family_;
-  int selected_ = 0;
-  bool loading_ = false;  // controls being filled: their notifications are no changes
-  bool shown_ = false;
-  SearchOptions options_;
-};
+std::vector<SearchPreset>& AdvancedSearchDialog::Presets() const {
+  return owner_.UserSettings().searchPresets;
+}
 
 bool AdvancedSearchDialog::OnInit() {
   FillCombo(Item(IDC_RATING_MODE), kRatingModes);
@@ -149,7 +116,7 @@ bool AdvancedSearchDialog::OnInit() {
   FillCombo(Item(IDC_STATUS_VALUE), kStatusTexts);
   SendMessageA(Item(IDC_DATE_DAYS), EM_LIMITTEXT, 5, 0);
   // Only the top-left corner is kept: the dialog has a fixed size.
-  const Rect& stored = App().settings.windowPositions[family_][kWinPosSearch];
+  const Rect& stored = owner_.UserSettings().windowPositions[family_][kWinPosSearch];
   RECT r = WindowRect();
   int x = stored.left, y = stored.top;
   if (stored.right <= stored.left || stored.bottom <= stored.top) {
@@ -161,14 +128,14 @@ bool AdvancedSearchDialog::OnInit() {
   SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   FillPresets();
   LoadPreset(0, true);
-  EnumChildWindows(hwnd_, CatchToggleKey, 0);
+  EnumChildWindows(hwnd_, CatchToggleKey, reinterpret_cast<LPARAM>(&owner_));
   return false;
 }
 
 void AdvancedSearchDialog::StorePosition() const {
   if (!shown_ || !hwnd_) return;
   RECT r = WindowRect();
-  App().settings.windowPositions[family_][kWinPosSearch] = Rect{r.left, r.top, r.right, r.bottom};
+  owner_.UserSettings().windowPositions[family_][kWinPosSearch] = Rect{r.left, r.top, r.right, r.bottom};
 }
 
 void AdvancedSearchDialog::FillPresets() {
@@ -237,7 +204,7 @@ void AdvancedSearchDialog::Changed() {
   if (loading_) return;
   ReadOptions();
   StoreIntoPreset();
-  if (currentMainWindow) currentMainWindow->SearchInputChanged(true);
+  owner_.SearchInputChanged(true);
 }
 
 void AdvancedSearchDialog::SelectPreset(int n) {
@@ -246,7 +213,7 @@ void AdvancedSearchDialog::SelectPreset(int n) {
   selected_ = n;
   EnableItem(IDC_PRESET_REMOVE, selected_ >= kFixedPresets);
   LoadPreset(n, true);
-  if (currentMainWindow) currentMainWindow->SearchInputChanged(true);
+  owner_.SearchInputChanged(true);
 }
 
 void AdvancedSearchDialog::AddPreset() {
@@ -287,14 +254,13 @@ void AdvancedSearchDialog::Open(const std::string& mainText) {
 void AdvancedSearchDialog::Hide() {
   StorePosition();
   Show(SW_HIDE);
-  if (currentMainWindow) SetActiveWindow(currentMainWindow->Handle());
+  SetActiveWindow(owner_.Handle());
 }
 
 void AdvancedSearchDialog::OnOK() {
   ReadOptions();
   StoreIntoPreset();
-  MainWindow* main = currentMainWindow;
-  if (!main) return;
+  MainWindow* main = &owner_;
   // A new search with these options (shown results are hidden or shown
   // again, as the main window's Search button does).
   if (main->SearchState() == kSearchNone || main->SearchState() == kSearchPending)
@@ -344,43 +310,43 @@ bool AdvancedSearchDialog::OnCommand(int id, int code, HWND control) {
   }
 }
 
-std::unique_ptr<AdvancedSearchDialog> dialog;
+// ---- The owner's side -------------------------------------------------------
 
-}  // namespace
-
-void CreateAdvancedSearch(HWND mainWindow, int family) {
+void MainWindow::CreateAdvancedSearch() {
   DestroyAdvancedSearch();
-  auto created = std::make_unique<AdvancedSearchDialog>(family);
-  if (created->Create(mainWindow)) dialog = std::move(created);
+  auto created = std::make_unique<AdvancedSearchDialog>(*this);
+  if (created->Create(hwnd_)) advancedSearch_ = std::move(created);
 }
 
-void DestroyAdvancedSearch() {
-  if (!dialog) return;
-  dialog->StorePosition();
-  dialog.reset();
+void MainWindow::DestroyAdvancedSearch() {
+  if (!advancedSearch_) return;
+  advancedSearch_->StorePosition();
+  advancedSearch_.reset();
 }
 
-void ShowAdvancedSearch(const std::string& mainSearchText) {
-  if (!dialog) return;
-  if (dialog->IsVisible())
-    SetActiveWindow(dialog->Handle());
+void MainWindow::ShowAdvancedSearch(const std::string& mainSearchText) {
+  if (!advancedSearch_) return;
+  if (advancedSearch_->IsVisible())
+    SetActiveWindow(advancedSearch_->Handle());
   else
-    dialog->Open(mainSearchText);
+    advancedSearch_->Open(mainSearchText);
 }
 
-void ToggleAdvancedSearch(const std::string& mainSearchText) {
-  if (!dialog) return;
-  if (dialog->IsVisible() && GetActiveWindow() == dialog->Handle())
-    dialog->Hide();
+void MainWindow::ToggleAdvancedSearch(const std::string& mainSearchText) {
+  if (!advancedSearch_) return;
+  if (advancedSearch_->IsVisible() && GetActiveWindow() == advancedSearch_->Handle())
+    advancedSearch_->Hide();
   else
     ShowAdvancedSearch(mainSearchText);
 }
 
-bool AdvancedSearchVisible() { return dialog && dialog->IsVisible(); }
+bool MainWindow::AdvancedSearchVisible() const {
+  return advancedSearch_ && advancedSearch_->IsVisible();
+}
 
-bool AdvancedSearchInput(SearchOptions* options, std::string* term) {
-  if (!dialog) return false;
-  *options = dialog->Options();
-  *term = dialog->Term();
+bool MainWindow::AdvancedSearchInput(SearchOptions* options, std::string* term) const {
+  if (!advancedSearch_) return false;
+  *options = advancedSearch_->Options();
+  *term = advancedSearch_->Term();
   return true;
 }

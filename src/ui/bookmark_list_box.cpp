@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "app/application.h"
 #include "list/bookmark_list.h"
 #include "list/list_marks.h"
 #include "resources/resource.h"
@@ -201,7 +200,7 @@ void ColumnControls::BoxDestroyed(BookmarkListBox& box) {
 }
 
 void ColumnControls::SelectLine(int level, int line) {
-  BookmarkList* list = MainWindow::List();
+  BookmarkList* list = window_->List();
   BookmarkListBox* box = BoxOf(level);
   if (!list || !box || line < 0 || line > list->columns[level].Last()) return;
   // Refilling the column must not scroll it under the user's mouse.
@@ -212,7 +211,7 @@ void ColumnControls::SelectLine(int level, int line) {
 }
 
 void ColumnControls::ToggleMark(int level) {
-  BookmarkList* list = MainWindow::List();
+  BookmarkList* list = window_->List();
   if (!list || list->columns[level].selected < 0) return;
   ToggleMarkSelected(*list, level);
   window_->RedrawMarks();
@@ -223,7 +222,7 @@ void ColumnControls::OpenFromColumn() { window_->RouteCommand(IDC_OPEN); }
 void ColumnControls::OnButtonDown(BookmarkListBox& box, POINT at, WPARAM keys, bool doubleClick) {
   titleTip_.Hide();
   SetFocus(box.Handle());
-  BookmarkList* list = MainWindow::List();
+  BookmarkList* list = window_->List();
   int level = box.Level();
   int line = box.ItemFromPoint(at);
   if (!list || line < 0) return;
@@ -266,7 +265,7 @@ void ColumnControls::OnButtonUp(BookmarkListBox& box, POINT at, WPARAM keys) {
     int level = sourceLevel_;
     EndDrag();
     if (keys & MK_CONTROL) ToggleMark(level);
-    bool oneClick = App().settings.HasBehaviour(kBehaviourOneClickOpen);
+    bool oneClick = window_->UserSettings().HasBehaviour(kBehaviourOneClickOpen);
     if (oneClick && window_->Mode() != kModeOrganize && level == kLevelBookmark &&
         !(keys & MK_CONTROL))
       OpenFromColumn();
@@ -338,7 +337,7 @@ bool ColumnControls::PassWheelOn(HWND from, WPARAM wp, LPARAM lp) {
 }
 
 void ColumnControls::SelectionChanged() {
-  BookmarkList* list = MainWindow::List();
+  BookmarkList* list = window_->List();
   uint16_t item = list ? list->columns[kLevelBookmark].SelectedItem() : 0;
   std::string address;
   if (item && !list->TestFlags(item, kFlagSeparator)) {

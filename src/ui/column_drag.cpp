@@ -2,7 +2,6 @@
 // the 400 ms hover that opens a line of a column to the left, and the drop.
 #include <cstdlib>
 
-#include "app/application.h"
 #include "list/bookmark_list.h"
 #include "ui/bookmark_list_box.h"
 #include "ui/list_view_dialog.h"
@@ -32,7 +31,7 @@ ColumnControls::Spot ColumnControls::SpotAt(POINT screen) const {
 }
 
 void ColumnControls::BeginDrag(BookmarkListBox& box, int line, POINT at) {
-  BookmarkList* list = MainWindow::List();
+  BookmarkList* list = window_->List();
   if (!list) return;
   phase_ = kDragButtonDown;
   sourceLevel_ = box.Level();
@@ -67,7 +66,7 @@ void ColumnControls::EndDrag() {
 }
 
 void ColumnControls::TrackDrag(BookmarkListBox& box, POINT at, WPARAM /*keys*/) {
-  BookmarkList* list = MainWindow::List();
+  BookmarkList* list = window_->List();
   if (!list || !sourceItem_) {
     EndDrag();
     return;
@@ -123,7 +122,7 @@ void ColumnControls::TrackDrag(BookmarkListBox& box, POINT at, WPARAM /*keys*/) 
 void ColumnControls::OnMouseHover(BookmarkListBox& /*box*/) {
   // Resting on a line of a column to the left opens it, so that its
   // children can take the drop in the next column.
-  BookmarkList* list = MainWindow::List();
+  BookmarkList* list = window_->List();
   if (!list || phase_ < kDragging || over_.level < 0 || over_.level >= sourceLevel_ ||
       over_.line < 0)
     return;
@@ -138,7 +137,7 @@ void ColumnControls::OnMouseHover(BookmarkListBox& /*box*/) {
 }
 
 void ColumnControls::Drop(BookmarkListBox& box, POINT at, WPARAM keys) {
-  BookmarkList* list = MainWindow::List();
+  BookmarkList* list = window_->List();
   POINT screen = at;
   ClientToScreen(box.Handle(), &screen);
   Spot spot = SpotAt(screen);
@@ -146,7 +145,7 @@ void ColumnControls::Drop(BookmarkListBox& box, POINT at, WPARAM keys) {
   int level = sourceLevel_;
   EndDrag();
   // A read-only list could not keep the change.
-  if (!list || window_->Mode() != kModeOrganize || !item || !App().lists.CurrentIsWritable()) return;
+  if (!list || window_->Mode() != kModeOrganize || !item || !window_->Lists().CurrentIsWritable()) return;
   DropRequest request{level, item, spot.level, spot.line, (keys & MK_CONTROL) != 0};
   DropPlan plan = PlanDrop(*list, request);
   if (plan.action == kDropNothing) return;
@@ -154,5 +153,5 @@ void ColumnControls::Drop(BookmarkListBox& box, POINT at, WPARAM keys) {
   // The model's columns already show the result from this level on.
   window_->RefillColumns(plan.intoLine ? spot.level : level, true);
   window_->RedrawMarks();
-  RefreshListView();
+  window_->RefreshListView();
 }

@@ -2,12 +2,10 @@
 // categories, subcategories and bookmarks committed from their boxes.
 #include <string>
 
-#include "app/application.h"
 #include "list/bookmark_list.h"
 #include "list/list_edit.h"
 #include "list/list_new_item.h"
 #include "resources/resource.h"
-#include "ui/app_command_window.h"
 #include "ui/choice_dialogs.h"
 #include "ui/list_view_dialog.h"
 #include "ui/three_column_window.h"
@@ -53,7 +51,7 @@ void ThreeColumnWindow::OnTitleBoxChanged(int controlId) {
   // being typed there and the column has a selection.
   if (GetFocus() != Item(controlId) || pending_[level]) return;
   BookmarkList* list = List();
-  if (!list || !App().lists.CurrentIsWritable()) return;
+  if (!list || !lists_.CurrentIsWritable()) return;
   uint16_t item = list->columns[level].SelectedItem();
   if (item == 0) return;
   bool changed = ApplyTitleEdit(*list, item, ItemText(IDC_CATEGORY_TITLE + level));
@@ -74,7 +72,7 @@ bool ThreeColumnWindow::OnEnterInTitleBox() {
 
 bool ThreeColumnWindow::CommitNewItem(int level) {
   BookmarkList* list = List();
-  if (!list || !App().lists.CurrentIsWritable()) return false;
+  if (!list || !lists_.CurrentIsWritable()) return false;
   if (level == kLevelBookmark) return CommitNewBookmark();
   // A subcategory needs its category: a category still waiting for its
   // title is made first.
@@ -87,7 +85,7 @@ bool ThreeColumnWindow::CommitNewItem(int level) {
   if (result == kEditNoMemory)
     MessageFromTable(hwnd_, IDS_OUT_OF_MEMORY_ADDING, MB_OK | MB_ICONEXCLAMATION);
   else if (result == kEditFull)
-    MessageFromTable(hwnd_, IDS_LIST_FULL, MB_OK | MB_ICONEXCLAMATION, {App().lists.CurrentName()});
+    MessageFromTable(hwnd_, IDS_LIST_FULL, MB_OK | MB_ICONEXCLAMATION, {lists_.CurrentName()});
   if (result <= 0) {
     MessageBeep(MB_OK);
     return false;
@@ -136,7 +134,7 @@ bool ThreeColumnWindow::CommitNewBookmark() {
   if (result == kEditNoMemory)
     MessageFromTable(hwnd_, IDS_OUT_OF_MEMORY_ADDING, MB_OK | MB_ICONEXCLAMATION);
   else if (result == kEditFull)
-    MessageFromTable(hwnd_, IDS_LIST_FULL, MB_OK | MB_ICONEXCLAMATION, {App().lists.CurrentName()});
+    MessageFromTable(hwnd_, IDS_LIST_FULL, MB_OK | MB_ICONEXCLAMATION, {lists_.CurrentName()});
   if (result <= 0) {
     if (result == kEditFailed) MessageBeep(MB_OK);
     return false;
@@ -152,7 +150,7 @@ void ThreeColumnWindow::ReturnFromNewItem() {
   int mode = previousMode_;
   previousMode_ = 0;
   if (mode == kModeCompact) {
-    if (App().commandWindow) App().commandWindow->PostCommand(ID_CMD_MODE_COMPACT);
+    program_.PostProgramCommand(ID_CMD_MODE_COMPACT);
     return;
   }
   if (mode == kModeRegular) SetOrganize(false);

@@ -3,7 +3,6 @@
 // on the left, and the widths remembered in the settings.
 #include <windowsx.h>
 
-#include "app/application.h"
 #include "framework/child_layout.h"
 #include "ui/bookmark_list_box.h"
 #include "ui/main_window.h"
@@ -82,12 +81,12 @@ void ColumnControls::MoveSplitter(int screenX) {
 
 void ColumnControls::StoreWidths() {
   ColumnLayout now = CurrentLayout();
-  App().settings.listBoxWidths = {now.widths[0], now.widths[1]};
+  window_->UserSettings().listBoxWidths = {now.widths[0], now.widths[1]};
 }
 
 void ColumnControls::ApplyStoredWidths() {
   auto* three = dynamic_cast<ThreeColumnWindow*>(window_);
-  const auto& stored = App().settings.listBoxWidths;
+  const auto& stored = window_->UserSettings().listBoxWidths;
   if (!three || stored[0] < kMinColumnWidth || stored[1] < kMinColumnWidth) return;
   ColumnLayout now = CurrentLayout();
   int share[3] = {stored[0] - now.widths[0], stored[1] - now.widths[1], 0};

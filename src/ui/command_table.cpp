@@ -1,6 +1,5 @@
 #include "ui/command_table.h"
 
-#include "app/application.h"
 #include "resources/resource.h"
 #include "ui/main_window.h"
 
@@ -114,9 +113,9 @@ const CommandRow* CommandRows(size_t* count) {
   return kRows;
 }
 
-bool CommandEnabled(const CommandRow& row, const MainWindow* window) {
+bool CommandEnabled(const CommandRow& row, const MainWindow& window) {
   if (!row.handler) return false;
-  const ListSlots& lists = App().lists;
+  const ListSlots& lists = window.Lists();
   switch (row.rule) {
     case CommandRule::kAlways:
       return true;
@@ -133,7 +132,7 @@ bool CommandEnabled(const CommandRow& row, const MainWindow* window) {
       // keep them: a read-only list would lose them at the next switch.
       return lists.CurrentIsWritable() && lists.markHoldingList != nullptr;
     case CommandRule::kSearchResults:
-      return lists.HasCurrent() && window && window->SearchState() == kSearchShown;
+      return lists.HasCurrent() && window.SearchState() == kSearchShown;
   }
   return false;
 }

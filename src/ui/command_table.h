@@ -27,6 +27,6 @@ struct CommandRow {
 
 // The row of id, or null.
 const CommandRow* FindCommand(int id);
-bool CommandEnabled(const CommandRow& row, const MainWindow* window);
+bool CommandEnabled(const CommandRow& row, const MainWindow& window);
 // Every row, for the enabling of the menu bar.
 const CommandRow* CommandRows(size_t* count);

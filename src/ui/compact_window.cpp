@@ -1,10 +1,8 @@
 #include "ui/compact_window.h"
 
-#include "app/application.h"
 #include "list/bookmark_list.h"
 #include "list/list_edit.h"
 #include "resources/resource.h"
-#include "ui/app_command_window.h"
 #include "ui/bookmark_list_box.h"
 #include "ui/list_view_dialog.h"
 #include "ui/three_column_window.h"
@@ -53,15 +51,13 @@ bool CompactWindow::OnWindowCommand(int id, int /*code*/) {
       // A remembered mode here means the switch was refused (the save
       // prompt cancelled): the command that followed it ends there.
       if (TakeModeBeforeNewItem() != 0) return true;
-      if (AppCommandWindow* commandWindow = App().commandWindow) {
-        RememberModeBeforeNewItem(kModeCompact);
-        commandWindow->PostCommand(ID_CMD_MODE_ORGANIZE);
-        commandWindow->PostCommand(ID_CMD_NEW_BOOKMARK);
-      }
+      RememberModeBeforeNewItem(kModeCompact);
+      program_.PostProgramCommand(ID_CMD_MODE_ORGANIZE);
+      program_.PostProgramCommand(ID_CMD_NEW_BOOKMARK);
       return true;
     case ID_CMD_MODE_REGULAR:
     case ID_CMD_MODE_ORGANIZE:
-      if (App().commandWindow) App().commandWindow->PostCommand(id);
+      program_.PostProgramCommand(id);
       return true;
     default:
       return false;

@@ -6,7 +6,8 @@
 
 class CompactWindow : public MainWindow {
  public:
-  CompactWindow() : MainWindow(523, kModeCompact) {}
+  explicit CompactWindow(const MainWindowContext& context)
+      : MainWindow(523, kModeCompact, context) {}
 
   void RefillColumns(int fromLevel, bool keepSelection) override;
 

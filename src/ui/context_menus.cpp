@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "app/application.h"
 #include "framework/menu_tidy.h"
 #include "framework/scoped_handle.h"
 #include "list/bookmark_list.h"
@@ -95,14 +94,14 @@ void MainWindow::ShowListContextMenu(int level, POINT screen) {
     OnColumnSelection(level, line);
   }
 
-  ListSlots& lists = App().lists;
+  ListSlots& lists = lists_;
   BookmarkList* holding = lists.markHoldingList.get();
   ContextMenuFacts facts;
   facts.level = level;
   facts.blank = blank;
   facts.readOnly = !lists.CurrentIsWritable();
   facts.anyMarks = HasMarkedItems(*list);
-  facts.browserCount = static_cast<int>(App().settings.browsers.size());
+  facts.browserCount = static_cast<int>(settings_.browsers.size());
   const BookmarkList* source = MarkSource(*list, holding);
   facts.marksFromOtherList = source != nullptr && source != list;
   facts.canInsertHere =
@@ -132,14 +131,14 @@ void MainWindow::ShowListContextMenu(int level, POINT screen) {
   const int moveId = plan.transferLevel >= 0 ? marked.moveBase + plan.transferLevel : 0;
   const int aliasId = plan.transferLevel >= 0 ? marked.aliasBase + plan.transferLevel : 0;
   std::vector<std::string> browsers;
-  for (const auto& browser : App().settings.browsers) browsers.push_back(browser.name);
+  for (const auto& browser : settings_.browsers) browsers.push_back(browser.name);
   ApplyContextMenuPlan(menu, plan, moveId, aliasId, browsers);
   if (GetMenuItemCount(menu) == 0) return;
   // Commands that cannot run (or are not part of the program yet) show
   // greyed.
   GreyDisabledEntries(menu, [this](int id) {
     const CommandRow* row = FindCommand(id);
-    return row && CommandEnabled(*row, this);
+    return row && CommandEnabled(*row, *this);
   });
   UpdateCommandState();
   int chosen = TrackAt(menu, hwnd_, screen);
@@ -160,7 +159,7 @@ void MainWindow::ShowBackgroundMenu(POINT screen) {
       LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_BACKGROUND_MENU)));
   HMENU menu = resource.Get() ? GetSubMenu(resource.Get(), 0) : nullptr;
   if (!menu) return;
-  const Settings& settings = App().settings;
+  const Settings& settings = settings_;
   EnableMenuItem(menu, static_cast<UINT>(ID_CMD_MODE_COMPACT - kModeCompact + mode_),
                  MF_BYCOMMAND | MF_GRAYED);
   auto check = [&](int id, bool on) {
@@ -180,7 +179,7 @@ void MainWindow::ShowBackgroundMenu(POINT screen) {
 }
 
 void MainWindow::ShowControlHelp(HWND control) {
-  if (!App().settings.HasBehaviour(kBehaviourMenuHelp)) return;
+  if (!settings_.HasBehaviour(kBehaviourMenuHelp)) return;
   if (control == helpControl_) return;
   helpControl_ = control;
   int id = control && control != hwnd_ && IsChild(hwnd_, control) ? GetDlgCtrlID(control) : 0;

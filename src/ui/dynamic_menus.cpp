@@ -3,7 +3,6 @@
 // submenus, rebuilt on every update of the command state.
 #include "ui/dynamic_menus.h"
 
-#include "app/application.h"
 #include "list/bookmark_list.h"
 #include "resources/resource.h"
 #include "ui/command_table.h"
@@ -21,7 +20,7 @@ constexpr int kEditMenuPosition = 1;
 
 bool RowEnabled(int id, const MainWindow* window) {
   const CommandRow* row = FindCommand(id);
-  return row && CommandEnabled(*row, window);
+  return row && CommandEnabled(*row, *window);
 }
 
 void EnableCommand(HMENU menu, int id, bool enabled) {
@@ -51,8 +50,7 @@ int DeepestUsableSelection(const BookmarkList* list) {
   return deepest;
 }
 
-void RebuildMarkedSubmenus(HMENU edit, bool editable) {
-  ListSlots& lists = App().lists;
+void RebuildMarkedSubmenus(HMENU edit, const ListSlots& lists, bool editable) {
   MarkedMenus menus;
   if (lists.currentList && editable)
     menus = BuildMarkedMenus(*lists.currentList, lists.markHoldingList.get());
@@ -85,7 +83,7 @@ void FillMarkedSubmenus(HMENU edit, const MarkedMenus& menus) {
 }
 
 void MainWindow::UpdateEditingState(HMENU menu) {
-  ListSlots& lists = App().lists;
+  ListSlots& lists = lists_;
   BookmarkList* list = lists.currentList.get();
   const bool editable = lists.CurrentIsWritable();
   const bool marks = list && HasMarkedItems(*list);
@@ -135,5 +133,5 @@ void MainWindow::UpdateEditingState(HMENU menu) {
     EnableCommand(menu, ID_CMD_MARK_CATEGORY + level,
                   selected && RowEnabled(ID_CMD_MARK_CATEGORY, this));
   }
-  RebuildMarkedSubmenus(edit, editable);
+  RebuildMarkedSubmenus(edit, lists, editable);
 }

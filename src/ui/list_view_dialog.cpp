@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "app/application.h"
 #include "framework/child_layout.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
@@ -53,60 +52,10 @@ bool EscapePressed() {
   return escape;
 }
 
-class ListViewDialog : public framework::Dialog {
- public:
-  explicit ListViewDialog(int family) : Dialog(IDD_LIST_VIEW), family_(family) {}
+}  // namespace
 
-  // entry -1: keep the current entry, corrected for marks and search.
-  void Rebuild(int entry);
-  void ShowOn(int entry, bool correct);
-  void Toggle();
-  void SelectionChanged(uint16_t item);
-  // Rectangle and columns back into the settings.
-  void StoreState();
-
- protected:
-  bool OnInit() override;
-  bool OnCommand(int id, int code, HWND control) override;
-  void OnCancel() override { Show(SW_HIDE); }
-  LRESULT OnNotify(NMHDR* header) override;
-  void OnSize(int type, int width, int height) override;
-  bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) override;
-
- private:
-  HWND Table() const { return Item(IDC_VIEW_TABLE); }
-  ListViewSource Source() const;
-  void AddColumns();
-  void FillTable();
-  void FillActions();
-  // "&Do" needs rows, and a writable list for anything but Open.
-  void UpdateDoButton();
-  int ChosenAction() const;
-  void SelectRowOf(uint16_t item);
-  std::vector<uint16_t> CheckedRows() const;
-  void CheckAll(bool checked);
-  void OnDo();
-  void OpenRows(const std::vector<uint16_t>& rows);
-  void OnNextGroup();
-  void SelectInMainWindow(uint16_t item);
-  void PlaceFirstTime();
-
-  // The rows belong to the list they were built from: another list (a
-  // switch, a revert) makes them stale.
-  bool ShowsCurrentList() const;
-
-  int family_;
-  const BookmarkList* shownList_ = nullptr;
-  std::string shownPath_;
-  int entry_ = kViewSearchResults;
-  std::vector<uint16_t> rows_;
-  std::vector<ViewColumn> columns_;
-  SIZE client_ = {0, 0};
-  bool filling_ = false;
-  bool placed_ = false;
-};
-
-std::unique_ptr<ListViewDialog> dialog;
+ListViewDialog::ListViewDialog(MainWindow& owner)
+    : Dialog(IDD_LIST_VIEW), owner_(owner), family_(owner.Family()) {}
 
 bool ListViewDialog::OnInit() {
   RECT r = ClientRect();
@@ -117,7 +66,7 @@ bool ListViewDialog::OnInit() {
   framework::ComboBox show(Item(IDC_VIEW_SHOW));
   for (int entry = 0; entry < kViewCount; ++entry) show.Add(ViewEntryName(entry));
   AddColumns();
-  const Rect& stored = App().settings.windowPositions[family_][kWinPosListView];
+  const Rect& stored = owner_.UserSettings().windowPositions[family_][kWinPosListView];
   if (stored.right > stored.left && stored.bottom > stored.top) {
     MoveWindow(hwnd_, stored.left, stored.top, stored.right - stored.left,
                stored.bottom - stored.top, FALSE);
@@ -128,7 +77,7 @@ bool ListViewDialog::OnInit() {
 }
 
 void ListViewDialog::AddColumns() {
-  columns_ = ViewColumnsOf(App().settings);
+  columns_ = ViewColumnsOf(owner_.UserSettings());
   framework::ListViewControl table(Table());
   for (size_t i = 0; i < columns_.size(); ++i)
     table.AddColumn(static_cast<int>(i), ViewColumnTitle(columns_[i].number), columns_[i].width);
@@ -136,7 +85,7 @@ void ListViewDialog::AddColumns() {
 
 void ListViewDialog::StoreState() {
   if (!hwnd_) return;
-  Settings& settings = App().settings;
+  Settings& settings = owner_.UserSettings();
   if (placed_) {
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
@@ -182,9 +131,9 @@ void ListViewDialog::PlaceFirstTime() {
 
 ListViewSource ListViewDialog::Source() const {
   ListViewSource source;
-  BookmarkList* list = MainWindow::List();
+  BookmarkList* list = owner_.List();
   if (list) source.selectedBookmark = list->columns[2].SelectedItem();
-  if (auto* window = dynamic_cast<ThreeColumnWindow*>(currentMainWindow)) {
+  if (auto* window = dynamic_cast<ThreeColumnWindow*>(&owner_)) {
     source.newBookmarkPending = window->NewBookmarkPending();
     if (source.newBookmarkPending) source.pendingAddress = window->ItemText(IDC_ADDRESS);
   }
@@ -194,9 +143,9 @@ ListViewSource ListViewDialog::Source() const {
 }
 
 void ListViewDialog::Rebuild(int entry) {
-  BookmarkList* list = MainWindow::List();
+  BookmarkList* list = owner_.List();
   if (entry < 0) {
-    int searchState = currentMainWindow ? currentMainWindow->SearchState() : 0;
+    int searchState = owner_.SearchState();
     entry = CorrectViewEntry(entry_, searchState, list && HasMarkedBookmark(*list));
   }
   entry_ = lastEntry = entry;
@@ -227,7 +176,7 @@ void ListViewDialog::FillTable() {
   SendMessageA(table, WM_SETREDRAW, FALSE, 0);
   view.Clear();
   rows_.clear();
-  BookmarkList* list = MainWindow::List();
+  BookmarkList* list = owner_.List();
   shownList_ = list;
   shownPath_ = list ? list->path : std::string();
   if (list) {
@@ -253,7 +202,7 @@ void ListViewDialog::FillTable() {
 }
 
 bool ListViewDialog::ShowsCurrentList() const {
-  const BookmarkList* list = MainWindow::List();
+  const BookmarkList* list = owner_.List();
   return list == shownList_ && (!list || list->path == shownPath_);
 }
 
@@ -265,7 +214,7 @@ int ListViewDialog::ChosenAction() const {
 
 void ListViewDialog::UpdateDoButton() {
   int action = ChosenAction();
-  bool allowed = action == kActionOpen || (action >= 0 && App().lists.CurrentIsWritable());
+  bool allowed = action == kActionOpen || (action >= 0 && owner_.Lists().CurrentIsWritable());
   EnableItem(IDC_VIEW_DO, !rows_.empty() && allowed);
 }
 
@@ -296,25 +245,25 @@ void ListViewDialog::CheckAll(bool checked) {
 }
 
 void ListViewDialog::SelectInMainWindow(uint16_t item) {
-  BookmarkList* list = MainWindow::List();
-  if (!list || !currentMainWindow || item == 0) return;
+  BookmarkList* list = owner_.List();
+  if (!list || item == 0) return;
   SelectItemInColumns(*list, item);
-  currentMainWindow->RefillColumns(-1, true);
+  owner_.RefillColumns(-1, true);
 }
 
 void ListViewDialog::OpenRows(const std::vector<uint16_t>& rows) {
   // Each bookmark is selected in turn and opened as the Open button does.
   for (uint16_t item : rows) {
-    BookmarkList* list = MainWindow::List();
-    if (!list || !currentMainWindow || list->IsDeleted(item)) continue;
+    BookmarkList* list = owner_.List();
+    if (!list || list->IsDeleted(item)) continue;
     SelectInMainWindow(item);
-    currentMainWindow->RouteCommand(ID_CMD_OPEN_SELECTED);
+    owner_.RouteCommand(ID_CMD_OPEN_SELECTED);
   }
 }
 
 void ListViewDialog::OnDo() {
-  BookmarkList* list = MainWindow::List();
-  if (!list || !currentMainWindow) return;
+  BookmarkList* list = owner_.List();
+  if (!list) return;
   if (!ShowsCurrentList()) {
     Rebuild(entry_);
     return;
@@ -325,7 +274,7 @@ void ListViewDialog::OnDo() {
   if (checked.empty()) return;
   if (action == kActionOpen) {
     OpenRows(checked);
-  } else if (App().lists.CurrentIsWritable()) {
+  } else if (owner_.Lists().CurrentIsWritable()) {
     ApplyViewAction(*list, action, checked);
     // After deleting, the first row still shown becomes the selection;
     // after undeleting, the first item brought back.
@@ -344,14 +293,14 @@ void ListViewDialog::OnDo() {
         }
     }
     if (select != 0) SelectItemInColumns(*list, select);
-    currentMainWindow->RefillColumns(-1, true);
+    owner_.RefillColumns(-1, true);
   }
   Rebuild(entry_);
-  currentMainWindow->UpdateCommandState();
+  owner_.UpdateCommandState();
 }
 
 void ListViewDialog::OnNextGroup() {
-  BookmarkList* list = MainWindow::List();
+  BookmarkList* list = owner_.List();
   if (!list) return;
   uint16_t next = NextGroupItem(*list, entry_, list->columns[2].SelectedItem());
   if (next == 0) {
@@ -363,7 +312,7 @@ void ListViewDialog::OnNextGroup() {
 }
 
 void ListViewDialog::ShowOn(int entry, bool correct) {
-  if (!MainWindow::List()) return;
+  if (!owner_.List()) return;
   PlaceFirstTime();
   if (!IsVisible()) Show(SW_SHOW);
   Rebuild(correct ? -1 : entry);
@@ -413,7 +362,7 @@ bool ListViewDialog::OnCommand(int id, int code, HWND control) {
       OnDo();
       return true;
     case IDC_VIEW_HELP:
-      if (currentMainWindow) currentMainWindow->RouteCommand(ID_CMD_HELP_CONTENTS);
+      owner_.RouteCommand(ID_CMD_HELP_CONTENTS);
       return true;
     default:
       return Dialog::OnCommand(id, code, control);
@@ -454,35 +403,34 @@ bool ListViewDialog::OnMessage(UINT msg, WPARAM /*wp*/, LPARAM lp, INT_PTR* resu
   return true;
 }
 
-}  // namespace
+// ---- The owner's side -------------------------------------------------------
 
-void CreateListView(HWND mainWindow) {
+void MainWindow::CreateListView() {
   DestroyListView();
-  if (!currentMainWindow) return;
-  auto created = std::make_unique<ListViewDialog>(currentMainWindow->Family());
-  if (created->Create(mainWindow)) dialog = std::move(created);
+  auto created = std::make_unique<ListViewDialog>(*this);
+  if (created->Create(hwnd_)) listView_ = std::move(created);
 }
 
-void DestroyListView() {
-  if (!dialog) return;
-  dialog->StoreState();
-  dialog.reset();
+void MainWindow::DestroyListView() {
+  if (!listView_) return;
+  listView_->StoreState();
+  listView_.reset();
 }
 
-void RefreshListView() {
-  if (dialog && dialog->IsVisible()) dialog->Rebuild(-1);
+void MainWindow::RefreshListView() {
+  if (listView_ && listView_->IsVisible()) listView_->Rebuild(-1);
 }
 
-void ShowListView(int entry) {
-  if (dialog && entry >= 0 && entry < kViewCount) dialog->ShowOn(entry, false);
+void MainWindow::ShowListView(int entry) {
+  if (listView_ && entry >= 0 && entry < kViewCount) listView_->ShowOn(entry, false);
 }
 
-void ToggleListView() {
-  if (dialog) dialog->Toggle();
+void MainWindow::ToggleListView() {
+  if (listView_) listView_->Toggle();
 }
 
-void ListViewSelectionChanged(uint16_t item) {
-  if (dialog) dialog->SelectionChanged(item);
+void MainWindow::ListViewSelectionChanged(uint16_t item) {
+  if (listView_) listView_->SelectionChanged(item);
 }
 
-HWND ListViewWindow() { return dialog ? dialog->Handle() : nullptr; }
+HWND MainWindow::ListViewWindow() const { return listView_ ? listView_->Handle() : nullptr; }

@@ -2,11 +2,9 @@
 
 #include <windowsx.h>
 
-#include "app/application.h"
 #include "list/bookmark_list.h"
 #include "resources/resource.h"
 #include "ui/advanced_search_dialog.h"
-#include "ui/app_command_window.h"
 #include "ui/bookmark_list_box.h"
 #include "ui/command_table.h"
 #include "ui/compact_window.h"
@@ -15,8 +13,6 @@
 #include "ui/three_column_window.h"
 #include "util/rect.h"
 #include "view/line_data.h"
-
-MainWindow* currentMainWindow = nullptr;
 
 namespace {
 
@@ -42,35 +38,40 @@ std::string MainWindowTitle(const std::string& listName) {
   return listName.empty() ? std::string("Vellox") : listName + " - Vellox";
 }
 
-void CreateMainWindow(int mode, HWND owner, bool startMinimized, bool startHidden) {
-  VelloxApp& app = App();
+std::unique_ptr<MainWindow> CreateMainWindow(int mode, const MainWindowContext& context,
+                                             HWND owner, bool startMinimized, bool startHidden) {
   if (mode < kModeCompact || mode > kModeOrganize) mode = kModeRegular;
-  MainWindow* window = mode == kModeCompact ? static_cast<MainWindow*>(new CompactWindow())
-                                            : static_cast<MainWindow*>(new ThreeColumnWindow(mode));
-  if (app.settings.HasBehaviour(kBehaviourCustomFont) && !app.settings.fontFace.empty() && app.settings.fontSize >= 10)
-    window->SetTemplateFont(app.settings.fontFace, static_cast<int>(app.settings.fontSize / 10));
-  currentMainWindow = window;
-  if (!window->Create(owner)) {
-    currentMainWindow = nullptr;
-    delete window;
-    return;
-  }
-  CreateAdvancedSearch(window->Handle(), window->Family());
-  CreateListView(window->Handle());
-  if (app.settings.HasWindowFlag(window->Family(), kWindowKeepAtFront)) window->ApplyKeepAtFront();
+  std::unique_ptr<MainWindow> window;
+  if (mode == kModeCompact)
+    window = std::make_unique<CompactWindow>(context);
+  else
+    window = std::make_unique<ThreeColumnWindow>(mode, context);
+  const Settings& settings = *context.settings;
+  if (settings.HasBehaviour(kBehaviourCustomFont) && !settings.fontFace.empty() &&
+      settings.fontSize >= 10)
+    window->SetTemplateFont(settings.fontFace, static_cast<int>(settings.fontSize / 10));
+  if (!window->Create(owner)) return nullptr;
+  window->CreateAdvancedSearch();
+  window->CreateListView();
+  if (settings.HasWindowFlag(window->Family(), kWindowKeepAtFront)) window->ApplyKeepAtFront();
   if (!startHidden) window->Show(startMinimized ? SW_SHOWMINNOACTIVE : SW_SHOW);
   window->RefreshDisplay();
+  return window;
 }
 
-void DeleteMainWindow() {
-  MainWindow* window = currentMainWindow;
-  currentMainWindow = nullptr;
+void DeleteMainWindow(std::unique_ptr<MainWindow> window) {
   if (!window) return;
   window->SaveWindowPositions();
-  DestroyAdvancedSearch();
-  DestroyListView();
-  delete window;
+  window->DestroyAdvancedSearch();
+  window->DestroyListView();
 }
+
+MainWindow::MainWindow(int templateId, int mode, const MainWindowContext& context)
+    : Dialog(templateId),
+      mode_(mode),
+      settings_(*context.settings),
+      lists_(*context.lists),
+      program_(*context.program) {}
 
 MainWindow::~MainWindow() {
   Destroy();
@@ -80,23 +81,20 @@ MainWindow::~MainWindow() {
 
 int MainWindow::Family() const { return mode_ == kModeCompact ? kFamilyCompact : kFamilyRegular; }
 
-BookmarkList* MainWindow::List() { return App().lists.currentList.get(); }
-
 uint32_t MainWindow::LineDataAt(int level, int line) const {
   if (level < 0 || level > 2 || line < 0 || static_cast<size_t>(line) >= lineData_[level].size()) return 0;
   return lineData_[level][static_cast<size_t>(line)];
 }
 
 bool MainWindow::OnInit() {
-  VelloxApp& app = App();
   columns_ = new ColumnControls(this);
-  Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(app.largeIcon));
-  Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(app.smallIcon));
+  Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(program_.LargeIcon()));
+  Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(program_.SmallIcon()));
   // The template's size first, so that the stored rectangle moves the
   // controls with it (OnSize works from the change of size).
   RECT client = ClientRect();
   templateClient_ = client_ = {client.right, client.bottom};
-  const Rect& stored = app.settings.windowPositions[Family()][kWinPosMain];
+  const Rect& stored = settings_.windowPositions[Family()][kWinPosMain];
   if (stored.right > stored.left && stored.bottom > stored.top)
     MoveWindow(hwnd_, stored.left, stored.top, stored.right - stored.left, stored.bottom - stored.top, FALSE);
   InstallAccelerators();
@@ -111,14 +109,13 @@ bool MainWindow::OnInit() {
 
 void MainWindow::InstallAccelerators() {
   accelerators_ = BuildAccelerators(mode_ == kModeCompact ? IDR_ACCEL_COMPACT : IDR_ACCEL_THREE_COLUMN);
-  App().SetAccelerators(accelerators_, hwnd_);
+  program_.UseAccelerators(accelerators_, hwnd_);
 }
 
 void MainWindow::OnDestroy() {
   ReleaseFlatStyle();
   // The keys go back to the command window until the next main window.
-  VelloxApp& app = App();
-  app.SetAccelerators(app.acceleratorTable.Get(), nullptr);
+  program_.UseAccelerators(nullptr, nullptr);
 }
 
 void MainWindow::SaveWindowPositions() {
@@ -127,12 +124,12 @@ void MainWindow::SaveWindowPositions() {
   placement.length = sizeof placement;
   if (!GetWindowPlacement(hwnd_, &placement)) return;
   const RECT& r = placement.rcNormalPosition;
-  App().settings.windowPositions[Family()][kWinPosMain] = Rect{r.left, r.top, r.right, r.bottom};
+  settings_.windowPositions[Family()][kWinPosMain] = Rect{r.left, r.top, r.right, r.bottom};
 }
 
 void MainWindow::RefreshDisplay() {
   // A read-only list (opened, switched to or reverted) is never organized.
-  const ListSlots& lists = App().lists;
+  const ListSlots& lists = lists_;
   if (mode_ == kModeOrganize && lists.HasCurrent() && !lists.CurrentIsWritable())
     if (auto* three = dynamic_cast<ThreeColumnWindow*>(this)) three->SetOrganize(false);
   RebuildDynamicMenus();
@@ -145,7 +142,7 @@ void MainWindow::RefreshDisplay() {
 
 bool MainWindow::SaveIfChanged(bool exiting, bool askFirst, bool force) {
   // The save step of each open list, the current one first.
-  ListSlots& lists = App().lists;
+  ListSlots& lists = lists_;
   if (lists.currentList &&
       !lists.SaveListStep(*lists.currentList, lists.currentListIndex, exiting, askFirst, force))
     return false;
@@ -216,7 +213,7 @@ bool MainWindow::OnDrawItem(DRAWITEMSTRUCT* item) {
   if (level < 0) return false;
   std::vector<uint32_t>& data = lineData_[level];
   uint32_t* lineData = item->itemID < data.size() ? &data[item->itemID] : nullptr;
-  DrawListLine(*item, lineData, App().settings);
+  DrawListLine(*item, lineData, settings_);
   return true;
 }
 
@@ -224,7 +221,7 @@ void MainWindow::PaintLines() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
   RECT r = ClientRect();
-  const Settings& settings = App().settings;
+  const Settings& settings = settings_;
   bool flat = settings.HasBehaviour(kBehaviourFlatStyle);
   // Two lines under the menu bar: a shadow above a highlight.
   COLORREF upper = flat ? settings.colors[5] : GetSysColor(COLOR_BTNSHADOW);
@@ -257,14 +254,13 @@ void MainWindow::OnActivate(bool active) {
 }
 
 bool MainWindow::OnSysCommand(WPARAM wp) {
-  HWND commandWindow = App().commandWindow ? App().commandWindow->Handle() : nullptr;
   switch (wp & 0xFFF0) {
     case SC_MINIMIZE:
       OnMinimize();
       return true;
     case SC_RESTORE:
-      if (commandWindow && IsIconic(commandWindow)) {
-        PostMessageA(commandWindow, WM_SYSCOMMAND, SC_RESTORE, 0);
+      if (program_.ProgramMinimized()) {
+        program_.PostRestoreProgram();
         return true;
       }
       return false;
@@ -276,6 +272,12 @@ bool MainWindow::OnSysCommand(WPARAM wp) {
 bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
   if (columns_ && columns_->OnMainMessage(msg, wp, lp, result)) return true;
   switch (msg) {
+    case WM_TIMER:
+      if (wp != ID_CMD_DELAYED_SEARCH) return false;
+      KillTimer(hwnd_, wp);
+      PostCommand(ID_CMD_DELAYED_SEARCH);
+      *result = 0;
+      return true;
     case WM_PAINT:
       PaintLines();
       *result = TRUE;
@@ -297,7 +299,7 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
       // A click on the close button minimizes when the user chose so; Alt+F4
       // (no mouse position) always ends the program.
       if ((wp & 0xFFF0) == SC_CLOSE) {
-        if (lp != 0 && App().settings.HasBehaviour(kBehaviourUseTray)) OnMinimize();
+        if (lp != 0 && settings_.HasBehaviour(kBehaviourUseTray)) OnMinimize();
         else OnExit();
         *result = TRUE;
         return true;
@@ -312,8 +314,8 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
       *result = TRUE;
       return true;
     case WM_SYSCOLORCHANGE:
-      if (!App().settings.HasBehaviour(kBehaviourFlatStyle) && App().commandWindow)
-        App().commandWindow->PostCommand(ID_CMD_MODE_COMPACT - kModeCompact + mode_);
+      if (!settings_.HasBehaviour(kBehaviourFlatStyle))
+        program_.PostProgramCommand(ID_CMD_MODE_COMPACT - kModeCompact + mode_);
       return false;
     case WM_MENUSELECT:
       ShowMenuHelp(LOWORD(wp), HIWORD(wp), reinterpret_cast<HMENU>(lp));
@@ -369,7 +371,7 @@ bool MainWindow::OnCommand(int id, int code, HWND control) {
 
 void MainWindow::RouteCommand(int id) {
   if (const CommandRow* row = FindCommand(id)) {
-    if (row->handler && CommandEnabled(*row, this)) (this->*(row->handler))(id);
+    if (row->handler && CommandEnabled(*row, *this)) (this->*(row->handler))(id);
     if (row->handler) return;
   }
   OnWindowCommand(id, 0);

@@ -8,23 +8,34 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "framework/dialog.h"
+#include "framework/scoped_handle.h"
+#include "list/list_slots.h"
+#include "search/search_options.h"
 #include "settings/settings.h"
+#include "ui/program_control.h"
 #include "ui/search_session.h"
 
+class AdvancedSearchDialog;
 class BookmarkList;
+class ListViewDialog;
 
 class ColumnControls;
 
 class MainWindow : public framework::Dialog {
  public:
-  MainWindow(int templateId, int mode) : Dialog(templateId), mode_(mode) {}
+  MainWindow(int templateId, int mode, const MainWindowContext& context);
   ~MainWindow() override;
 
   int Mode() const { return mode_; }
+  // What the window was handed when it was made.
+  Settings& UserSettings() const { return settings_; }
+  ListSlots& Lists() const { return lists_; }
+  ProgramControl& Program() const { return program_; }
   // The family whose window flags and rectangles this window uses.
   int Family() const;
   // Title, columns, status line and commands brought up to date with the
@@ -46,7 +57,7 @@ class MainWindow : public framework::Dialog {
   // Stores the window's rectangle for its family.
   void SaveWindowPositions();
   // The current list, or null.
-  static BookmarkList* List();
+  BookmarkList* List() const { return lists_.currentList.get(); }
   // The LineData of a line of a column (0 when there is no such line).
   uint32_t LineDataAt(int level, int line) const;
   // The smallest size of the window (frame and menu bar included) at which
@@ -84,6 +95,30 @@ class MainWindow : public framework::Dialog {
   // items", "Mana&ge duplicates" and "Show Aliases".
   void OnToggleListView(int id);
   void OnShowListViewEntry(int id);
+
+  // The two dialogs the window owns, made with it and destroyed (their
+  // places stored) before it. The List View (list_view_dialog.cpp):
+  // rebuilt on the current entry (nothing while it is hidden), shown on an
+  // entry (kView...), F9, and following the selection; its window or null.
+  void RefreshListView();
+  void ShowListView(int entry);
+  void ToggleListView();
+  void ListViewSelectionChanged(uint16_t item);
+  HWND ListViewWindow() const;
+  // The advanced search (advanced_search_dialog.cpp): Ctrl+Shift+F
+  // (hidden -> shown with the search box's text; shown but not active ->
+  // activated; active -> hidden), the Search button's right-click (shown or
+  // activated), and its options and "Search for" text (false when it does
+  // not exist).
+  void ToggleAdvancedSearch(const std::string& mainSearchText);
+  void ShowAdvancedSearch(const std::string& mainSearchText);
+  bool AdvancedSearchVisible() const;
+  bool AdvancedSearchInput(SearchOptions* options, std::string* term) const;
+  // Made and destroyed with the window (CreateMainWindow, DeleteMainWindow).
+  void CreateListView();
+  void DestroyListView();
+  void CreateAdvancedSearch();
+  void DestroyAdvancedSearch();
 
   // Search (search_controller.cpp). Changing the state refreshes the
   // colours of the lines, the Search button, the status line, the command
@@ -181,7 +216,7 @@ class MainWindow : public framework::Dialog {
   void PaintLines();
   // The custom (flat) look (main_window_style.cpp): set up with the window
   // when the user chose it, released with it.
-  static bool FlatStyle();
+  bool FlatStyle() const;
   void ApplyFlatStyle();
   void ReleaseFlatStyle();
   bool OnFlatColors(UINT msg, WPARAM wp, INT_PTR* result);
@@ -191,6 +226,11 @@ class MainWindow : public framework::Dialog {
   void InstallAccelerators();
 
   int mode_;
+  Settings& settings_;
+  ListSlots& lists_;
+  ProgramControl& program_;
+  std::unique_ptr<ListViewDialog> listView_;
+  std::unique_ptr<AdvancedSearchDialog> advancedSearch_;
   // LineData of each line, per level (the list box keeps the text and the
   // item index).
   std::array<std::vector<uint32_t>, 3> lineData_;
@@ -211,11 +251,13 @@ class MainWindow : public framework::Dialog {
   HBRUSH background_ = nullptr;  // the flat look's background; owned
 };
 
-// The one main window, or null (also while a mode switch is in progress).
-extern MainWindow* currentMainWindow;
-
 // "Vellox", or "<list name> - Vellox" with a list open.
 std::string MainWindowTitle(const std::string& listName);
-// Builds the main window in mode, owned by owner; shown unless minimized.
-void CreateMainWindow(int mode, HWND owner, bool startMinimized, bool startHidden = false);
-void DeleteMainWindow();
+// Builds the main window in mode (a bad mode gives Regular), owned by the
+// window owner, with its dialogs; shown unless startMinimized (shown
+// minimized) or startHidden. Null when the window could not be made.
+std::unique_ptr<MainWindow> CreateMainWindow(int mode, const MainWindowContext& context,
+                                             HWND owner, bool startMinimized,
+                                             bool startHidden = false);
+// Stores the window's place and its dialogs' places, then destroys it.
+void DeleteMainWindow(std::unique_ptr<MainWindow> window);

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "app/application.h"
 #include "framework/scoped_handle.h"
 #include "list/bookmark_list.h"
 #include "list/visits.h"
@@ -17,13 +16,12 @@
 
 namespace {
 
-BrowserMenuFacts BrowserFacts() {
-  const VelloxApp& app = App();
+BrowserMenuFacts BrowserFacts(const MainWindow& window) {
   BrowserMenuFacts facts;
-  for (const BrowserEntry& browser : app.settings.browsers) facts.names.push_back(browser.name);
-  facts.defaultBrowser = app.settings.defaultBrowser;
-  const ListSlots& lists = app.lists;
-  facts.fetchAllowed = lists.CurrentIsWritable();
+  const Settings& settings = window.UserSettings();
+  for (const BrowserEntry& browser : settings.browsers) facts.names.push_back(browser.name);
+  facts.defaultBrowser = settings.defaultBrowser;
+  facts.fetchAllowed = window.Lists().CurrentIsWritable();
   return facts;
 }
 
@@ -31,7 +29,7 @@ BrowserMenuFacts BrowserFacts() {
 CommandEnabledFn EnabledIn(const MainWindow* window) {
   return [window](int id) {
     const CommandRow* row = FindCommand(id);
-    return row && CommandEnabled(*row, window);
+    return row && CommandEnabled(*row, *window);
   };
 }
 
@@ -62,15 +60,15 @@ uint16_t SelectedBookmark(BookmarkList* list) {
 
 void MainWindow::RebuildBrowserMenus(HMENU bar) {
   if (!bar) return;
-  RebuildBrowserSubmenus(bar, BrowserFacts(), EnabledIn(this));
+  RebuildBrowserSubmenus(bar, BrowserFacts(*this), EnabledIn(this));
 }
 
 void MainWindow::UpdateBrowserMenuState(HMENU bar) {
-  if (bar) EnableBrowserSubmenus(bar, BrowserFacts());
+  if (bar) EnableBrowserSubmenus(bar, BrowserFacts(*this));
 }
 
 void MainWindow::OnSetDefaultBrowser(int id) {
-  Settings& settings = App().settings;
+  Settings& settings = settings_;
   const int n = id - ID_CMD_DEFAULT_BROWSER_BASE;
   // A browser that is not configured is ignored.
   if (n < 0 || n >= static_cast<int>(settings.browsers.size())) return;
@@ -93,8 +91,8 @@ void MainWindow::ShowOpenButtonMenu(POINT screen) {
     DWORD attributes = GetFileAttributesA(record.url.c_str());
     facts.folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
   }
-  facts.newTabDefault = App().settings.HasBehaviour(kBehaviourNewTabDefault);
-  framework::ScopedMenu bar(LoadOpenButtonMenu(facts, BrowserFacts(), EnabledIn(this)));
+  facts.newTabDefault = settings_.HasBehaviour(kBehaviourNewTabDefault);
+  framework::ScopedMenu bar(LoadOpenButtonMenu(facts, BrowserFacts(*this), EnabledIn(this)));
   HMENU menu = bar.Get() ? GetSubMenu(bar.Get(), 0) : nullptr;
   if (!menu || GetMenuItemCount(menu) == 0) return;
   int chosen = Track(menu, hwnd_, MenuPoint(Item(IDC_OPEN), screen));
@@ -102,7 +100,7 @@ void MainWindow::ShowOpenButtonMenu(POINT screen) {
 }
 
 void MainWindow::ShowFetchButtonMenu(POINT screen) {
-  framework::ScopedMenu menu(BuildFetchButtonMenu(BrowserFacts(), EnabledIn(this)));
+  framework::ScopedMenu menu(BuildFetchButtonMenu(BrowserFacts(*this), EnabledIn(this)));
   if (!menu.Get()) return;
   int chosen = Track(menu.Get(), hwnd_, MenuPoint(Item(IDC_FETCH), screen));
   if (chosen > 0) RouteCommand(chosen);

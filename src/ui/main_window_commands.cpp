@@ -4,12 +4,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/application.h"
 #include "list/bookmark_list.h"
 #include "platform/platform.h"
 #include "resources/resource.h"
-#include "ui/app_command_window.h"
 #include "ui/command_table.h"
+#include "ui/list_dialogs.h"
 #include "ui/main_window.h"
 #include "util/messages.h"
 #include "util/relative_time.h"
@@ -77,8 +76,8 @@ std::vector<HWND> OwnedWindows(HWND owner) {
 void MainWindow::UpdateStatusLine() {
   HWND status = Item(IDC_STATUS_LINE);
   if (!status) return;
-  const ListSlots& lists = App().lists;
-  const Settings& settings = App().settings;
+  const ListSlots& lists = lists_;
+  const Settings& settings = settings_;
   const BookmarkList* list = lists.currentList.get();
   std::string text;
   if (list && list->markedCount[0] > 0) {
@@ -106,7 +105,7 @@ void MainWindow::UpdateCommandState() {
   const CommandRow* rows = CommandRows(&count);
   for (size_t i = 0; i < count; ++i) {
     const CommandRow& row = rows[i];
-    bool enabled = CommandEnabled(row, this);
+    bool enabled = CommandEnabled(row, *this);
     // Run-time ranges are enabled where they are built.
     int last = row.first >= ID_CMD_LIST_BASE ? row.first - 1 : row.last;
     for (int id = row.first; id <= last; ++id) {
@@ -125,8 +124,7 @@ void MainWindow::UpdateCommandState() {
 }
 
 void MainWindow::RebuildDynamicMenus() {
-  VelloxApp& app = App();
-  SetText(MainWindowTitle(app.lists.CurrentName()));
+  SetText(MainWindowTitle(lists_.CurrentName()));
   HMENU menu = GetMenu(hwnd_);
   RebuildBrowserMenus(menu);
   HMENU file = menu ? GetSubMenu(menu, 0) : nullptr;
@@ -143,7 +141,7 @@ void MainWindow::RebuildDynamicMenus() {
     if (!listEntry && !ourSeparator) break;
     DeleteMenu(file, 0, MF_BYPOSITION);
   }
-  const auto& lists = app.settings.lists;
+  const auto& lists = settings_.lists;
   size_t shown = lists.size() < 100 ? lists.size() : 100;
   for (size_t n = 0; n < shown; ++n) {
     std::string text = lists[n].name;
@@ -157,9 +155,9 @@ void MainWindow::RebuildDynamicMenus() {
     info.fType = MFT_SEPARATOR;
     info.dwItemData = ID_CMD_LIST_BASE;
     InsertMenuItemA(file, static_cast<UINT>(shown), TRUE, &info);
-    int current = app.lists.currentListIndex;
+    int current = lists_.currentListIndex;
     if (current < 0 || current >= static_cast<int>(shown)) current = 0;
-    if (app.lists.HasCurrent())
+    if (lists_.HasCurrent())
       CheckMenuRadioItem(file, 0, static_cast<UINT>(shown - 1), static_cast<UINT>(current), MF_BYPOSITION);
   }
   DrawMenuBar(hwnd_);
@@ -167,7 +165,7 @@ void MainWindow::RebuildDynamicMenus() {
 }
 
 void MainWindow::ShowMenuHelp(int id, UINT flags, HMENU menu) {
-  if (!App().settings.HasBehaviour(kBehaviourMenuHelp)) return;
+  if (!settings_.HasBehaviour(kBehaviourMenuHelp)) return;
   if (flags == 0xFFFF && !menu) {
     UpdateStatusLine();
     return;
@@ -176,12 +174,12 @@ void MainWindow::ShowMenuHelp(int id, UINT flags, HMENU menu) {
   std::string text;
   if (id >= ID_CMD_LIST_BASE && id < ID_CMD_LIST_BASE + 100) {
     size_t n = static_cast<size_t>(id - ID_CMD_LIST_BASE);
-    if (n < App().settings.lists.size()) text = App().settings.lists[n].path;
+    if (n < settings_.lists.size()) text = settings_.lists[n].path;
   } else {
     int textId = HelpTextId(id);
     text = platform::StringResource(textId);
     // The texts of the other list's marks name that list.
-    const ListSlots& lists = App().lists;
+    const ListSlots& lists = lists_;
     if ((textId == IDS_HELP_DUPLICATE_MARKED || textId == IDS_HELP_MOVE_MARKED_FROM_LIST) && lists.markHoldingList)
       text = FillMessageArgs(text, {lists.NameOf(*lists.markHoldingList, lists.markHoldingListIndex)});
   }
@@ -192,59 +190,63 @@ void MainWindow::ShowMenuHelp(int id, UINT flags, HMENU menu) {
 // ---- Handlers -------------------------------------------------------------
 
 void MainWindow::OnOpenOrCreate(int /*id*/) {
-  if (OpenOrCreateListFromDialog()) RefreshDisplay();
+  // "Select or create bookmark list": a new name is created first, then
+  // the list is opened.
+  std::string path;
+  if (!ChooseListPath(hwnd_, settings_.listFolder, &path)) return;
+  if (!platform::FileExists(path.c_str()) && !lists_.CreateList(path, false)) return;
+  if (lists_.OpenListByPath(path, false)) RefreshDisplay();
 }
 
 void MainWindow::OnSave(int /*id*/) {
-  ListSlots& lists = App().lists;
+  ListSlots& lists = lists_;
   if (!lists.HasCurrent()) return;
   lists.SaveListStep(*lists.currentList, lists.currentListIndex, false, false, true);
   UpdateStatusLine();
 }
 
 void MainWindow::OnSaveCopy(int /*id*/) {
-  App().lists.SaveCopy();
+  lists_.SaveCopy();
   UpdateStatusLine();
 }
 
 void MainWindow::OnRevert(int /*id*/) {
-  if (App().lists.Revert()) RefreshDisplay();
+  if (lists_.Revert()) RefreshDisplay();
 }
 
 void MainWindow::OnEncryptionOptions(int /*id*/) {
-  EditEncryptionOptions();
+  if (lists_.CurrentIsWritable() && RunEncryptionOptionsDialog(hwnd_, *lists_.currentList))
+    RefreshDisplay();
   UpdateStatusLine();
 }
 
 void MainWindow::OnSwitchList(int id) {
-  VelloxApp& app = App();
   int index = id - ID_CMD_LIST_BASE;
   // A key for a list that is not configured does nothing.
-  if (index < 0 || index >= static_cast<int>(app.settings.lists.size())) return;
-  if (index == app.lists.currentListIndex && app.lists.HasCurrent()) return;
-  if (!SaveIfChanged(false, app.settings.HasBehaviour(kBehaviourAskBeforeSaving), false)) return;
-  OpenKnownList(index);
-  if (currentMainWindow) currentMainWindow->RefreshDisplay();
+  if (index < 0 || index >= static_cast<int>(settings_.lists.size())) return;
+  if (index == lists_.currentListIndex && lists_.HasCurrent()) return;
+  if (!SaveIfChanged(false, settings_.HasBehaviour(kBehaviourAskBeforeSaving), false)) return;
+  // Opening the list brings this window up to date (ListHost::ListsChanged).
+  lists_.OpenKnownList(index, false);
 }
 
 void MainWindow::OnPreviousList(int /*id*/) {
-  VelloxApp& app = App();
   // The list that holds marks, else the list shown before this one.
-  int index = app.lists.markHoldingList ? app.lists.markHoldingListIndex : app.lists.previousListIndex;
+  int index = lists_.markHoldingList ? lists_.markHoldingListIndex : lists_.previousListIndex;
   if (index < 0) return;
   OnSwitchList(ID_CMD_LIST_BASE + index);
 }
 
 void MainWindow::OnExit(int /*id*/) {
-  if (!SaveIfChanged(true, App().settings.HasBehaviour(kBehaviourAskBeforeSaving), false)) return;
+  if (!SaveIfChanged(true, settings_.HasBehaviour(kBehaviourAskBeforeSaving), false)) return;
   // Ending the program: the command window owns the run.
-  if (App().commandWindow) App().commandWindow->EndProgram();
+  program_.EndProgram();
 }
 
 void MainWindow::OnMinimize(int /*id*/) {
   // The whole program minimizes: the command window takes the main
   // window with it.
-  if (AppCommandWindow* commandWindow = App().commandWindow) ShowWindow(commandWindow->Handle(), SW_MINIMIZE);
+  program_.MinimizeProgram();
 }
 
 void MainWindow::OnFocusSearch(int /*id*/) {
@@ -252,15 +254,15 @@ void MainWindow::OnFocusSearch(int /*id*/) {
   Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_SEARCH_TEXT)), TRUE);
 }
 
-void MainWindow::OnToggleBehaviour(int id) { App().settings.ToggleBehaviour(BehaviourBitOf(id)); }
+void MainWindow::OnToggleBehaviour(int id) { settings_.ToggleBehaviour(BehaviourBitOf(id)); }
 
 void MainWindow::OnKeepAtFront(int /*id*/) {
-  App().settings.ToggleWindowFlag(Family(), kWindowKeepAtFront);
+  settings_.ToggleWindowFlag(Family(), kWindowKeepAtFront);
   ApplyKeepAtFront();
 }
 
 void MainWindow::ApplyKeepAtFront() {
-  bool front = App().settings.HasWindowFlag(Family(), kWindowKeepAtFront);
+  bool front = settings_.HasWindowFlag(Family(), kWindowKeepAtFront);
   const UINT how = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
   std::vector<HWND> owned = OwnedWindows(hwnd_);
   // Some window managers insert an owner raised into the topmost band
@@ -279,5 +281,5 @@ void MainWindow::ApplyKeepAtFront() {
 }
 
 void MainWindow::OnPassToCommandWindow(int id) {
-  if (App().commandWindow) App().commandWindow->PostCommand(id);
+  program_.PostProgramCommand(id);
 }

@@ -3,7 +3,6 @@
 // and the clipboard keys that act on edit boxes outside the columns.
 #include <string>
 
-#include "app/application.h"
 #include "exchange/copy_as_win.h"
 #include "list/bookmark_list.h"
 #include "list/list_delete.h"
@@ -12,7 +11,6 @@
 #include "list/list_sort.h"
 #include "list/list_transfer.h"
 #include "resources/resource.h"
-#include "ui/app_command_window.h"
 #include "ui/choice_dialogs.h"
 #include "ui/list_view_dialog.h"
 #include "ui/main_window.h"
@@ -32,9 +30,9 @@ HWND FocusedChild(HWND dialog) {
 
 // Asks for the password of a list that needs one for the transfer; false
 // when the user cancelled.
-bool EnsurePassword(BookmarkList& list, int knownIndex) {
+bool EnsurePassword(ListSlots& lists, BookmarkList& list, int knownIndex) {
   if (list.encryptionOptions == 0 || list.keyState == 2) return true;
-  return App().lists.AskPassword(list, knownIndex, true);
+  return lists.AskPassword(list, knownIndex, true);
 }
 
 }  // namespace
@@ -143,7 +141,7 @@ void MainWindow::OnTransferMarked(int id) {
     HWND focus = FocusedChild(hwnd_);
     int level = focus ? LevelOfBox(GetDlgCtrlID(focus)) : -1;
     BookmarkList* list = List();
-    BookmarkList* holding = App().lists.markHoldingList.get();
+    BookmarkList* holding = lists_.markHoldingList.get();
     if (level < 0 || !list || !CanInsertMarkedAt(*list, holding, level)) return;
     MarkedMenus menus = BuildMarkedMenus(*list, holding);
     RouteCommand((id == ID_CMD_ALIAS_MARKED_HERE ? menus.aliasBase : menus.moveBase) + level);
@@ -162,7 +160,7 @@ void MainWindow::OnTransferMarked(int id) {
     base = ID_CMD_DUPLICATE_MARKED_CATEGORY;
   }
   const int level = id - base;
-  ListSlots& lists = App().lists;
+  ListSlots& lists = lists_;
   BookmarkList* list = List();
   if (!list || level < 0 || level > 2) return;
   BookmarkList* holding = lists.markHoldingList.get();
@@ -175,8 +173,8 @@ void MainWindow::OnTransferMarked(int id) {
       (list->encryptionOptions & 2) != 0 || (fromHolding && (holding->encryptionOptions & 2) != 0);
   bool convert = fromHolding && (list->encryptionOptions != 0 || holding->encryptionOptions != 0);
   if (wholeList || convert) {
-    if (!EnsurePassword(*list, lists.currentListIndex)) return;
-    if (fromHolding && !EnsurePassword(*holding, lists.markHoldingListIndex)) return;
+    if (!EnsurePassword(lists_, *list, lists.currentListIndex)) return;
+    if (fromHolding && !EnsurePassword(lists_, *holding, lists.markHoldingListIndex)) return;
   }
   int result =
       TransferMarked(*list, holding, level, list->columns[level].SelectedItem(), operation);
@@ -195,7 +193,7 @@ void MainWindow::OnPaste(int /*id*/) {
     return;
   }
   BookmarkList* list = List();
-  BookmarkList* holding = App().lists.markHoldingList.get();
+  BookmarkList* holding = lists_.markHoldingList.get();
   if (!list || !CanInsertMarkedAt(*list, holding, level)) return;
   RouteCommand(BuildMarkedMenus(*list, holding).moveBase + level);
 }
@@ -247,7 +245,7 @@ void MainWindow::OnSeparator(int id) {
   if (result == kEditNoMemory)
     MessageFromTable(hwnd_, IDS_OUT_OF_MEMORY_ADDING, MB_OK | MB_ICONEXCLAMATION);
   else if (result == kEditFull)
-    MessageFromTable(hwnd_, IDS_LIST_FULL, MB_OK | MB_ICONEXCLAMATION, {App().lists.CurrentName()});
+    MessageFromTable(hwnd_, IDS_LIST_FULL, MB_OK | MB_ICONEXCLAMATION, {lists_.CurrentName()});
   AfterEdit();
 }
 
@@ -310,8 +308,6 @@ void MainWindow::OnEditTitle(int /*id*/) {
   }
   // Compact mode is rebuilt as Organize first; the focus command follows
   // it to the new window.
-  if (AppCommandWindow* commandWindow = App().commandWindow) {
-    commandWindow->PostCommand(ID_CMD_MODE_ORGANIZE);
-    commandWindow->PostCommand(ID_CMD_EDIT_CATEGORY_BOX + level);
-  }
+  program_.PostProgramCommand(ID_CMD_MODE_ORGANIZE);
+  program_.PostProgramCommand(ID_CMD_EDIT_CATEGORY_BOX + level);
 }

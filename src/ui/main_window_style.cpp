@@ -4,7 +4,6 @@
 // darkened background. The standard look leaves all of it to the system.
 #include <string>
 
-#include "app/application.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -37,11 +36,11 @@ void Fill(HDC dc, const RECT& r, COLORREF color) {
 
 }  // namespace
 
-bool MainWindow::FlatStyle() { return App().settings.HasBehaviour(kBehaviourFlatStyle); }
+bool MainWindow::FlatStyle() const { return settings_.HasBehaviour(kBehaviourFlatStyle); }
 
 void MainWindow::ApplyFlatStyle() {
   if (!FlatStyle()) return;
-  background_ = CreateSolidBrush(App().settings.colors[kColorBackground]);
+  background_ = CreateSolidBrush(settings_.colors[kColorBackground]);
   EnumChildWindows(hwnd_, MakeButtonFlat, reinterpret_cast<LPARAM>(hwnd_));
 }
 
@@ -52,7 +51,7 @@ void MainWindow::ReleaseFlatStyle() {
 
 bool MainWindow::OnFlatColors(UINT msg, WPARAM wp, INT_PTR* result) {
   if (!background_) return false;
-  const Settings& settings = App().settings;
+  const Settings& settings = settings_;
   HDC dc = reinterpret_cast<HDC>(wp);
   switch (msg) {
     case WM_CTLCOLORDLG:
@@ -71,7 +70,7 @@ bool MainWindow::OnFlatColors(UINT msg, WPARAM wp, INT_PTR* result) {
 
 bool MainWindow::DrawFlatButton(const DRAWITEMSTRUCT& item) {
   if (item.CtlType != ODT_BUTTON) return false;
-  const Settings& settings = App().settings;
+  const Settings& settings = settings_;
   HDC dc = item.hDC;
   RECT r = item.rcItem;
   bool pressed = (item.itemState & ODS_SELECTED) != 0;

@@ -4,7 +4,6 @@
 #include <string>
 #include <utility>
 
-#include "app/application.h"
 #include "framework/message_loop.h"
 #include "list/bookmark_list.h"
 #include "list/list_edit.h"
@@ -37,8 +36,8 @@ class Busy {
 
 // The simple search's options are preset 1's: whatever the advanced dialog
 // sets while preset 1 is selected applies to the search box too.
-SearchOptions SimpleOptions(uint32_t now) {
-  const auto& presets = App().settings.searchPresets;
+SearchOptions SimpleOptions(const Settings& settings, uint32_t now) {
+  const auto& presets = settings.searchPresets;
   if (presets.size() < 2) {
     SearchOptions options;
     RefreshDateThreshold(&options, now);
@@ -120,12 +119,12 @@ void MainWindow::StartSearch(bool allowAutoOpen, bool allowOtherLists, bool clea
       SetSearchState(search_.haveResult ? kSearchHidden : kSearchNone, false);
       return;
     }
-    options = SimpleOptions(list->Now());
+    options = SimpleOptions(settings_, list->Now());
   }
   RefreshDateThreshold(&options, list->Now());
   SearchResult result = RunSearch(*list, term, options, false);
   if (result.matches == 0 && allowOtherLists && options.searchAllLists) {
-    AppSearchListSource source;
+    AppSearchListSource source(lists_, settings_);
     OtherListsOutcome others;
     {
       Busy busy(&search_.searching);
@@ -153,7 +152,7 @@ void MainWindow::StartSearch(bool allowAutoOpen, bool allowOtherLists, bool clea
   SetSearchState(kSearchShown, advanced);
   // Only an explicit search opens the one bookmark it found (an alias of
   // it may be among the matches too).
-  if (allowAutoOpen && App().settings.HasBehaviour(kBehaviourAutoOpenUnique) && found.bookmarks == 1) {
+  if (allowAutoOpen && settings_.HasBehaviour(kBehaviourAutoOpenUnique) && found.bookmarks == 1) {
     SelectItem(*list, found.firstBookmark);
     RefillColumns(-1, true);
     search_.lastStep = found.firstBookmark;
@@ -191,11 +190,8 @@ void MainWindow::OnDelayedSearch(int /*id*/) {
     return;
   }
   // Changes typed while waiting only move lastChange (delayPosted stays
-  // set, so nothing nests); a mode switch may replace the window meanwhile.
-  MainWindow* self = this;
-  framework::PumpWait(kSearchDelayMs - elapsed);
-  if (currentMainWindow != self) return;
-  PostCommand(ID_CMD_DELAYED_SEARCH);
+  // set, so nothing nests); the timer dies with the window.
+  SetTimer(hwnd_, ID_CMD_DELAYED_SEARCH, kSearchDelayMs - elapsed, nullptr);
 }
 
 void MainWindow::OnFindNext(int id) {
@@ -210,7 +206,7 @@ void MainWindow::OnFindNext(int id) {
     return;
   }
   bool byHand = DeepestSelection(*list) != search_.lastStep;
-  AppSearchListSource source;
+  AppSearchListSource source(lists_, settings_);
   // While the other lists are loaded and searched, a search is running.
   source.onStart = [this] { SetSearchState(kSearchPending, search_.advanced); };
   FindNextOutcome step;

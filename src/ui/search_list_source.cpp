@@ -2,30 +2,31 @@
 
 #include <utility>
 
-#include "app/application.h"
 #include "list/list_save.h"
 #include "platform/platform.h"
 
 namespace {
 
-bool AskFirst() { return App().settings.HasBehaviour(kBehaviourAskBeforeSaving); }
-
 // Closes the list in the second slot (its save step has been offered).
 void DropSecondSlot(ListSlots& lists) {
-  if (lists.markHoldingList) CloseList(*lists.markHoldingList, true, &AppListHost());
+  if (lists.markHoldingList) CloseList(*lists.markHoldingList, true, &lists.Host());
   lists.markHoldingList.reset();
   lists.markHoldingListIndex = -1;
 }
 
 }  // namespace
 
-int AppSearchListSource::ListCount() const { return static_cast<int>(App().settings.lists.size()); }
+bool AppSearchListSource::AskFirst() const {
+  return settings_.HasBehaviour(kBehaviourAskBeforeSaving);
+}
 
-int AppSearchListSource::CurrentListIndex() const { return App().lists.currentListIndex; }
+int AppSearchListSource::ListCount() const { return static_cast<int>(settings_.lists.size()); }
+
+int AppSearchListSource::CurrentListIndex() const { return lists_.currentListIndex; }
 
 bool AppSearchListSource::ReleaseSecondSlot() {
   if (onStart) onStart();
-  ListSlots& lists = App().lists;
+  ListSlots& lists = lists_;
   original_ = lists.currentListIndex;
   previous_ = lists.previousListIndex;
   candidateOpen_ = false;
@@ -38,22 +39,21 @@ bool AppSearchListSource::ReleaseSecondSlot() {
 }
 
 BookmarkList* AppSearchListSource::OpenCandidate(int n) {
-  VelloxApp& app = App();
   if (n < 0 || n >= ListCount()) return nullptr;
   // A configured list whose file is gone is skipped, not offered for creation.
-  const std::string& path = app.settings.lists[static_cast<size_t>(n)].path;
+  const std::string& path = settings_.lists[static_cast<size_t>(n)].path;
   if (!platform::FileExists(path.c_str())) return nullptr;
   // The first candidate pushes the original list into the second slot; each
   // later one replaces the candidate before it (which holds no marks, so
   // the original stays where it is).
-  if (!app.lists.OpenList(path, n, 0, !candidateOpen_))
+  if (!lists_.OpenList(path, n, 0, !candidateOpen_))
     return nullptr;
   candidateOpen_ = true;
-  return app.lists.currentList.get();
+  return lists_.currentList.get();
 }
 
 void AppSearchListSource::AdoptCandidate() {
-  ListSlots& lists = App().lists;
+  ListSlots& lists = lists_;
   // Ctrl+Tab goes back to the list the search started from, not to a list
   // it only looked through.
   lists.previousListIndex = original_;
@@ -65,18 +65,17 @@ void AppSearchListSource::AdoptCandidate() {
                           false))
     return;
   DropSecondSlot(lists);
-  AppListHost().ListsChanged();
+  lists_.Host().ListsChanged();
 }
 
 void AppSearchListSource::CloseCandidate() {
   if (!candidateOpen_) return;
-  VelloxApp& app = App();
-  ListSlots& lists = app.lists;
+  ListSlots& lists = lists_;
   std::swap(lists.currentList, lists.markHoldingList);
   std::swap(lists.currentListIndex, lists.markHoldingListIndex);
-  if (original_ >= 0) app.settings.currentListIndex = original_;
+  if (original_ >= 0) settings_.currentListIndex = original_;
   lists.previousListIndex = previous_;
   DropSecondSlot(lists);
   candidateOpen_ = false;
-  AppListHost().ListsChanged();
+  lists_.Host().ListsChanged();
 }

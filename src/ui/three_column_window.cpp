@@ -1,11 +1,9 @@
 #include "ui/three_column_window.h"
 
-#include "app/application.h"
 #include "framework/child_layout.h"
 #include "list/bookmark_list.h"
 #include "list/list_edit.h"
 #include "resources/resource.h"
-#include "ui/app_command_window.h"
 #include "ui/bookmark_list_box.h"
 #include "ui/list_view_dialog.h"
 #include "ui/search_session.h"
@@ -54,11 +52,10 @@ void ThreeColumnWindow::ApplyOrganizeLayout(bool organize) {
 
 bool ThreeColumnWindow::SetOrganize(bool organize) {
   if (OrganizeMode() == organize) return true;
-  VelloxApp& app = App();
-  if (organize && app.lists.HasCurrent() && !app.lists.CurrentIsWritable()) return false;
-  if (!SaveIfChanged(false, app.settings.HasBehaviour(kBehaviourAskBeforeSaving), false)) return false;
+  if (organize && lists_.HasCurrent() && !lists_.CurrentIsWritable()) return false;
+  if (!SaveIfChanged(false, settings_.HasBehaviour(kBehaviourAskBeforeSaving), false)) return false;
   mode_ = organize ? kModeOrganize : kModeRegular;
-  app.settings.SetWindowMode(mode_);
+  settings_.SetWindowMode(mode_);
   if (!organize) previousMode_ = 0;
   SendMessageA(Item(IDC_ADDRESS), EM_SETREADONLY, organize ? FALSE : TRUE, 0);
   if (!organize) {
@@ -164,7 +161,7 @@ bool ThreeColumnWindow::OnWindowCommand(int id, int code) {
       else StartNewItem(id - ID_CMD_NEW_CATEGORY);
       return true;
     case ID_CMD_MODE_COMPACT:
-      if (App().commandWindow) App().commandWindow->PostCommand(id);
+      program_.PostProgramCommand(id);
       return true;
     case ID_CMD_MODE_REGULAR:
     case ID_CMD_MODE_ORGANIZE:

@@ -14,7 +14,7 @@ int TakeModeBeforeNewItem();
 
 class ThreeColumnWindow : public MainWindow {
  public:
-  explicit ThreeColumnWindow(int mode) : MainWindow(522, mode) {}
+  ThreeColumnWindow(int mode, const MainWindowContext& context) : MainWindow(522, mode, context) {}
 
   bool OrganizeMode() const { return mode_ == kModeOrganize; }
   void RefillColumns(int fromLevel, bool keepSelection) override;

@@ -18,6 +18,7 @@
 #include "support/list_test_support.h"
 #include "support/sample_lists.h"
 #include "support/temp_folder.h"
+#include "ui/list_dialogs.h"
 
 using listtest::FindTitle;
 using listtest::ReadBytes;

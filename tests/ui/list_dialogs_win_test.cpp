@@ -10,7 +10,9 @@
 #include "list/list_host.h"
 #include "resources/resource.h"
 #include "support/dialog_answerer_win.h"
+#include "support/list_host_script.h"
 #include "support/list_test_support.h"
+#include "support/sample_lists.h"
 #include "ui/list_dialogs.h"
 
 using listtest::FindTitle;

@@ -1,30 +1,50 @@
-// The hidden top-level command window: owns the main window's lifetime,
-// answers a second copy's "I AM VELLOXFL" and takes the command line it
-// hands over, minimizes or restores the whole program, and runs the setup
-// and uninstall dialogs (the "Setup" and "Uninstall" commands, the first
-// run of a user without settings, and "-uninstall").
+// The hidden top-level command window: owns the main window, answers a
+// second copy's "I AM VELLOXFL" and takes the command line it hands over,
+// minimizes or restores the whole program, and runs the setup and
+// uninstall dialogs (the "Setup" and "Uninstall" commands, the first run
+// of a user without settings, and "-uninstall"). It is what the main
+// window knows of the program (ProgramControl).
 #pragma once
 
+#include <memory>
+
 #include "framework/window.h"
+#include "ui/main_window.h"
+#include "ui/program_control.h"
 
 constexpr const char kCommandWindowClass[] = "VELLOXFL";
 constexpr UINT kMsgEndProgram = WM_APP + 1;
 
-class AppCommandWindow : public framework::Window {
+class AppCommandWindow : public framework::Window, public ProgramControl {
  public:
+  AppCommandWindow();
+  ~AppCommandWindow() override;
+
+  // The main window, or null (also while a mode switch is in progress).
+  MainWindow* Main() const { return mainWindow_.get(); }
   // Builds the main window in mode (1 Compact, 2 Regular, 3 Organize);
   // startMinimized comes from the behaviour flags.
   void BuildMainWindow(int mode, bool startMinimized, bool startHidden = false);
+  // Stores the main window's place and its dialogs' places, then
+  // destroys it.
+  void DeleteMainWindow();
   void RestoreProgram();
-  // Ends the run once the current message is handled (the caller may be
-  // the main window, which is destroyed first).
-  void EndProgram();
   // The setup dialog for a user without settings; true when it was
   // completed (the settings and the first list then exist).
   bool RunFirstSetup();
   // The uninstall dialog; after a removal the program must end without
   // saving its settings.
   void RunUninstall();
+
+  // ProgramControl
+  void PostProgramCommand(int id) override { PostCommand(id); }
+  void EndProgram() override;
+  void MinimizeProgram() override;
+  bool ProgramMinimized() const override;
+  void PostRestoreProgram() override;
+  HICON LargeIcon() const override;
+  HICON SmallIcon() const override;
+  void UseAccelerators(HACCEL table, HWND window) override;
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -44,4 +64,6 @@ class AppCommandWindow : public framework::Window {
   // Rebuilds the main window in mode (1 Compact, 2 Regular, 3 Organize)
   // after the save prompt.
   void SwitchMode(int mode);
+
+  std::unique_ptr<MainWindow> mainWindow_;
 };

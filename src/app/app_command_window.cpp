@@ -1,4 +1,4 @@
-#include "ui/app_command_window.h"
+#include "app/app_command_window.h"
 
 #include <string>
 
@@ -9,13 +9,16 @@
 #include "settings/settings_store.h"
 #include "setup/installer.h"
 #include "setup/uninstaller.h"
-#include "ui/main_window.h"
 #include "util/single_instance_win.h"
 
+AppCommandWindow::AppCommandWindow() = default;
+
+// The main window goes before the command window's handle.
+AppCommandWindow::~AppCommandWindow() { DeleteMainWindow(); }
+
 bool AppCommandWindow::OnCreate() {
-  VelloxApp& app = App();
-  Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(app.largeIcon));
-  Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(app.smallIcon));
+  Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LargeIcon()));
+  Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(SmallIcon()));
   // The hidden window can only be minimized and restored.
   HMENU menu = GetSystemMenu(hwnd_, FALSE);
   DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
@@ -32,16 +35,41 @@ void AppCommandWindow::OnDestroy() {
 
 void AppCommandWindow::EndProgram() { PostMessageA(hwnd_, kMsgEndProgram, 0, 0); }
 
-void AppCommandWindow::BuildMainWindow(int mode, bool startMinimized, bool startHidden) {
-  CreateMainWindow(mode, Handle(), startMinimized, startHidden);
+void AppCommandWindow::MinimizeProgram() { ShowWindow(hwnd_, SW_MINIMIZE); }
+
+bool AppCommandWindow::ProgramMinimized() const { return hwnd_ && IsIconic(hwnd_); }
+
+void AppCommandWindow::PostRestoreProgram() { Post(WM_SYSCOMMAND, SC_RESTORE, 0); }
+
+HICON AppCommandWindow::LargeIcon() const { return App().largeIcon; }
+
+HICON AppCommandWindow::SmallIcon() const { return App().smallIcon; }
+
+void AppCommandWindow::UseAccelerators(HACCEL table, HWND window) {
+  VelloxApp& app = App();
+  if (table)
+    app.SetAccelerators(table, window);
+  else
+    app.SetAccelerators(app.acceleratorTable.Get(), nullptr);
 }
+
+void AppCommandWindow::BuildMainWindow(int mode, bool startMinimized, bool startHidden) {
+  VelloxApp& app = App();
+  MainWindowContext context;
+  context.settings = &app.settings;
+  context.lists = &app.lists;
+  context.program = this;
+  mainWindow_ = CreateMainWindow(mode, context, Handle(), startMinimized, startHidden);
+}
+
+void AppCommandWindow::DeleteMainWindow() { ::DeleteMainWindow(std::move(mainWindow_)); }
 
 void AppCommandWindow::RestoreProgram() {
   if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
-  if (currentMainWindow) {
-    if (!currentMainWindow->IsVisible() || IsIconic(currentMainWindow->Handle()))
-      currentMainWindow->Show(SW_RESTORE);
-    SetForegroundWindow(currentMainWindow->Handle());
+  if (mainWindow_) {
+    if (!mainWindow_->IsVisible() || IsIconic(mainWindow_->Handle()))
+      mainWindow_->Show(SW_RESTORE);
+    SetForegroundWindow(mainWindow_->Handle());
   }
 }
 
@@ -57,7 +85,7 @@ void AppCommandWindow::RunUninstall() {
 
 bool AppCommandWindow::CloseListAndMainWindow() {
   VelloxApp& app = App();
-  if (currentMainWindow && !currentMainWindow->SaveIfChanged(true, false, false)) return false;
+  if (mainWindow_ && !mainWindow_->SaveIfChanged(true, false, false)) return false;
   // The setup may move the lists: the list to reopen is kept by its index.
   if (app.lists.currentListIndex >= 0) app.settings.currentListIndex = app.lists.currentListIndex;
   app.lists.CloseAll();
@@ -69,7 +97,7 @@ void AppCommandWindow::ReopenMainWindow() {
   VelloxApp& app = App();
   BuildMainWindow(app.settings.WindowMode(), false);
   if (app.settings.currentListIndex >= 0) OpenKnownList(app.settings.currentListIndex);
-  if (currentMainWindow) currentMainWindow->RefreshDisplay();
+  if (mainWindow_) mainWindow_->RefreshDisplay();
 }
 
 void AppCommandWindow::OnSetupCommand() {
@@ -104,8 +132,8 @@ bool AppCommandWindow::OnCommand(int id, int /*code*/, HWND /*control*/) {
       return true;
     default:
       // Everything else is the main window's.
-      if (currentMainWindow) currentMainWindow->RouteCommand(id);
-      return currentMainWindow != nullptr;
+      if (mainWindow_) mainWindow_->RouteCommand(id);
+      return mainWindow_ != nullptr;
   }
 }
 
@@ -116,11 +144,11 @@ void AppCommandWindow::SwitchMode(int mode) {
   // A window rebuilt while hidden or minimized (a change of the system
   // colours) stays so.
   bool hidden = false, minimized = false;
-  if (currentMainWindow) {
+  if (mainWindow_) {
     const bool askFirst = app.settings.HasBehaviour(kBehaviourAskBeforeSaving);
-    if (!currentMainWindow->SaveIfChanged(false, askFirst, false)) return;
-    hidden = !currentMainWindow->IsVisible();
-    minimized = IsIconic(currentMainWindow->Handle()) != FALSE;
+    if (!mainWindow_->SaveIfChanged(false, askFirst, false)) return;
+    hidden = !mainWindow_->IsVisible();
+    minimized = IsIconic(mainWindow_->Handle()) != FALSE;
     DeleteMainWindow();
   }
   app.settings.SetWindowMode(mode);
@@ -130,11 +158,11 @@ void AppCommandWindow::SwitchMode(int mode) {
 bool AppCommandWindow::OnClose() {
   // Closing the program from outside (the installer replacing it) offers
   // to save the list first.
-  return currentMainWindow && !currentMainWindow->SaveIfChanged(true, false, false);
+  return mainWindow_ && !mainWindow_->SaveIfChanged(true, false, false);
 }
 
 LRESULT AppCommandWindow::OnCopyData(const COPYDATASTRUCT* data) {
-  if (!currentMainWindow || !data || !data->lpData || data->cbData == 0) return 0;
+  if (!mainWindow_ || !data || !data->lpData || data->cbData == 0) return 0;
   // The text comes from another process: never read past its size.
   const char* text = static_cast<const char*>(data->lpData);
   std::string path(text, strnlen(text, data->cbData));
