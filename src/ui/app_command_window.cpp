@@ -12,6 +12,10 @@
 #include "setup/uninstaller.h"
 #include "ui/main_window.h"
 
+namespace {
+const UINT kQueueMarkerMessage = RegisterWindowMessageA(kQueueMarkerMessageName);
+}  // namespace
+
 bool AppCommandWindow::OnCreate() {
   VelloxApp& app = App();
   Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(app.largeIcon));
@@ -26,7 +30,8 @@ bool AppCommandWindow::OnCreate() {
 
 void AppCommandWindow::OnDestroy() {
   VelloxApp& app = App();
-  if (app.runMode != kRunUninstaller && app.runMode < kRunNotConfigured) SaveSettings(app.settings, false);
+  if (app.runMode != kRunUninstaller && app.runMode < kRunNotConfigured)
+    SaveSettings(app.settings, false);
   PostQuitMessage(0);
 }
 
@@ -146,6 +151,11 @@ LRESULT AppCommandWindow::OnCopyData(const COPYDATASTRUCT* data) {
 
 LRESULT AppCommandWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == IAmVelloxMessage()) return IAmVelloxMessage();
+  if (msg == kQueueMarkerMessage && kQueueMarkerMessage != 0) {
+    HWND sender = reinterpret_cast<HWND>(wp);
+    if (IsWindow(sender)) PostMessageA(sender, msg, 0, lp);
+    return 0;
+  }
   switch (msg) {
     case WM_COPYDATA:
       return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lp));
