@@ -16,6 +16,10 @@ AppCommandWindow::AppCommandWindow() = default;
 // The main window goes before the command window's handle.
 AppCommandWindow::~AppCommandWindow() { DeleteMainWindow(); }
 
+namespace {
+const UINT kQueueMarkerMessage = RegisterWindowMessageA(kQueueMarkerMessageName);
+}  // namespace
+
 bool AppCommandWindow::OnCreate() {
   Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LargeIcon()));
   Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(SmallIcon()));
@@ -29,7 +33,8 @@ bool AppCommandWindow::OnCreate() {
 
 void AppCommandWindow::OnDestroy() {
   VelloxApp& app = App();
-  if (app.runMode != kRunUninstaller && app.runMode < kRunNotConfigured) SaveSettings(app.settings, false);
+  if (app.runMode != kRunUninstaller && app.runMode < kRunNotConfigured)
+    SaveSettings(app.settings, false);
   PostQuitMessage(0);
 }
 
@@ -174,6 +179,11 @@ LRESULT AppCommandWindow::OnCopyData(const COPYDATASTRUCT* data) {
 
 LRESULT AppCommandWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == IAmVelloxMessage()) return IAmVelloxMessage();
+  if (msg == kQueueMarkerMessage && kQueueMarkerMessage != 0) {
+    HWND sender = reinterpret_cast<HWND>(wp);
+    if (IsWindow(sender)) PostMessageA(sender, msg, 0, lp);
+    return 0;
+  }
   switch (msg) {
     case WM_COPYDATA:
       return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lp));

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "posted_marker.h"
 #include "resources/resource.h"
 #include "vellox_process.h"
 
@@ -116,42 +117,32 @@ class CommandSweep : public ::testing::Test {
   bool Alive() const { return WaitForSingleObject(program_.Handle(), 0) == WAIT_TIMEOUT; }
 
   // The program answers and waits on nothing: every dialog a command
-  // opened is cancelled (No for a question without Cancel, then closed).
+  // opened is cancelled (No for a question without Cancel, then closed),
+  // and once every posted message has been handled no dialog is left and
+  // the main window takes input.
   bool Settle() {
-    int quiet = 0;
     int attempts = 0;
     return e2e::WaitUntil(
         [&] {
           if (!Alive()) return true;
           std::vector<HWND> dialogs = ModalDialogs(program_.Id());
-          for (HWND dialog : dialogs) {
-            WPARAM answer = attempts % 3 == 0 ? IDCANCEL : attempts % 3 == 1 ? IDNO : IDOK;
-            PostMessageA(dialog, WM_COMMAND, answer, 0);
-          }
-          if (!dialogs.empty()) {
-            ++attempts;
-            quiet = 0;
-            Sleep(50);
-            return false;
-          }
+          WPARAM answer = attempts % 3 == 0 ? IDCANCEL : attempts % 3 == 1 ? IDNO : IDOK;
+          for (HWND dialog : dialogs) PostMessageA(dialog, WM_COMMAND, answer, 0);
+          if (!dialogs.empty()) ++attempts;
+          // The answers, the command and whatever they posted are handled.
+          if (!e2e::WaitForPostedMessages(program_.Id())) return !Alive();
           HWND main = MainOf(program_.Id());
-          DWORD_PTR result = 0;
-          if (!main || !IsWindowEnabled(main) ||
-              !SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, 200, &result)) {
-            quiet = 0;
-            return false;
-          }
-          return ++quiet >= 2;
+          return dialogs.empty() && ModalDialogs(program_.Id()).empty() && main &&
+                 IsWindowEnabled(main);
         },
         kTimeout);
   }
 
-  // Sends id to the main window and waits until the program has settled.
+  // Posts id to the main window and waits until the program has settled.
   void Run(int id, const char* mode) {
     HWND main = MainOf(program_.Id());
     ASSERT_NE(main, nullptr) << mode << ": no main window before " << id;
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(main, WM_COMMAND, static_cast<WPARAM>(id), 0, SMTO_NORMAL, 300, &result);
+    PostMessageA(main, WM_COMMAND, static_cast<WPARAM>(id), 0);
     ASSERT_TRUE(Settle()) << mode << ": the program did not settle after " << id;
     ASSERT_TRUE(Alive()) << mode << ": the program ended on command " << id;
   }

@@ -3,6 +3,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "posted_marker.h"
+#include "ui/app_command_window.h"
 #include "vellox_process.h"
 
 namespace e2e {
@@ -141,7 +143,10 @@ bool Answer(DWORD pid, const std::string& caption, int button) {
   if (!dialog) return false;
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
-  return WaitUntil([&] { return !IsWindow(dialog); }, kWindowTimeout);
+  if (!WaitUntil([&] { return !IsWindow(dialog); }, kWindowTimeout)) return false;
+  // The command that asked goes on after its dialog closed; an answer that
+  // ends the program leaves no command window to wait on.
+  return WaitForPostedMessages(pid) || TopLevelWindows(pid, kCommandWindowClass).empty();
 }
 
 void FreshSettingsTest::SetUp() {

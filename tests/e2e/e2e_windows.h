@@ -3,9 +3,8 @@
 // process, waiting for its windows and answering its dialogs.
 #pragma once
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -69,7 +68,8 @@ HWND WaitForWindow(DWORD pid, const std::string& title, const std::string& class
 // caption and the given button.
 HWND WaitForDialogWithButton(DWORD pid, const std::string& caption, int button);
 // Answers the program's dialog by pressing a button, as a click would, and
-// waits for the dialog to close.
+// waits for the dialog to close and for the program to handle what the
+// answer set going (see WaitForPostedMessages).
 bool Answer(DWORD pid, const std::string& caption, int button);
 
 // Tests that start from fresh user settings and leave fresh ones behind.

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "e2e_windows.h"
 #include "list/bookmark_list.h"
 #include "list/list_delete.h"
 #include "list/list_file.h"
@@ -16,7 +17,6 @@
 #include "list/list_new_item.h"
 #include "list/list_sort.h"
 #include "list/list_transfer.h"
-#include "e2e_windows.h"
 #include "resources/resource.h"
 #include "vellox_process.h"
 
@@ -220,7 +220,7 @@ bool HelpShown(HWND main, HWND control, const std::string& text) {
                      MAKELPARAM(control == main ? HTCAPTION : HTCLIENT, WM_MOUSEMOVE));
         return ControlText(main, IDC_STATUS_LINE) == text;
       },
-      5000);
+      kTimeout);
 }
 
 // Line by line, so that a difference names its line.
@@ -399,7 +399,8 @@ TEST_F(EditingTest, MarkedItemsMoveThroughTheBuiltEditMenuAndDeletingAsksFirst) 
       ListBoxLines(main, IDC_BOOKMARK_LIST),
       (std::vector<std::string>{"Wikipedia", "Encyclopaedia Britannica", "Reuters", "AP News"}));
   if (MenusReadable(main)) {
-    EXPECT_TRUE(Entries(EditSubmenuAfter(main, ID_CMD_MARK_FOUND, 1, &moveTitle)).empty()) << "marks are cleared";
+    EXPECT_TRUE(Entries(EditSubmenuAfter(main, ID_CMD_MARK_FOUND, 1, &moveTitle)).empty())
+        << "marks are cleared";
   }
   EXPECT_EQ(ControlText(main, IDC_STATUS_LINE).find("Items marked"), std::string::npos);
   model.Select(2, 0);
@@ -560,7 +561,7 @@ TEST_F(EditingTest, MarksKeptInTheOtherListAreDuplicatedIntoThisOne) {
                "Remove marked items from bookmark list 'Alpha' and insert under highlighted "
                "category";
       },
-      5000));
+      kTimeout));
 
   ChooseListLine(main, IDC_CATEGORY_LIST, LineOf(main, IDC_CATEGORY_LIST, "Reference"));
   ChooseListLine(main, IDC_SUBCATEGORY_LIST, 0);

@@ -1,7 +1,6 @@
 // Start-up and single instance, driven through the real VelloxFl.exe.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <fstream>
 #include <string>
@@ -25,7 +24,8 @@ class TempList {
     GetTempPathA(MAX_PATH, folder);
     path_ = std::string(folder) + name;
     char sample[MAX_PATH];
-    GetFullPathNameA(VELLOX_TEST_DATA "\\..\\..\\src\\resources\\Default.bkl", MAX_PATH, sample, nullptr);
+    GetFullPathNameA(VELLOX_TEST_DATA "\\..\\..\\src\\resources\\Default.bkl", MAX_PATH, sample,
+                     nullptr);
     if (!CopyFileA(sample, path_.c_str(), FALSE)) std::ofstream(path_) << "placeholder\n";
   }
   ~TempList() { DeleteFileA(path_.c_str()); }
@@ -50,7 +50,8 @@ TEST_F(SingleInstance, SecondStartHandsItsListToTheFirstAndEnds) {
   VelloxProcess first;
   ASSERT_TRUE(first.Start(e2e::VelloxExePath(), ""));
   HWND main = nullptr;
-  ASSERT_TRUE(e2e::WaitUntil([&] { return (main = e2e::MainWindowOf(first.Id())) != nullptr; }, kStartTimeout));
+  ASSERT_TRUE(e2e::WaitUntil([&] { return (main = e2e::MainWindowOf(first.Id())) != nullptr; },
+                             kStartTimeout));
   EXPECT_EQ(e2e::WindowTitle(main), "Vellox");
   ASSERT_EQ(e2e::TopLevelWindows(0, "VELLOXFL").size(), 1u);
 
@@ -60,7 +61,8 @@ TEST_F(SingleInstance, SecondStartHandsItsListToTheFirstAndEnds) {
   DWORD exitCode = 1;
   ASSERT_TRUE(second.WaitForExit(kStartTimeout, &exitCode));
   EXPECT_EQ(exitCode, 0u);
-  EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::WindowTitle(main) == "E2E Handover - Vellox"; }, 5000))
+  EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::WindowTitle(main) == "E2E Handover - Vellox"; },
+                             kStartTimeout))
       << e2e::WindowTitle(main);
   // The second copy never made a command window of its own.
   EXPECT_EQ(e2e::TopLevelWindows(0, "VELLOXFL").size(), 1u);
@@ -137,7 +139,8 @@ TEST_F(SingleInstance, WithoutSettingsTheFirstRunSetupAppearsAndCancelEndsThePro
   PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
   ASSERT_TRUE(program.WaitForExit(kStartTimeout));
   HKEY key;
-  LONG opened = RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Velloxsoft\\Vellox\\3.0", 0, KEY_READ, &key);
+  LONG opened =
+      RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Velloxsoft\\Vellox\\3.0", 0, KEY_READ, &key);
   if (opened == ERROR_SUCCESS) RegCloseKey(key);
   EXPECT_NE(opened, ERROR_SUCCESS) << "cancelling the first run stored settings";
 }
