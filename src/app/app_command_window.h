@@ -8,17 +8,12 @@
 
 #include <memory>
 
+#include "app/command_window_names.h"
 #include "framework/window.h"
 #include "ui/main_window.h"
 #include "ui/program_control.h"
 
-constexpr const char kCommandWindowClass[] = "VELLOXFL";
 constexpr UINT kMsgEndProgram = WM_APP + 1;
-// A registered message that the command window posts straight back to the
-// window named in its wParam, lParam unchanged. Being queued behind every
-// message posted before it, its return tells the sender (the end-to-end
-// tests) that those have all been handled.
-constexpr const char kQueueMarkerMessageName[] = "VELLOXFL QUEUE MARKER";
 
 class AppCommandWindow : public framework::Window, public ProgramControl {
  public:

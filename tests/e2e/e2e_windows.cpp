@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "posted_marker.h"
-#include "ui/app_command_window.h"
+#include "app/command_window_names.h"
 #include "vellox_process.h"
 
 namespace e2e {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "ui/app_command_window.h"
+#include "app/command_window_names.h"
 #include "vellox_process.h"
 
 namespace e2e {
