@@ -1,5 +1,7 @@
 #include "ui/advanced_search_dialog.h"
 
+#include <commctrl.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -62,15 +64,15 @@ class NewPresetDialog : public framework::Dialog {
 // Keys typed in the dialog reach its controls without passing the main
 // window's accelerators, so Ctrl+Shift+F (which hides the dialog when it is
 // in front) is caught in each control on the way.
-constexpr char kOldProcProperty[] = "VelloxOldProc";
+constexpr UINT_PTR kToggleKeySubclass = IDD_ADVANCED_SEARCH;
 
 bool IsToggleKey(UINT msg, WPARAM wp) {
   bool chord = (GetKeyState(VK_CONTROL) & 0x8000) && (GetKeyState(VK_SHIFT) & 0x8000);
   return chord && ((msg == WM_KEYDOWN && wp == 'F') || (msg == WM_CHAR && wp == 'F' - '@'));
 }
 
-LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  WNDPROC old = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kOldProcProperty));
+LRESULT CALLBACK ToggleKeyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR /*id*/,
+                               DWORD_PTR /*data*/) {
   if (IsToggleKey(msg, wp)) {
     if (msg == WM_KEYDOWN && currentMainWindow) {
       try {
@@ -80,16 +82,12 @@ LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     return 0;
   }
-  if (msg == WM_NCDESTROY) {
-    RemovePropA(hwnd, kOldProcProperty);
-    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
-  }
-  return old ? CallWindowProcA(old, hwnd, msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ToggleKeyProc, kToggleKeySubclass);
+  return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
 BOOL CALLBACK CatchToggleKey(HWND control, LPARAM /*unused*/) {
-  LONG_PTR old = SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc));
-  SetPropA(control, kOldProcProperty, reinterpret_cast<HANDLE>(old));
+  SetWindowSubclass(control, ToggleKeyProc, kToggleKeySubclass, 0);
   return TRUE;
 }
 

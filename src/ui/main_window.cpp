@@ -77,10 +77,12 @@ void DeleteMainWindow() {
   delete window;
 }
 
+MainWindow::MainWindow(int templateId, int mode) : Dialog(templateId), mode_(mode) {}
+
 MainWindow::~MainWindow() {
+  // The window goes first: its list boxes report to the columns, and the
+  // message loop stops using the accelerators (OnDestroy).
   Destroy();
-  delete columns_;
-  if (accelerators_) DestroyAcceleratorTable(accelerators_);
 }
 
 int MainWindow::Family() const { return mode_ == kModeCompact ? kFamilyCompact : kFamilyRegular; }
@@ -94,7 +96,7 @@ uint32_t MainWindow::LineDataAt(int level, int line) const {
 
 bool MainWindow::OnInit() {
   VelloxApp& app = App();
-  columns_ = new ColumnControls(this);
+  columns_ = std::make_unique<ColumnControls>(this);
   Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(app.largeIcon));
   Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(app.smallIcon));
   // The template's size first, so that the stored rectangle moves the
@@ -115,8 +117,9 @@ bool MainWindow::OnInit() {
 }
 
 void MainWindow::InstallAccelerators() {
-  accelerators_ = BuildAccelerators(mode_ == kModeCompact ? IDR_ACCEL_COMPACT : IDR_ACCEL_THREE_COLUMN);
-  App().SetAccelerators(accelerators_, hwnd_);
+  accelerators_.Reset(
+      BuildAccelerators(mode_ == kModeCompact ? IDR_ACCEL_COMPACT : IDR_ACCEL_THREE_COLUMN));
+  App().SetAccelerators(accelerators_.Get(), hwnd_);
 }
 
 void MainWindow::OnDestroy() {
@@ -315,6 +318,12 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
     case WM_CLOSE:
       OnExit();
       *result = TRUE;
+      return true;
+    case WM_TIMER:
+      // The typing pause of search-as-you-type ends in its command.
+      if (wp != ID_CMD_DELAYED_SEARCH) return false;
+      RouteCommand(ID_CMD_DELAYED_SEARCH);
+      *result = 0;
       return true;
     case WM_SYSCOLORCHANGE:
       if (!(App().settings.behaviourFlags & kFlagCustomStyle) && App().commandWindow)

@@ -42,17 +42,14 @@ bool MainWindow::FlatStyle() { return (App().settings.behaviourFlags & kFlagCust
 
 void MainWindow::ApplyFlatStyle() {
   if (!FlatStyle()) return;
-  background_ = CreateSolidBrush(App().settings.colors[kColorBackground]);
+  background_.Reset(CreateSolidBrush(App().settings.colors[kColorBackground]));
   EnumChildWindows(hwnd_, MakeButtonFlat, reinterpret_cast<LPARAM>(hwnd_));
 }
 
-void MainWindow::ReleaseFlatStyle() {
-  if (background_) DeleteObject(background_);
-  background_ = nullptr;
-}
+void MainWindow::ReleaseFlatStyle() { background_.Reset(); }
 
 bool MainWindow::OnFlatColors(UINT msg, WPARAM wp, INT_PTR* result) {
-  if (!background_) return false;
+  if (!background_.IsValid()) return false;
   const Settings& settings = App().settings;
   HDC dc = reinterpret_cast<HDC>(wp);
   switch (msg) {
@@ -66,7 +63,7 @@ bool MainWindow::OnFlatColors(UINT msg, WPARAM wp, INT_PTR* result) {
     default:
       return false;
   }
-  *result = reinterpret_cast<INT_PTR>(background_);
+  *result = reinterpret_cast<INT_PTR>(background_.Get());
   return true;
 }
 
