@@ -64,6 +64,7 @@ class NewPresetDialog : public framework::Dialog {
 // Keys typed in the dialog reach its controls without passing the main
 // window's accelerators, so Ctrl+Shift+F (which hides the dialog when it is
 // in front) is caught in each control on the way.
+// The subclass is told apart by its procedure and this id (the dialog's).
 constexpr UINT_PTR kToggleKeySubclass = IDD_ADVANCED_SEARCH;
 
 bool IsToggleKey(UINT msg, WPARAM wp) {
