@@ -103,14 +103,16 @@ void PumpWait(DWORD milliseconds) {
   const DWORD start = GetTickCount();
   const DWORD limit = milliseconds == 0 ? 500 : milliseconds;
   MSG msg;
-  while (GetTickCount() - start < limit) {
+  for (DWORD elapsed = 0; elapsed < limit; elapsed = GetTickCount() - start) {
     if (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
       if (msg.message == WM_QUIT) return;  // left in the queue for the main loop
       MessageLoop::PumpMessage();
     } else if (milliseconds == 0) {
       return;
     } else {
-      Sleep(15);
+      // The queue was just seen empty, so any message arriving from now on
+      // (posted, sent or input) ends the wait early.
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, limit - elapsed, QS_ALLINPUT);
     }
   }
 }

@@ -64,9 +64,12 @@ class Application {
 };
 
 // Waits for the given time while keeping the user interface alive: one
-// pending message at a time is dispatched, and the thread sleeps 15 ms
-// whenever the queue is empty. With 0 it dispatches what is pending for at
-// most 500 ms and returns as soon as the queue is empty.
+// pending message at a time is dispatched, and while the queue is empty the
+// thread sleeps in MsgWaitForMultipleObjects until a message arrives or the
+// time is up. With 0 it dispatches what is pending for at most 500 ms and
+// returns as soon as the queue is empty. WM_QUIT ends the wait and stays
+// queued. For waits the program really needs (the single-instance retry);
+// work in a window later is a timer or a posted command instead.
 void PumpWait(DWORD milliseconds);
 
 }  // namespace framework

@@ -46,6 +46,14 @@ struct GdiTraits {
   static bool IsValid(HGDIOBJ h) { return h != nullptr; }
   static void Close(HGDIOBJ h) { DeleteObject(h); }
 };
+// A GDI object kept as its own type (HFONT, HBRUSH), so that it goes where
+// that type is asked for without a cast.
+template <typename T>
+struct TypedGdiTraits {
+  static T Invalid() { return nullptr; }
+  static bool IsValid(T h) { return h != nullptr; }
+  static void Close(T h) { DeleteObject(h); }
+};
 struct MenuTraits {
   static HMENU Invalid() { return nullptr; }
   static bool IsValid(HMENU h) { return h != nullptr; }
@@ -71,14 +79,27 @@ struct AcceleratorTraits {
   static bool IsValid(HACCEL h) { return h != nullptr; }
   static void Close(HACCEL h) { DestroyAcceleratorTable(h); }
 };
+// A window that is not a framework::Window (a common control made by hand).
+// It may already be gone with its owner or parent: only a live one is
+// destroyed.
+struct WindowTraits {
+  static HWND Invalid() { return nullptr; }
+  static bool IsValid(HWND h) { return h != nullptr; }
+  static void Close(HWND h) {
+    if (IsWindow(h)) DestroyWindow(h);
+  }
+};
 
 using ScopedHandle = ScopedObject<HANDLE, HandleTraits>;
 using ScopedGdiObject = ScopedObject<HGDIOBJ, GdiTraits>;
+using ScopedFont = ScopedObject<HFONT, TypedGdiTraits<HFONT>>;
+using ScopedBrush = ScopedObject<HBRUSH, TypedGdiTraits<HBRUSH>>;
 using ScopedMenu = ScopedObject<HMENU, MenuTraits>;
 using ScopedModule = ScopedObject<HMODULE, ModuleTraits>;
 using ScopedGlobal = ScopedObject<HGLOBAL, GlobalTraits>;
 using ScopedIcon = ScopedObject<HICON, IconTraits>;
 using ScopedAccelerators = ScopedObject<HACCEL, AcceleratorTraits>;
+using ScopedWindow = ScopedObject<HWND, WindowTraits>;
 
 // A COM interface pointer that releases itself.
 template <typename I>

@@ -63,7 +63,8 @@ class NewPresetDialog : public framework::Dialog {
 // Keys typed in the dialog reach its controls without passing the main
 // window's accelerators, so Ctrl+Shift+F (which hides the dialog when it is
 // in front) is caught in each control on the way.
-constexpr UINT_PTR kToggleKeySubclassId = 520;
+// The subclass is told apart by its procedure and this id (the dialog's).
+constexpr UINT_PTR kToggleKeySubclass = IDD_ADVANCED_SEARCH;
 
 bool IsToggleKey(UINT msg, WPARAM wp) {
   bool chord = (GetKeyState(VK_CONTROL) & 0x8000) && (GetKeyState(VK_SHIFT) & 0x8000);
@@ -82,12 +83,12 @@ LRESULT CALLBACK ToggleKeyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_P
     }
     return 0;
   }
-  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ToggleKeyProc, kToggleKeySubclassId);
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ToggleKeyProc, kToggleKeySubclass);
   return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
 BOOL CALLBACK CatchToggleKey(HWND control, LPARAM owner) {
-  SetWindowSubclass(control, ToggleKeyProc, kToggleKeySubclassId, static_cast<DWORD_PTR>(owner));
+  SetWindowSubclass(control, ToggleKeyProc, kToggleKeySubclass, static_cast<DWORD_PTR>(owner));
   return TRUE;
 }
 

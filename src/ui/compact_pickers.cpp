@@ -2,6 +2,7 @@
 // one entry per item of the level, opened at the picker button.
 #include <string>
 
+#include "framework/scoped_handle.h"
 #include "list/bookmark_list.h"
 #include "resources/resource.h"
 #include "ui/compact_window.h"
@@ -48,14 +49,14 @@ HMENU CompactWindow::BuildPicker(int level) const {
 bool CompactWindow::Pick(int level) {
   BookmarkList* list = List();
   if (!list) return false;
-  HMENU menu = BuildPicker(level);
-  if (!menu) return false;
+  framework::ScopedMenu menu(BuildPicker(level));
+  if (!menu.IsValid()) return false;
   // The menu opens at the button's top-right corner.
   RECT button = {};
   GetWindowRect(Item(level == 0 ? IDC_CATEGORY_PICKER : IDC_SUBCATEGORY_PICKER), &button);
-  int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON,
-                              button.right, button.top, 0, hwnd_, nullptr);
-  DestroyMenu(menu);
+  int chosen =
+      TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON,
+                     button.right, button.top, 0, hwnd_, nullptr);
   if (chosen <= 0 || chosen > static_cast<int>(list->columns[level].entries.size())) return false;
   list->columns[level].selected = chosen - 1;
   RefillColumns(level, false);

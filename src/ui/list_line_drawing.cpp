@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "framework/scoped_handle.h"
 #include "view/line_data.h"
 
 namespace {
@@ -10,7 +11,8 @@ std::string LineTextOf(const DRAWITEMSTRUCT& item) {
   LRESULT length = SendMessageA(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0);
   if (length <= 0) return std::string();
   std::string text(static_cast<size_t>(length) + 1, '\0');
-  LRESULT got = SendMessageA(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(&text[0]));
+  LRESULT got =
+      SendMessageA(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(&text[0]));
   text.resize(got > 0 ? static_cast<size_t>(got) : 0);
   return text;
 }
@@ -19,12 +21,14 @@ std::string LineTextOf(const DRAWITEMSTRUCT& item) {
 // drawing is rare.
 HFONT BoldCopy(HFONT font) {
   LOGFONTA lf = {};
-  if (!font || !GetObjectA(font, sizeof lf, &lf)) GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
+  if (!font || !GetObjectA(font, sizeof lf, &lf))
+    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
   lf.lfWeight = FW_BOLD;
   return CreateFontIndirectA(&lf);
 }
 
-void DrawSeparator(HDC dc, const RECT& r, const std::string& title, COLORREF text, COLORREF background) {
+void DrawSeparator(HDC dc, const RECT& r, const std::string& title, COLORREF text,
+                   COLORREF background) {
   int middle = (r.top + r.bottom) / 2;
   RECT line = {r.left + 1, middle, r.right - 1, middle + 1};
   COLORREF back = SetBkColor(dc, text);
@@ -48,7 +52,8 @@ void DrawSeparator(HDC dc, const RECT& r, const std::string& title, COLORREF tex
 UINT ListLineHeight(HWND dialog) {
   HFONT font = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
   HDC dc = GetDC(dialog);
-  HGDIOBJ old = SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  HGDIOBJ old =
+      SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
   TEXTMETRICA metrics = {};
   GetTextMetricsA(dc, &metrics);
   SelectObject(dc, old);
@@ -65,10 +70,13 @@ void DrawListLine(const DRAWITEMSTRUCT& item, uint32_t* lineData, const Settings
   }
   uint32_t data = lineData ? *lineData : 0;
   uint32_t colorIndex = data & kLineColorMask;
-  COLORREF indexColor = colorIndex > 0 && colorIndex < settings.colors.size() ? settings.colors[colorIndex] : 0;
+  COLORREF indexColor =
+      colorIndex > 0 && colorIndex < settings.colors.size() ? settings.colors[colorIndex] : 0;
   bool selected = (item.itemState & ODS_SELECTED) != 0;
-  COLORREF back = selected ? (colorIndex ? indexColor : GetSysColor(COLOR_HIGHLIGHT)) : GetSysColor(COLOR_WINDOW);
-  COLORREF text = selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : (colorIndex ? indexColor : GetSysColor(COLOR_WINDOWTEXT));
+  COLORREF back = selected ? (colorIndex ? indexColor : GetSysColor(COLOR_HIGHLIGHT))
+                           : GetSysColor(COLOR_WINDOW);
+  COLORREF text = selected ? GetSysColor(COLOR_HIGHLIGHTTEXT)
+                           : (colorIndex ? indexColor : GetSysColor(COLOR_WINDOWTEXT));
   SetBkColor(dc, back);
   ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
   SetTextColor(dc, text);
@@ -79,19 +87,22 @@ void DrawListLine(const DRAWITEMSTRUCT& item, uint32_t* lineData, const Settings
   } else {
     if (data & kLineHasNotes) title += '\xB9';
     if (data & kLineHasLogin) title += '\xAA';
-    HFONT bold = (data & kLineBold) ? BoldCopy(reinterpret_cast<HFONT>(SendMessageA(item.hwndItem, WM_GETFONT, 0, 0))) : nullptr;
-    HGDIOBJ old = bold ? SelectObject(dc, bold) : nullptr;
+    HFONT boxFont = reinterpret_cast<HFONT>(SendMessageA(item.hwndItem, WM_GETFONT, 0, 0));
+    framework::ScopedFont bold((data & kLineBold) ? BoldCopy(boxFont) : nullptr);
+    HGDIOBJ old = bold.IsValid() ? SelectObject(dc, bold.Get()) : nullptr;
     RECT box = r;
     box.left += 2;
-    DrawTextA(dc, title.c_str(), static_cast<int>(title.size()), &box, DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextA(dc, title.c_str(), static_cast<int>(title.size()), &box,
+              DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SIZE extent = {};
     GetTextExtentPoint32A(dc, title.c_str(), static_cast<int>(title.size()), &extent);
     if (lineData) {
-      if (r.left + 2 + extent.cx > r.right) *lineData |= kLineOverflow;
-      else *lineData &= ~kLineOverflow;
+      if (r.left + 2 + extent.cx > r.right)
+        *lineData |= kLineOverflow;
+      else
+        *lineData &= ~kLineOverflow;
     }
-    if (old) SelectObject(dc, old);
-    if (bold) DeleteObject(bold);
+    if (old) SelectObject(dc, old);  // before the bold font is deleted
   }
   if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &r);
 }

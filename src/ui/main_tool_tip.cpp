@@ -20,26 +20,23 @@ std::string TableText(int id) {
 
 }  // namespace
 
-MainToolTip::~MainToolTip() {
-  if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
-}
-
 void MainToolTip::Create(HWND mainWindow, bool compact) {
   main_ = mainWindow;
   compact_ = compact;
-  hwnd_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                          WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                          CW_USEDEFAULT, CW_USEDEFAULT, mainWindow, nullptr,
-                          GetModuleHandleA(nullptr), nullptr);
-  if (!hwnd_) return;
-  SendMessageA(hwnd_, TTM_SETDELAYTIME, TTDT_AUTOMATIC, MAKELPARAM(kAutomaticDelay, 0));
+  tip_.Reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, mainWindow, nullptr,
+                             GetModuleHandleA(nullptr), nullptr));
+  HWND tip = tip_.Get();
+  if (!tip) return;
+  SendMessageA(tip, TTM_SETDELAYTIME, TTDT_AUTOMATIC, MAKELPARAM(kAutomaticDelay, 0));
   // Long addresses and help texts wrap instead of running off the screen.
-  SendMessageA(hwnd_, TTM_SETMAXTIPWIDTH, 0, 400);
+  SendMessageA(tip, TTM_SETMAXTIPWIDTH, 0, 400);
   for (int id : kTippedButtons) {
     if (!GetDlgItem(mainWindow, id)) continue;
     AddTool(id, id == IDC_OPEN && compact ? std::string() : TableText(id));
   }
-  SendMessageA(hwnd_, TTM_ACTIVATE, TRUE, 0);
+  SendMessageA(tip, TTM_ACTIVATE, TRUE, 0);
 }
 
 void MainToolTip::AddTool(int controlId, const std::string& text) {
@@ -49,16 +46,16 @@ void MainToolTip::AddTool(int controlId, const std::string& text) {
   tool.hwnd = main_;
   tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(main_, controlId));
   tool.lpszText = const_cast<char*>(text.c_str());
-  SendMessageA(hwnd_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageA(tip_.Get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void MainToolTip::SetOpenTip(const std::string& address) {
-  if (!hwnd_ || !compact_ || address == openText_) return;
+  if (!tip_.IsValid() || !compact_ || address == openText_) return;
   openText_ = address;
   TOOLINFOA tool = {};
   tool.cbSize = TTTOOLINFOA_V1_SIZE;
   tool.hwnd = main_;
   tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(main_, IDC_OPEN));
   tool.lpszText = const_cast<char*>(openText_.c_str());
-  SendMessageA(hwnd_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageA(tip_.Get(), TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
 }

@@ -7,10 +7,11 @@
 
 #include <string>
 
+#include "framework/scoped_handle.h"
+
 class MainToolTip {
  public:
   MainToolTip() = default;
-  ~MainToolTip();
   MainToolTip(const MainToolTip&) = delete;
   MainToolTip& operator=(const MainToolTip&) = delete;
 
@@ -18,12 +19,12 @@ class MainToolTip {
   // The Open button's tip now (Compact mode only; elsewhere it keeps its
   // help text).
   void SetOpenTip(const std::string& address);
-  HWND Handle() const { return hwnd_; }
+  HWND Handle() const { return tip_.Get(); }
 
  private:
   void AddTool(int controlId, const std::string& text);
 
-  HWND hwnd_ = nullptr;
+  framework::ScopedWindow tip_;  // owned by the main window too: may go first
   HWND main_ = nullptr;
   bool compact_ = false;
   std::string openText_;

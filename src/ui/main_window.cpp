@@ -74,9 +74,9 @@ MainWindow::MainWindow(int templateId, int mode, const MainWindowContext& contex
       program_(*context.program) {}
 
 MainWindow::~MainWindow() {
+  // The window goes first: its list boxes report to the columns, and the
+  // message loop stops using the accelerators (OnDestroy).
   Destroy();
-  delete columns_;
-  if (accelerators_) DestroyAcceleratorTable(accelerators_);
 }
 
 int MainWindow::Family() const { return mode_ == kModeCompact ? kFamilyCompact : kFamilyRegular; }
@@ -87,7 +87,7 @@ uint32_t MainWindow::LineDataAt(int level, int line) const {
 }
 
 bool MainWindow::OnInit() {
-  columns_ = new ColumnControls(this);
+  columns_ = std::make_unique<ColumnControls>(this);
   Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(program_.LargeIcon()));
   Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(program_.SmallIcon()));
   // The template's size first, so that the stored rectangle moves the
@@ -108,8 +108,9 @@ bool MainWindow::OnInit() {
 }
 
 void MainWindow::InstallAccelerators() {
-  accelerators_ = BuildAccelerators(mode_ == kModeCompact ? IDR_ACCEL_COMPACT : IDR_ACCEL_THREE_COLUMN);
-  program_.UseAccelerators(accelerators_, hwnd_);
+  accelerators_.Reset(
+      BuildAccelerators(mode_ == kModeCompact ? IDR_ACCEL_COMPACT : IDR_ACCEL_THREE_COLUMN));
+  program_.UseAccelerators(accelerators_.Get(), hwnd_);
 }
 
 void MainWindow::OnDestroy() {
@@ -272,12 +273,6 @@ bool MainWindow::OnSysCommand(WPARAM wp) {
 bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
   if (columns_ && columns_->OnMainMessage(msg, wp, lp, result)) return true;
   switch (msg) {
-    case WM_TIMER:
-      if (wp != ID_CMD_DELAYED_SEARCH) return false;
-      KillTimer(hwnd_, wp);
-      PostCommand(ID_CMD_DELAYED_SEARCH);
-      *result = 0;
-      return true;
     case WM_PAINT:
       PaintLines();
       *result = TRUE;
@@ -312,6 +307,12 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
     case WM_CLOSE:
       OnExit();
       *result = TRUE;
+      return true;
+    case WM_TIMER:
+      // The typing pause of search-as-you-type ends in its command.
+      if (wp != ID_CMD_DELAYED_SEARCH) return false;
+      RouteCommand(ID_CMD_DELAYED_SEARCH);
+      *result = 0;
       return true;
     case WM_SYSCOLORCHANGE:
       if (!settings_.HasBehaviour(kBehaviourFlatStyle))

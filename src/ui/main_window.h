@@ -18,7 +18,7 @@
 #include "search/search_options.h"
 #include "settings/settings.h"
 #include "ui/program_control.h"
-#include "ui/search_session.h"
+#include "ui/search_controller.h"
 
 class AdvancedSearchDialog;
 class BookmarkList;
@@ -64,10 +64,10 @@ class MainWindow : public framework::Dialog {
   // its controls neither overlap nor vanish (main_window_layout.cpp).
   POINT MinWindowSize() const;
   // The mouse handling of the column list boxes, the splitters and tips.
-  ColumnControls* Columns() const { return columns_; }
+  ColumnControls* Columns() const { return columns_.get(); }
   // 0 no search, 1 a search pending or running, 2 results shown, 3 results
   // to be shown again.
-  int SearchState() const { return searchState_; }
+  int SearchState() const { return search_.State(); }
 
   // Handlers of the common command table (main_window_commands.cpp); each
   // receives the command id.
@@ -120,29 +120,21 @@ class MainWindow : public framework::Dialog {
   void CreateAdvancedSearch();
   void DestroyAdvancedSearch();
 
-  // Search (search_controller.cpp). Changing the state refreshes the
-  // colours of the lines, the Search button, the status line, the command
-  // state and the List View.
-  void SetSearchState(int state, bool advanced);
-  // The Search button, Enter, Ctrl+F and the delayed search of typing.
-  void StartSearch(bool allowAutoOpen, bool allowOtherLists, bool clearSelection);
-  // A change of the search box or of an advanced option: the search runs
-  // once the typing pauses.
-  void SearchInputChanged(bool advanced);
-  // Lines that are no match are drawn in colour 7.
-  bool HighlightingMatches() const;
-  // "Matches found: ..." for the status line.
-  std::string SearchStatusText() const;
-  // After the current list may have been replaced (switched, opened,
-  // reverted): results shown are searched for again in the new list, any
-  // other search state is dropped.
-  void SearchListMayHaveChanged();
-  void OnSearch(int id);
-  void OnDelayedSearch(int id);
-  void OnFindNext(int id);
-  void OnAdvancedSearch(int id);
-  void OnMarkFound(int id);
-  void OnSearchButtonRightClick();
+  // Search: handed to the window's SearchController (search_controller.h).
+  void SetSearchState(int state, bool advanced) { search_.SetState(state, advanced); }
+  void StartSearch(bool allowAutoOpen, bool allowOtherLists, bool clearSelection) {
+    search_.Start(allowAutoOpen, allowOtherLists, clearSelection);
+  }
+  void SearchInputChanged(bool advanced) { search_.InputChanged(advanced); }
+  bool HighlightingMatches() const { return search_.HighlightingMatches(); }
+  std::string SearchStatusText() const { return search_.StatusText(); }
+  void SearchListMayHaveChanged() { search_.ListMayHaveChanged(); }
+  void OnSearch(int /*id*/) { search_.Search(); }
+  void OnDelayedSearch(int /*id*/) { search_.TypingPaused(); }
+  void OnFindNext(int id) { search_.FindNext(id); }
+  void OnAdvancedSearch(int /*id*/) { search_.ToggleAdvancedDialog(); }
+  void OnMarkFound(int /*id*/) { search_.MarkFound(); }
+  void OnSearchButtonRightClick() { search_.ShowAdvancedDialog(); }
 
   // Editing the list (main_window_editing.cpp); each receives the command
   // id.
@@ -238,17 +230,18 @@ class MainWindow : public framework::Dialog {
   std::array<const BookmarkList*, 3> boxList_ = {nullptr, nullptr, nullptr};
   std::array<uint16_t, 3> boxParent_ = {0, 0, 0};
   HWND lastFocus_ = nullptr;
-  HACCEL accelerators_ = nullptr;
-  int searchState_ = 0;
-  SearchSession search_;
+  framework::ScopedAccelerators accelerators_;
+  SearchController search_{*this};
   // The control whose help the status line shows (message-line help).
   HWND helpControl_ = nullptr;
-  ColumnControls* columns_ = nullptr;  // owned; deleted with the window
+  // Made in OnInit; kept until the window object goes, after its list
+  // boxes (which report their destruction to it).
+  std::unique_ptr<ColumnControls> columns_;
   // The client size the template was laid out at, and the current one
   // (WM_SIZE moves the controls by the difference).
   SIZE templateClient_ = {0, 0};
   SIZE client_ = {0, 0};
-  HBRUSH background_ = nullptr;  // the flat look's background; owned
+  framework::ScopedBrush background_;  // the flat look's background
 };
 
 // "Vellox", or "<list name> - Vellox" with a list open.

@@ -84,7 +84,7 @@ void MainWindow::UpdateStatusLine() {
     const auto& n = list->markedCount;
     text = FillMessageArgs(platform::StringResource(IDS_STATUS_MARKED),
                            {n[0], LevelName(0, n[0]), n[1], LevelName(1, n[1]), n[2], LevelName(2, n[2])});
-  } else if (searchState_ == kSearchShown) {
+  } else if (SearchState() == kSearchShown) {
     text = SearchStatusText();
   } else {
     std::string state = "n/a";

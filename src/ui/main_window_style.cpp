@@ -40,17 +40,14 @@ bool MainWindow::FlatStyle() const { return settings_.HasBehaviour(kBehaviourFla
 
 void MainWindow::ApplyFlatStyle() {
   if (!FlatStyle()) return;
-  background_ = CreateSolidBrush(settings_.colors[kColorBackground]);
+  background_.Reset(CreateSolidBrush(settings_.colors[kColorBackground]));
   EnumChildWindows(hwnd_, MakeButtonFlat, reinterpret_cast<LPARAM>(hwnd_));
 }
 
-void MainWindow::ReleaseFlatStyle() {
-  if (background_) DeleteObject(background_);
-  background_ = nullptr;
-}
+void MainWindow::ReleaseFlatStyle() { background_.Reset(); }
 
 bool MainWindow::OnFlatColors(UINT msg, WPARAM wp, INT_PTR* result) {
-  if (!background_) return false;
+  if (!background_.IsValid()) return false;
   const Settings& settings = settings_;
   HDC dc = reinterpret_cast<HDC>(wp);
   switch (msg) {
@@ -64,7 +61,7 @@ bool MainWindow::OnFlatColors(UINT msg, WPARAM wp, INT_PTR* result) {
     default:
       return false;
   }
-  *result = reinterpret_cast<INT_PTR>(background_);
+  *result = reinterpret_cast<INT_PTR>(background_.Get());
   return true;
 }
 

@@ -1,10 +1,8 @@
-// The main window's side of the search: searchState and the refreshes it
-// triggers, search-as-you-type, the Search button (Ctrl+F, Enter), Find
-// Next / Previous, "Mark found" and the advanced search dialog's commands.
+#include "ui/search_controller.h"
+
 #include <string>
 #include <utility>
 
-#include "framework/message_loop.h"
 #include "list/bookmark_list.h"
 #include "list/list_edit.h"
 #include "list/list_marks.h"
@@ -48,38 +46,36 @@ SearchOptions SimpleOptions(const Settings& settings, uint32_t now) {
 
 }  // namespace
 
-bool MainWindow::HighlightingMatches() const { return search_.highlighted; }
-
-std::string MainWindow::SearchStatusText() const {
-  const SearchResult& r = search_.result;
+std::string SearchController::StatusText() const {
+  const SearchResult& r = result_;
   std::string count = r.matches > 0 ? std::to_string(r.matches) : std::string("none");
   return FillMessageArgs(platform::StringResource(IDS_STATUS_MATCHES),
                          {count, r.bookmarks, r.bookmarks == 1 ? "" : "s"});
 }
 
-void MainWindow::SetSearchState(int state, bool advanced) {
-  searchState_ = state;
+void SearchController::SetState(int state, bool advanced) {
+  state_ = state;
   if (state == kSearchPending) {
-    search_.advanced = advanced;
+    advanced_ = advanced;
   } else {
     // While a change waits to be searched the last results stay as drawn.
-    search_.highlighted = state == kSearchShown && search_.options.showHighlighted;
+    highlighted_ = state == kSearchShown && options_.showHighlighted;
   }
-  SetItemText(IDC_SEARCH, state == kSearchPending ? "Cancel" : "Search");
+  window_.SetItemText(IDC_SEARCH, state == kSearchPending ? "Cancel" : "Search");
   // The colours of the lines come and go with the results (RedrawMarks
   // also brings the status line and the command state up to date).
   if (state != kSearchPending) {
-    RedrawMarks();
+    window_.RedrawMarks();
   } else {
-    UpdateCommandState();
-    UpdateStatusLine();
+    window_.UpdateCommandState();
+    window_.UpdateStatusLine();
   }
-  RefreshListView();
-  if (state == kSearchShown && search_.options.showAsList) {
+  window_.RefreshListView();
+  if (state == kSearchShown && options_.showAsList) {
     // Typing goes on where it was (the search box, the advanced dialog)
     // while the list follows.
     HWND focus = GetFocus();
-    ShowListView(kViewSearchResults);
+    window_.ShowListView(kViewSearchResults);
     if (focus && IsWindow(focus) && GetFocus() != focus) {
       SetActiveWindow(GetAncestor(focus, GA_ROOT));
       SetFocus(focus);
@@ -87,154 +83,142 @@ void MainWindow::SetSearchState(int state, bool advanced) {
   }
 }
 
-void MainWindow::SearchInputChanged(bool advanced) {
-  search_.lastChange = GetTickCount();
-  SetSearchState(kSearchPending, advanced);
-  // One delayed-search command at a time: it re-posts itself until the
-  // typing pauses.
-  if (search_.delayPosted) return;
-  search_.delayPosted = true;
-  PostCommand(ID_CMD_DELAYED_SEARCH);
+void SearchController::InputChanged(bool advanced) {
+  SetState(kSearchPending, advanced);
+  // The timer belongs to the window: it goes with it when a mode switch
+  // rebuilds the window, and setting it again restarts the pause.
+  SetTimer(window_.Handle(), ID_CMD_DELAYED_SEARCH, kSearchDelayMs, nullptr);
 }
 
-void MainWindow::StartSearch(bool allowAutoOpen, bool allowOtherLists, bool clearSelection) {
-  if (searchState_ == kSearchShown || searchState_ == kSearchHidden) {
-    SetSearchState(searchState_ == kSearchShown ? kSearchHidden : kSearchShown, search_.advanced);
+void SearchController::TypingPaused() {
+  KillTimer(window_.Handle(), ID_CMD_DELAYED_SEARCH);
+  if (state_ == kSearchPending) Start(false, false, false);
+}
+
+void SearchController::Start(bool allowAutoOpen, bool allowOtherLists, bool clearSelection) {
+  if (state_ == kSearchShown || state_ == kSearchHidden) {
+    SetState(state_ == kSearchShown ? kSearchHidden : kSearchShown, advanced_);
     return;
   }
-  BookmarkList* list = List();
+  BookmarkList* list = window_.List();
   if (!list) {
-    SetSearchState(kSearchNone, false);
+    SetState(kSearchNone, false);
     return;
   }
   SearchOptions options;
   std::string term;
-  bool advanced =
-      search_.advanced && AdvancedSearchVisible() && AdvancedSearchInput(&options, &term);
+  bool advanced = advanced_ && window_.AdvancedSearchVisible() && window_.AdvancedSearchInput(&options, &term);
   if (!advanced) {
-    term = ItemText(IDC_SEARCH_TEXT);
+    term = window_.ItemText(IDC_SEARCH_TEXT);
     // An empty search box hides the results; the advanced search may run
     // on its filters alone.
     if (term.empty()) {
-      SetSearchState(search_.haveResult ? kSearchHidden : kSearchNone, false);
+      SetState(haveResult_ ? kSearchHidden : kSearchNone, false);
       return;
     }
-    options = SimpleOptions(settings_, list->Now());
+    options = SimpleOptions(window_.UserSettings(), list->Now());
   }
   RefreshDateThreshold(&options, list->Now());
   SearchResult result = RunSearch(*list, term, options, false);
   if (result.matches == 0 && allowOtherLists && options.searchAllLists) {
-    AppSearchListSource source(lists_, settings_);
+    AppSearchListSource source(window_.Lists(), window_.UserSettings());
     OtherListsOutcome others;
     {
-      Busy busy(&search_.searching);
+      Busy busy(&searching_);
       others = SearchOtherLists(source, term, options, false);
     }
     if (others.result == OtherListsResult::Found) {
       list = others.list;
       result = std::move(others.search);
-      RebuildDynamicMenus();
+      window_.RebuildDynamicMenus();
     }
   }
-  search_.list = list;
-  search_.term = term;
-  search_.options = options;
-  search_.result = std::move(result);
-  search_.haveResult = true;
-  const SearchResult& found = search_.result;
+  list_ = list;
+  term_ = term;
+  options_ = options;
+  result_ = std::move(result);
+  haveResult_ = true;
+  const SearchResult& found = result_;
   if (found.matches == 0) {
     MessageBeep(MB_ICONEXCLAMATION);
   } else if (!clearSelection) {
     SelectItem(*list, found.firstMatch);
   }
-  RefillColumns(-1, !clearSelection);
-  search_.lastStep = DeepestSelection(*list);
-  SetSearchState(kSearchShown, advanced);
+  window_.RefillColumns(-1, !clearSelection);
+  lastStep_ = DeepestSelection(*list);
+  SetState(kSearchShown, advanced);
   // Only an explicit search opens the one bookmark it found (an alias of
   // it may be among the matches too).
-  if (allowAutoOpen && settings_.HasBehaviour(kBehaviourAutoOpenUnique) && found.bookmarks == 1) {
+  if (allowAutoOpen && window_.UserSettings().HasBehaviour(kBehaviourAutoOpenUnique) && found.bookmarks == 1) {
     SelectItem(*list, found.firstBookmark);
-    RefillColumns(-1, true);
-    search_.lastStep = found.firstBookmark;
-    RouteCommand(ID_CMD_OPEN_SELECTED);
+    window_.RefillColumns(-1, true);
+    lastStep_ = found.firstBookmark;
+    window_.RouteCommand(ID_CMD_OPEN_SELECTED);
   }
 }
 
-void MainWindow::SearchListMayHaveChanged() {
-  if (search_.searching || List() == search_.list) return;
-  search_.list = List();
-  if (searchState_ == kSearchShown) {
-    searchState_ = kSearchPending;
-    StartSearch(false, false, false);
-  } else if (searchState_ != kSearchNone) {
-    SetSearchState(kSearchNone, false);
+void SearchController::ListMayHaveChanged() {
+  if (searching_ || window_.List() == list_) return;
+  list_ = window_.List();
+  if (state_ == kSearchShown) {
+    state_ = kSearchPending;
+    Start(false, false, false);
+  } else if (state_ != kSearchNone) {
+    SetState(kSearchNone, false);
   }
 }
 
-void MainWindow::OnSearch(int /*id*/) {
+void SearchController::Search() {
   // The search box and the Search button search with the simple options,
   // unless a change in the advanced dialog is still waiting to be searched.
-  if (searchState_ == kSearchNone) search_.advanced = false;
-  StartSearch(true, true, false);
+  if (state_ == kSearchNone) advanced_ = false;
+  Start(true, true, false);
 }
 
-void MainWindow::OnDelayedSearch(int /*id*/) {
-  if (searchState_ != kSearchPending) {
-    search_.delayPosted = false;
-    return;
-  }
-  uint32_t elapsed = GetTickCount() - search_.lastChange;
-  if (elapsed >= kSearchDelayMs) {
-    search_.delayPosted = false;
-    StartSearch(false, false, false);
-    return;
-  }
-  // Changes typed while waiting only move lastChange (delayPosted stays
-  // set, so nothing nests); the timer dies with the window.
-  SetTimer(hwnd_, ID_CMD_DELAYED_SEARCH, kSearchDelayMs - elapsed, nullptr);
-}
-
-void MainWindow::OnFindNext(int id) {
-  BookmarkList* list = List();
+void SearchController::FindNext(int commandId) {
+  BookmarkList* list = window_.List();
   if (!list) return;
-  if (searchState_ == kSearchNone || searchState_ == kSearchPending) {
-    StartSearch(false, true, false);
+  if (state_ == kSearchNone || state_ == kSearchPending) {
+    Start(false, true, false);
     return;
   }
-  if (searchState_ == kSearchHidden) {
-    SetSearchState(kSearchShown, search_.advanced);
+  if (state_ == kSearchHidden) {
+    SetState(kSearchShown, advanced_);
     return;
   }
-  bool byHand = DeepestSelection(*list) != search_.lastStep;
-  AppSearchListSource source(lists_, settings_);
+  bool byHand = DeepestSelection(*list) != lastStep_;
+  AppSearchListSource source(window_.Lists(), window_.UserSettings());
   // While the other lists are loaded and searched, a search is running.
-  source.onStart = [this] { SetSearchState(kSearchPending, search_.advanced); };
+  source.onStart = [this] { SetState(kSearchPending, advanced_); };
   FindNextOutcome step;
   {
-    Busy busy(&search_.searching);
-    step = FindNext(*list, search_.result, search_.term, search_.options,
-                    id == ID_CMD_FIND_PREVIOUS, byHand, &source);
+    Busy busy(&searching_);
+    step = ::FindNext(*list, result_, term_, options_, commandId == ID_CMD_FIND_PREVIOUS, byHand,
+                      &source);
   }
-  search_.list = List();
-  if (searchState_ == kSearchPending && !step.otherList)
-    SetSearchState(kSearchShown, search_.advanced);
+  list_ = window_.List();
+  if (state_ == kSearchPending && !step.otherList) SetState(kSearchShown, advanced_);
   if (step.index == 0) return;  // no further match: the current one stays selected
-  search_.lastStep = DeepestSelection(*step.list);
-  RefillColumns(-1, true);
+  lastStep_ = DeepestSelection(*step.list);
+  window_.RefillColumns(-1, true);
   if (step.otherList) {
-    RebuildDynamicMenus();
-    SetSearchState(kSearchShown, search_.advanced);
+    window_.RebuildDynamicMenus();
+    SetState(kSearchShown, advanced_);
   }
-  FocusItem(IDC_BOOKMARK_LIST);
+  window_.FocusItem(IDC_BOOKMARK_LIST);
 }
 
-void MainWindow::OnAdvancedSearch(int /*id*/) { ToggleAdvancedSearch(ItemText(IDC_SEARCH_TEXT)); }
-
-void MainWindow::OnMarkFound(int /*id*/) {
-  BookmarkList* list = List();
-  if (!list || searchState_ != kSearchShown || search_.result.matches == 0) return;
-  MarkFound(*list);
-  SetSearchState(kSearchHidden, search_.advanced);
+void SearchController::MarkFound() {
+  BookmarkList* list = window_.List();
+  if (!list || state_ != kSearchShown || result_.matches == 0) return;
+  ::MarkFound(*list);
+  SetState(kSearchHidden, advanced_);
 }
 
-void MainWindow::OnSearchButtonRightClick() { ShowAdvancedSearch(ItemText(IDC_SEARCH_TEXT)); }
+void SearchController::ToggleAdvancedDialog() {
+  window_.ToggleAdvancedSearch(window_.ItemText(IDC_SEARCH_TEXT));
+}
+
+void SearchController::ShowAdvancedDialog() {
+  window_.ShowAdvancedSearch(window_.ItemText(IDC_SEARCH_TEXT));
+}

@@ -6,7 +6,7 @@
 #include "resources/resource.h"
 #include "ui/bookmark_list_box.h"
 #include "ui/list_view_dialog.h"
-#include "ui/search_session.h"
+#include "ui/search_controller.h"
 
 namespace {
 
@@ -129,7 +129,7 @@ void ThreeColumnWindow::StartNewItem(int level) {
   if (remembered) previousMode_ = remembered;
   else if (!wasOrganize) previousMode_ = kModeRegular;
   // A search waiting to run would refill the columns under the new item.
-  if (searchState_ == kSearchPending) SetSearchState(kSearchNone, false);
+  if (SearchState() == kSearchPending) SetSearchState(kSearchNone, false);
   BookmarkList* list = List();
   bool copy = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
   list->columns[level].selected = -1;

@@ -5,17 +5,14 @@ namespace {
 constexpr char kClassName[] = "VelloxTitleTip";
 constexpr int kTextMargin = 3;  // each side: the tip is 6 pixels wider than the text
 
-ATOM RegisterTipClass(WNDPROC proc) {
-  static ATOM atom = 0;
-  if (atom) return atom;
-  WNDCLASSEXA wc = {};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-  wc.lpszClassName = kClassName;
-  atom = RegisterClassExA(&wc);
-  return atom;
+bool RegisterTipClass() {
+  static const ATOM atom = [] {
+    WNDCLASSEXA wc = {};
+    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    wc.lpszClassName = kClassName;
+    return framework::Window::RegisterClass(wc);
+  }();
+  return atom != 0;
 }
 
 HFONT BoldCopy(HFONT font) {
@@ -28,29 +25,28 @@ HFONT BoldCopy(HFONT font) {
 
 }  // namespace
 
-TitleTip::~TitleTip() {
-  if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
-  if (bold_) DeleteObject(bold_);
+HGDIOBJ TitleTip::TextFont() const {
+  if (bold_.IsValid()) return bold_.Get();
+  return font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(DEFAULT_GUI_FONT);
 }
 
 void TitleTip::Show(HWND box, const RECT& line, const std::string& text, bool bold) {
   if (!hwnd_) {
-    RegisterTipClass(Proc);
-    hwnd_ = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kClassName, "",
-                            WS_POPUP | WS_BORDER, 0, 0, 0, 0, GetAncestor(box, GA_ROOT), nullptr,
-                            GetModuleHandleA(nullptr), nullptr);
-    if (!hwnd_) return;
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    if (!RegisterTipClass()) return;
+    framework::CreateArgs args;
+    args.className = kClassName;
+    args.style = WS_POPUP | WS_BORDER;
+    args.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
+    args.rect = {0, 0, 0, 0};
+    args.parent = GetAncestor(box, GA_ROOT);
+    if (!Create(args)) return;
   }
   box_ = box;
   text_ = text;
   font_ = reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0));
-  if (bold_) DeleteObject(bold_);
-  bold_ = bold ? BoldCopy(font_) : nullptr;
+  bold_.Reset(bold ? BoldCopy(font_) : nullptr);
   HDC dc = GetDC(hwnd_);
-  HGDIOBJ old = SelectObject(dc, bold_   ? static_cast<HGDIOBJ>(bold_)
-                                 : font_ ? static_cast<HGDIOBJ>(font_)
-                                         : GetStockObject(DEFAULT_GUI_FONT));
+  HGDIOBJ old = SelectObject(dc, TextFont());
   SIZE extent = {};
   GetTextExtentPoint32A(dc, text_.c_str(), static_cast<int>(text_.size()), &extent);
   SelectObject(dc, old);
@@ -67,41 +63,31 @@ void TitleTip::Hide() {
   if (hwnd_ && IsWindowVisible(hwnd_)) ShowWindow(hwnd_, SW_HIDE);
 }
 
-void TitleTip::Paint() {
+bool TitleTip::OnPaint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
-  RECT r;
-  GetClientRect(hwnd_, &r);
+  RECT r = ClientRect();
   SetBkColor(dc, GetSysColor(COLOR_INFOBK));
   ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
   SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
   SetBkMode(dc, TRANSPARENT);
-  HGDIOBJ old = SelectObject(dc, bold_   ? static_cast<HGDIOBJ>(bold_)
-                                 : font_ ? static_cast<HGDIOBJ>(font_)
-                                         : GetStockObject(DEFAULT_GUI_FONT));
+  HGDIOBJ old = SelectObject(dc, TextFont());
   r.left += kTextMargin - 1;  // the border takes one pixel
   DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &r,
             DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   SelectObject(dc, old);
   EndPaint(hwnd_, &ps);
+  return true;
 }
 
-LRESULT CALLBACK TitleTip::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* tip = reinterpret_cast<TitleTip*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+LRESULT TitleTip::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_NCHITTEST:
       // The mouse belongs to the line under the tip.
       return HTTRANSPARENT;
     case WM_MOUSEACTIVATE:
       return MA_NOACTIVATE;
-    case WM_PAINT:
-      if (tip) {
-        tip->Paint();
-        return 0;
-      }
-      break;
     default:
-      break;
+      return Window::HandleMessage(msg, wp, lp);
   }
-  return DefWindowProcA(hwnd, msg, wp, lp);
 }

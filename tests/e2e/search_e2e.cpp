@@ -162,6 +162,30 @@ TEST_F(SearchTest, TypingHighlightsMatchesAndFindNextStepsThroughThem) {
   program.Stop();
 }
 
+// A mode switch that rebuilds the window while a typed search waits for the
+// pause (the switch is posted, so it comes before the pause's timer): the
+// program goes on, and typing in the new window searches once it pauses.
+TEST_F(SearchTest, TheTypingPauseGoesWithItsWindowAndRunsInTheRebuiltOne) {
+  SampleList list;
+  ASSERT_TRUE(list.Written());
+  e2e::VelloxProcess program;
+  HWND regular = StartOn(program, "\"" + list.Path() + "\"");
+  ASSERT_NE(regular, nullptr);
+  SetWindowTextA(GetDlgItem(regular, IDC_SEARCH_TEXT), "weather");
+  PostMessageA(regular, WM_COMMAND, ID_CMD_MODE_COMPACT, 0);
+  HWND compact = e2e::WaitForMainWith(program.Id(), IDC_CATEGORY_PICKER, regular);
+  ASSERT_NE(compact, nullptr);
+
+  SetWindowTextA(GetDlgItem(compact, IDC_SEARCH_TEXT), "weather");
+  // The first match is selected once the typing pauses.
+  ASSERT_TRUE(
+      e2e::WaitUntil([&] { return SelectedLine(compact, IDC_BOOKMARK_LIST) == "NOAA"; }, kTimeout))
+      << SelectedLine(compact, IDC_BOOKMARK_LIST);
+  EXPECT_EQ(ControlText(compact, IDC_SEARCH), "Search");
+  EXPECT_EQ(e2e::MainWindowOf(program.Id()), compact);
+  program.Stop();
+}
+
 TEST_F(SearchTest, MarkFoundMarksTheMatchesAndTheirContainers) {
   SampleList list;
   ASSERT_TRUE(list.Written());
