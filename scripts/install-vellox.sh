@@ -10,10 +10,11 @@
 # Runs on the caller's DISPLAY; VELLOX_WINEPREFIX chooses the prefix as for
 # scripts/wine-run.sh.
 set -euo pipefail
+[ $# -eq 1 ] || { echo "usage: scripts/install-vellox.sh EXE" >&2; exit 2; }
+[ -f "$1" ] || { echo "install-vellox: $1 is not built" >&2; exit 1; }
+exe="$(realpath -- "$1")"
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$top"
-exe="${1:?usage: scripts/install-vellox.sh EXE}"
-[ -f "$exe" ] || { echo "install-vellox: $exe is not built" >&2; exit 1; }
 
 # The installed program, from the entry setup writes.
 installed_program() {

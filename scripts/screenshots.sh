@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Pictures of the program for the documentation: installs the built
 # program into the Wine prefix (scripts/install-vellox.sh, as run.sh does)
-# when it is not installed, starts it in a Wine virtual desktop on a private display
-# with a copy of the sample list, and saves, in the output folder:
+# when it is not installed, starts it in a Wine virtual desktop on a
+# private display with a copy of the sample list, and saves, in the output
+# folder:
 #   regular.png, organize.png, compact.png  the main window in each mode
 #   menu.png                                 Compact mode's category picker open
 #   edit-menu.png                            Regular mode's Edit menu open
