@@ -53,17 +53,21 @@ if [ -z "$window" ]; then
   exit 1
 fi
 
-# The window counts as painted when its part of the screen holds more than
-# the few colours of an empty or merely erased area, and two captures in a
-# row are alike (painting has finished). The last capture is the screenshot.
+# The window counts as painted when its client part holds more than the
+# few colours of an empty or merely erased area (text is drawn smoothed, in
+# many shades), and two captures in a row are alike (painting has
+# finished). The caption and menu bars are left out: their text alone has
+# many colours as soon as the frame is drawn. The last capture is the
+# screenshot.
 shot="$top/build/screenshot.png"
+bars_height=50
 wait_until_painted() {
   local colours signature previous="" deadline=$((SECONDS + 30))
   eval "$(xdotool getwindowgeometry --shell "$window")"
+  local client="${WIDTH}x$((HEIGHT - bars_height))+${X}+$((Y + bars_height))"
   while [ "$SECONDS" -lt "$deadline" ]; do
     if import -window root "$shot" 2>/dev/null; then
-      read -r colours signature < <(convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage \
-        -format '%k %#' info:)
+      read -r colours signature < <(convert "$shot" -crop "$client" +repage -format '%k %#' info:)
       [ "$colours" -gt 16 ] && [ "$signature" = "$previous" ] && return 0
       previous="$signature"
     fi
