@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, stages the built program as an
-# installation medium (SETUP.EXE, Default.bkl, Templates) and installs it
-# into the Wine prefix with "SETUP.EXE /S" when it is not installed yet (or
-# the build has changed), then starts the installed program, which opens
-# "My Bookmarks". Without a display it runs on a private Xvfb, waits for
-# the main window, saves build/screenshot.png and says so.
+# Installs what is missing, builds, installs the built program into the
+# Wine prefix with "SETUP.EXE /S" when it is not installed yet (or the build
+# has changed; scripts/install-vellox.sh), then starts the installed
+# program, which opens "My Bookmarks". Without a display it runs on a
+# private Xvfb, waits for the main window to be painted, saves
+# build/screenshot.png and says so. On exit, also after a failed step, it
+# stops the program, the Wine server and its Xvfb.
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 cd "$top"
@@ -19,45 +20,24 @@ exe="$top/build/$arch/bin/VelloxFl.exe"
 
 headless=""
 [ -z "${DISPLAY:-}" ] && headless=1
+prefix="${VELLOX_WINEPREFIX:-$top/build/wineprefix}"
+[ "$arch" = win64 ] && prefix="${VELLOX_WINEPREFIX:-$top/build/wineprefix64}"
+app_pid=""
+# Installed before anything starts, so that a failed step leaves nothing
+# running; every step runs whatever the others do (the program may have
+# ended by itself, and Xvfb may never have started).
+cleanup() {
+  if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null || true; fi
+  if [ -f "$prefix/system.reg" ]; then WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; fi
+  if [ -n "${xvfb_pid:-}" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
+}
+trap cleanup EXIT
 . ./scripts/xvfb.sh
 
-# The installation medium: the program runs as the installer under the
-# name SETUP.EXE, beside the files it installs.
-medium="$top/build/medium"
-rm -rf "$medium"
-mkdir -p "$medium"
-cp "$exe" "$medium/SETUP.EXE"
-cp src/resources/Default.bkl "$medium/"
-[ -d src/resources/Templates ] && cp -r src/resources/Templates "$medium/"
-
-# The installed program, from the entry setup writes.
-installed_program() {
-  ./scripts/wine-run.sh reg query 'HKLM\Software\Velloxsoft\Vellox\3.0' /v 'App Path' 2>/dev/null |
-    tr -d '\r' | sed -n 's/^ *App Path *REG_SZ *//p' || true
-}
-# The user's part of the setup: the list folder it chose (a key left empty,
-# as the tests leave it, is no setup).
-user_settings_exist() {
-  ./scripts/wine-run.sh reg query 'HKCU\Software\Velloxsoft\Vellox\3.0' /v 'List Folder' >/dev/null 2>&1
-}
-
-program="$(installed_program)"
-needs_install=""
-if [ -z "$program" ] || ! user_settings_exist; then
-  needs_install=1
-else
-  unix_program="$(./scripts/wine-run.sh winepath -u "$program" 2>/dev/null | tr -d '\r' || true)"
-  cmp -s "$exe" "$unix_program" || needs_install=1
-fi
-if [ -n "$needs_install" ]; then
-  echo "run.sh: installing Vellox into the Wine prefix (SETUP.EXE /S)"
-  status=0
-  ./scripts/wine-run.sh "$medium/SETUP.EXE" /S || status=$?
-  # Wine hands back the low byte of the installer's exit code (a message id).
-  [ "$status" -eq 0 ] || { echo "run.sh: the installation failed (exit code $status)" >&2; exit 1; }
-  program="$(installed_program)"
-fi
-[ -n "$program" ] || { echo "run.sh: Vellox is not installed" >&2; exit 1; }
+program="$(./scripts/install-vellox.sh "$exe")"
 echo "run.sh: starting $program"
 
 if [ -z "$headless" ]; then
@@ -67,12 +47,38 @@ fi
 # Headless: inside a Wine virtual desktop, so that the window frame is drawn.
 ./scripts/wine-run.sh explorer /desktop=Vellox,1024x768 "$program" >/dev/null 2>&1 &
 app_pid=$!
-timeout 60 xdotool search --sync --name ' - Vellox$' >/dev/null 2>&1 ||
+window="$(timeout 60 xdotool search --sync --onlyvisible --name ' - Vellox$' 2>/dev/null | head -1 || true)"
+if [ -z "$window" ]; then
   echo "run.sh: the main window did not appear within 60 s" >&2
-sleep 1   # let the window finish painting
-import -window root "$top/build/screenshot.png"
+  exit 1
+fi
+
+# The window counts as painted when its client part holds more than the
+# few colours of an empty or merely erased area (text is drawn smoothed, in
+# many shades), and two captures in a row are alike (painting has
+# finished). The caption and menu bars are left out: their text alone has
+# many colours as soon as the frame is drawn. The last capture is the
+# screenshot.
+shot="$top/build/screenshot.png"
+bars_height=50
+wait_until_painted() {
+  local colours signature previous="" deadline=$((SECONDS + 30))
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  local client="${WIDTH}x$((HEIGHT - bars_height))+${X}+$((Y + bars_height))"
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    if import -window root "$shot" 2>/dev/null; then
+      read -r colours signature < <(convert "$shot" -crop "$client" +repage -format '%k %#' info:)
+      [ "$colours" -gt 16 ] && [ "$signature" = "$previous" ] && return 0
+      previous="$signature"
+    fi
+    sleep 0.3
+  done
+  return 1
+}
+if ! wait_until_painted; then
+  echo "run.sh: the main window was not painted within 30 s" >&2
+  exit 1
+fi
 echo "run.sh: Vellox is running headless on display $DISPLAY; screenshot saved to build/screenshot.png"
 echo "run.sh: press Ctrl+C to stop it"
-prefix="$top/build/wineprefix"; [ "$arch" = win64 ] && prefix="$top/build/wineprefix64"
-trap 'kill $app_pid 2>/dev/null; WINEPREFIX="$prefix" wineserver -k 2>/dev/null; kill ${xvfb_pid:-0} 2>/dev/null' EXIT
 wait "$app_pid" || true

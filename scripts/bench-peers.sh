@@ -4,11 +4,13 @@
 # when missing) in one run, and prints the ratio. Both start from an empty
 # list or database and save it.
 #   scripts/bench-peers.sh [LINKS...]     (default: 1000 10000 60000)
-# VELLOX_BENCH_BUILD names the native release build folder (default
-# build/release).
+# vellox-cli and bookmarkgen come from the native release tree of
+# scripts/build.sh release (build/release; VELLOX_RELEASE_BUILD names
+# another folder).
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build="${VELLOX_BENCH_BUILD:-$top/build/release}"
+export VELLOX_RELEASE_BUILD="${VELLOX_RELEASE_BUILD:-$top/build/release}"
+build="$VELLOX_RELEASE_BUILD"
 sizes=("$@")
 [ ${#sizes[@]} -gt 0 ] || sizes=(1000 10000 60000)
 
@@ -21,9 +23,7 @@ if ! command -v buku >/dev/null 2>&1; then
 fi
 
 "$top/scripts/deps.sh"
-cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVELLOX_TESTS=OFF -DVELLOX_SANITIZE=OFF \
-  >/dev/null
-cmake --build "$build" --target bookmarkgen vellox-cli -j2 >/dev/null
+"$top/scripts/build.sh" release >/dev/null
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

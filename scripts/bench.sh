@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Builds the benchmarks in a native release tree (no sanitizers) and runs
-# them. Extra arguments go to the benchmark program, e.g.
+# Builds the benchmarks in the native release tree of scripts/build.sh
+# release (build/release: no sanitizers, the tree of the users' vellox-cli)
+# and runs them. Extra arguments go to the benchmark program, e.g.
 #   scripts/bench.sh --benchmark_filter=Load
-# VELLOX_BENCH_BUILD names another build folder (default build/release).
+# VELLOX_RELEASE_BUILD names another folder for that tree.
 set -euo pipefail
 top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build="${VELLOX_BENCH_BUILD:-$top/build/release}"
+export VELLOX_RELEASE_BUILD="${VELLOX_RELEASE_BUILD:-$top/build/release}"
+build="$VELLOX_RELEASE_BUILD"
 "$top/scripts/deps.sh"
-cmake -S "$top" -B "$build" -DVELLOX_BENCH=ON -DCMAKE_BUILD_TYPE=Release -DVELLOX_TESTS=OFF \
-  -DVELLOX_SANITIZE=OFF >/dev/null
+"$top/scripts/build.sh" release >/dev/null
 cmake --build "$build" --target vellox_bench -j2
 "$build/bin/vellox_bench" "$@"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Pictures of the program for the documentation: installs the built
-# program into the Wine prefix (SETUP.EXE /S, as run.sh does) when it is
-# not installed, starts it in a Wine virtual desktop on a private display
-# with a copy of the sample list, and saves, in the output folder:
+# program into the Wine prefix (scripts/install-vellox.sh, as run.sh does)
+# when it is not installed, starts it in a Wine virtual desktop on a
+# private display with a copy of the sample list, and saves, in the output
+# folder:
 #   regular.png, organize.png, compact.png  the main window in each mode
 #   menu.png                                 Compact mode's category picker open
 #   edit-menu.png                            Regular mode's Edit menu open
@@ -20,8 +21,6 @@ exe="$build/bin/VelloxFl.exe"
 [ -f "$exe" ] || { echo "screenshots.sh: $exe is not built" >&2; exit 1; }
 mkdir -p "$out"
 
-unset DISPLAY
-. ./scripts/xvfb.sh
 work="$(mktemp -d)"
 app_pid=""
 cleanup() {
@@ -31,26 +30,10 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+unset DISPLAY
+. ./scripts/xvfb.sh
 
-# The installation medium, installed when the prefix has no Vellox yet or
-# an older build of it.
-installed_program() {
-  ./scripts/wine-run.sh reg query 'HKLM\Software\Velloxsoft\Vellox\3.0' /v 'App Path' 2>/dev/null |
-    tr -d '\r' | sed -n 's/^ *App Path *REG_SZ *//p' || true
-}
-program="$(installed_program)"
-unix_program=""
-[ -n "$program" ] && unix_program="$(./scripts/wine-run.sh winepath -u "$program" 2>/dev/null | tr -d '\r' || true)"
-if [ -z "$program" ] || ! cmp -s "$exe" "$unix_program"; then
-  mkdir -p "$work/medium"
-  cp "$exe" "$work/medium/SETUP.EXE"
-  cp src/resources/Default.bkl "$work/medium/"
-  [ -d src/resources/Templates ] && cp -r src/resources/Templates "$work/medium/"
-  ./scripts/wine-run.sh "$work/medium/SETUP.EXE" /S >/dev/null 2>&1 ||
-    { echo "screenshots.sh: the installation failed" >&2; exit 1; }
-  program="$(installed_program)"
-fi
-[ -n "$program" ] || { echo "screenshots.sh: Vellox is not installed" >&2; exit 1; }
+program="$(./scripts/install-vellox.sh "$exe")"
 
 # The default preferences (Regular mode, the standard look), whatever an
 # earlier run left.

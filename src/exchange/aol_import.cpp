@@ -11,8 +11,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "exchange/import_file.h"
 #include "exchange/import_outline.h"
-#include "platform/platform.h"
 
 namespace {
 
@@ -209,7 +209,5 @@ int ImportAolBytes(BookmarkList& list, std::string_view bytes, uint8_t rating) {
 }
 
 int ImportAolCabinet(BookmarkList& list, const std::string& path, uint8_t rating) {
-  std::string bytes;
-  if (platform::ReadWholeFile(path.c_str(), &bytes) != platform::kErrorNone) return kImportFailed;
-  return ImportAolBytes(list, bytes, rating);
+  return ImportFromFile(list, path, rating, ImportFileText::kBytes, ImportAolBytes);
 }

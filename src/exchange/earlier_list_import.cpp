@@ -7,9 +7,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "exchange/import_file.h"
 #include "exchange/import_outline.h"
 #include "list/item_codec.h"
-#include "platform/platform.h"
 
 namespace {
 
@@ -162,7 +162,5 @@ int ImportEarlierText(BookmarkList& list, std::string_view text, uint8_t rating)
 }
 
 int ImportEarlierList(BookmarkList& list, const std::string& path, uint8_t rating) {
-  std::string text;
-  if (platform::ReadWholeFile(path.c_str(), &text) != platform::kErrorNone) return kImportFailed;
-  return ImportEarlierText(list, text, rating);
+  return ImportFromFile(list, path, rating, ImportFileText::kBytes, ImportEarlierText);
 }

@@ -13,6 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "exchange/import_file.h"
 #include "exchange/import_outline.h"
 #include "exchange/import_regex.h"
 #include "exchange/import_text.h"
@@ -251,7 +252,5 @@ int ImportMsnText(BookmarkList& list, std::string_view text, uint8_t rating) {
 }
 
 int ImportMsnFavorites(BookmarkList& list, const std::string& path, uint8_t rating) {
-  std::string text;
-  if (ReadImportText(path, true, false, &text) < 0) return kImportFailed;
-  return ImportMsnText(list, text, rating);
+  return ImportFromFile(list, path, rating, ImportFileText::kUtf8, ImportMsnText);
 }

@@ -14,6 +14,7 @@
 #include <exception>
 #include <vector>
 
+#include "exchange/import_file.h"
 #include "exchange/import_outline.h"
 #include "exchange/import_regex.h"
 #include "exchange/import_text.h"
@@ -237,7 +238,5 @@ int ImportNetscapeText(BookmarkList& list, std::string_view text, uint8_t rating
 }
 
 int ImportNetscapeHtml(BookmarkList& list, const std::string& path, uint8_t rating) {
-  std::string text;
-  if (ReadImportText(path, true, false, &text) < 0) return kImportFailed;
-  return ImportNetscapeText(list, text, rating);
+  return ImportFromFile(list, path, rating, ImportFileText::kUtf8, ImportNetscapeText);
 }

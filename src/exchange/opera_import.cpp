@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "exchange/import_file.h"
 #include "exchange/import_outline.h"
 #include "exchange/import_text.h"
-#include "platform/platform.h"
 
 namespace {
 
@@ -175,7 +175,5 @@ int ImportOperaText(BookmarkList& list, std::string_view text, uint8_t rating) {
 }
 
 int ImportOperaHotlist(BookmarkList& list, const std::string& path, uint8_t rating) {
-  std::string text;
-  if (platform::ReadWholeFile(path.c_str(), &text) != platform::kErrorNone) return kImportFailed;
-  return ImportOperaText(list, text, rating);
+  return ImportFromFile(list, path, rating, ImportFileText::kBytes, ImportOperaText);
 }

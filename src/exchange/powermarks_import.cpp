@@ -12,6 +12,7 @@
 #include <exception>
 #include <vector>
 
+#include "exchange/import_file.h"
 #include "exchange/import_outline.h"
 #include "exchange/import_regex.h"
 #include "exchange/import_text.h"
@@ -215,7 +216,5 @@ int ImportPowermarksText(BookmarkList& list, std::string_view text, uint8_t rati
 }
 
 int ImportPowermarks(BookmarkList& list, const std::string& path, uint8_t rating) {
-  std::string text;
-  if (ReadImportText(path, true, false, &text) < 0) return kImportFailed;
-  return ImportPowermarksText(list, text, rating);
+  return ImportFromFile(list, path, rating, ImportFileText::kUtf8, ImportPowermarksText);
 }

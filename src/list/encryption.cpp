@@ -13,42 +13,6 @@ namespace {
 constexpr size_t kCheckSaltOffset = 1;  // the salt's first character is skipped
 constexpr uint64_t kCanonicalNan = 0xFFF8000000000000ull;
 
-int Base64Value(char c) {
-  if (c >= 'A' && c <= 'Z') return c - 'A';
-  if (c >= 'a' && c <= 'z') return c - 'a' + 26;
-  if (c >= '0' && c <= '9') return c - '0' + 52;
-  if (c == '+') return 62;
-  if (c == '/') return 63;
-  return -1;
-}
-
-// Strict Base64: only the alphabet, then at most two "=" at the very end.
-bool DecodeBase64(std::string_view text, std::string* bytes) {
-  size_t end = text.size();
-  int padding = 0;
-  while (end > 0 && text[end - 1] == '=' && padding < 2) {
-    --end;
-    ++padding;
-  }
-  if (end % 4 == 1) return false;
-  if (padding != 0 && (end + static_cast<size_t>(padding)) % 4 != 0) return false;
-  bytes->clear();
-  bytes->reserve(end * 3 / 4);
-  uint32_t bits = 0;
-  int count = 0;
-  for (size_t i = 0; i < end; ++i) {
-    int v = Base64Value(text[i]);
-    if (v < 0) return false;
-    bits = (bits << 6) | static_cast<uint32_t>(v);
-    count += 6;
-    if (count >= 8) {
-      count -= 8;
-      bytes->push_back(static_cast<char>((bits >> count) & 0xFF));
-    }
-  }
-  return true;
-}
-
 double LittleEndianDouble(const uint8_t* bytes) {
   uint64_t bits = 0;
   for (int i = 7; i >= 0; --i) bits = (bits << 8) | bytes[i];
@@ -93,7 +57,7 @@ bool ListEncryption::EncipherText(std::string_view text, std::string* base64) co
 bool ListEncryption::DecipherText(std::string_view base64, int slot, std::string* text) const {
   const BlowfishKey& key = keys_[slot & 1];
   std::string bytes;
-  if (!key.HasKey() || !DecodeBase64(base64, &bytes)) return false;
+  if (!key.HasKey() || !Base64DecodeStrict(base64, &bytes)) return false;
   size_t whole = bytes.size() / kBlowfishBlock * kBlowfishBlock;
   for (size_t i = 0; i < whole; i += kBlowfishBlock)
     key.DecipherBlock(reinterpret_cast<uint8_t*>(&bytes[i]));

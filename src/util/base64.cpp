@@ -5,13 +5,40 @@ namespace {
 constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 constexpr size_t kGroupsPerLine = 19;  // 76 characters
 
-int DecodeChar(unsigned char c) {
+// The value of one digit of the alphabet, or -1 for any other character.
+int DigitValue(unsigned char c) {
   if (c >= 'A' && c <= 'Z') return c - 'A';
   if (c >= 'a' && c <= 'z') return c - 'a' + 26;
   if (c >= '0' && c <= '9') return c - '0' + 52;
   if (c == '+') return 62;
   if (c == '/') return 63;
   return -1;
+}
+
+// What decoding does with a character outside the alphabet.
+enum class Others { kSkip, kRefuse };
+
+// Appends the bytes that the digits of text carry (a last digit's bits that
+// make no whole byte are dropped). Returns false at the first character
+// outside the alphabet when such characters are refused.
+bool AppendDigits(std::string_view text, Others others, std::string* out) {
+  out->reserve(out->size() + text.size() * 3 / 4);
+  unsigned accumulator = 0;
+  int bits = 0;
+  for (const char c : text) {
+    const int v = DigitValue(static_cast<unsigned char>(c));
+    if (v < 0) {
+      if (others == Others::kRefuse) return false;
+      continue;
+    }
+    accumulator = (accumulator << 6) | static_cast<unsigned>(v);
+    bits += 6;
+    if (bits >= 8) {
+      bits -= 8;
+      out->push_back(static_cast<char>((accumulator >> bits) & 0xFF));
+    }
+  }
+  return true;
 }
 
 }  // namespace
@@ -57,18 +84,19 @@ std::string Base64Encode(const void* bytes, size_t length, int flags) {
 
 std::string Base64Decode(const char* text, size_t length) {
   std::string out;
-  out.reserve(length * 3 / 4);
-  unsigned accumulator = 0;
-  int bits = 0;
-  for (size_t i = 0; i < length; ++i) {
-    const int v = DecodeChar(static_cast<unsigned char>(text[i]));
-    if (v < 0) continue;
-    accumulator = (accumulator << 6) | static_cast<unsigned>(v);
-    bits += 6;
-    if (bits >= 8) {
-      bits -= 8;
-      out += static_cast<char>((accumulator >> bits) & 0xFF);
-    }
-  }
+  AppendDigits(std::string_view(text, length), Others::kSkip, &out);
   return out;
+}
+
+bool Base64DecodeStrict(std::string_view text, std::string* bytes) {
+  size_t end = text.size();
+  int padding = 0;
+  while (end > 0 && text[end - 1] == '=' && padding < 2) {
+    --end;
+    ++padding;
+  }
+  bytes->clear();
+  if (end % 4 == 1) return false;
+  if (padding != 0 && (end + static_cast<size_t>(padding)) % 4 != 0) return false;
+  return AppendDigits(text.substr(0, end), Others::kRefuse, bytes);
 }

@@ -6,7 +6,9 @@
 
 namespace {
 
-std::string Encode(const std::string& s, int flags) { return Base64Encode(s.data(), s.size(), flags); }
+std::string Encode(const std::string& s, int flags) {
+  return Base64Encode(s.data(), s.size(), flags);
+}
 std::string Decode(const std::string& s) { return Base64Decode(s.data(), s.size()); }
 
 }  // namespace
@@ -17,8 +19,12 @@ TEST(Base64, EncodesTheRfc4648Vectors) {
     const char* padded;
     const char* unpadded;
   } cases[] = {
-      {"", "", ""},           {"f", "Zg==", "Zg"},           {"fo", "Zm8=", "Zm8"},
-      {"foo", "Zm9v", "Zm9v"}, {"foob", "Zm9vYg==", "Zm9vYg"}, {"fooba", "Zm9vYmE=", "Zm9vYmE"},
+      {"", "", ""},
+      {"f", "Zg==", "Zg"},
+      {"fo", "Zm8=", "Zm8"},
+      {"foo", "Zm9v", "Zm9v"},
+      {"foob", "Zm9vYg==", "Zm9vYg"},
+      {"fooba", "Zm9vYmE=", "Zm9vYmE"},
       {"foobar", "Zm9vYmFy", "Zm9vYmFy"},
   };
   for (const Case& c : cases) {
@@ -59,9 +65,31 @@ TEST(Base64, DecodingSkipsEverythingOutsideTheAlphabet) {
   EXPECT_EQ(Decode("!!!"), "");
 }
 
+TEST(Base64, StrictDecodingAcceptsOnlyWhatTheEncoderWrites) {
+  const struct {
+    const char* text;
+    bool accepted;
+    const char* bytes;
+  } cases[] = {
+      {"", true, ""},           {"Zm9vYmFy", true, "foobar"}, {"Zm9vYg==", true, "foob"},
+      {"Zm9vYg", true, "foob"}, {"Zm8=", true, "fo"},         {"Zm9vY", false, ""},
+      {"Zm9vYg=", false, ""},   {"Zm8==", false, ""},         {"Zg===", false, ""},
+      {"Zm=8", false, ""},      {"Zm9v\r\nYmFy", false, ""},  {"Zm9 v", false, ""},
+  };
+  for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
+    SCOPED_TRACE(i);
+    std::string bytes = "left over";
+    EXPECT_EQ(Base64DecodeStrict(cases[i].text, &bytes), cases[i].accepted);
+    if (cases[i].accepted) {
+      EXPECT_EQ(bytes, cases[i].bytes);
+    }
+  }
+}
+
 TEST(Base64, LengthMatchesEncodingForEveryFlagAndSize) {
   std::string in(500, '\xA7');
   for (int flags = 0; flags < 4; ++flags)
     for (size_t n = 0; n <= in.size(); ++n)
-      ASSERT_EQ(Encode(in.substr(0, n), flags).size(), Base64EncodedLength(n, flags)) << n << " " << flags;
+      ASSERT_EQ(Encode(in.substr(0, n), flags).size(), Base64EncodedLength(n, flags))
+          << n << " " << flags;
 }
