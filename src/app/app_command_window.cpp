@@ -72,8 +72,7 @@ void AppCommandWindow::DeleteMainWindow() { ::DeleteMainWindow(std::move(mainWin
 void AppCommandWindow::RestoreProgram() {
   if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
   if (mainWindow_) {
-    if (!mainWindow_->IsVisible() || IsIconic(mainWindow_->Handle()))
-      mainWindow_->Show(SW_RESTORE);
+    if (!mainWindow_->IsVisible() || IsIconic(mainWindow_->Handle())) mainWindow_->Show(SW_RESTORE);
     SetForegroundWindow(mainWindow_->Handle());
   }
 }

@@ -15,7 +15,8 @@
 namespace {
 VelloxApp* theApp = nullptr;
 constexpr char kHelpFileName[] = "VelloxFl.chm";
-constexpr DWORD kCommandWindowStyle = 0x90CA0080;  // popup, visible, caption, system menu, minimize box
+constexpr DWORD kCommandWindowStyle =
+    0x90CA0080;  // popup, visible, caption, system menu, minimize box
 constexpr DWORD kHiddenCommandWindowStyle = 0x80CA0080;
 constexpr uint32_t kAutosaveSeconds = 600;
 }  // namespace
@@ -55,15 +56,18 @@ bool VelloxApp::EnforceSingleInstance() {
 void VelloxApp::RemoveOldInstaller() {
   const std::string& installer = settings.installer;
   if (installer.empty() || lstrcmpiA(installer.c_str(), programPath.c_str()) == 0) return;
-  if (GetFileAttributesA(installer.c_str()) != INVALID_FILE_ATTRIBUTES) DeleteFileA(installer.c_str());
-  if (GetFileAttributesA(installer.c_str()) == INVALID_FILE_ATTRIBUTES) ClearMachineInstallerEntry(&settings);
+  if (GetFileAttributesA(installer.c_str()) != INVALID_FILE_ATTRIBUTES)
+    DeleteFileA(installer.c_str());
+  if (GetFileAttributesA(installer.c_str()) == INVALID_FILE_ATTRIBUTES)
+    ClearMachineInstallerEntry(&settings);
 }
 
 void VelloxApp::StartSubsystems() {
   oleInitialized = SUCCEEDED(OleInitialize(nullptr));
   accessibilityLibrary.Reset(LoadLibraryA("OLEACC.DLL"));
   InitCommonControls();
-  acceleratorTable.Reset(LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCELERATORS)));
+  acceleratorTable.Reset(
+      LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_ACCELERATORS)));
 }
 
 bool VelloxApp::CreateCommandWindow() {
@@ -76,7 +80,8 @@ bool VelloxApp::CreateCommandWindow() {
   framework::CreateArgs args;
   args.className = kCommandWindowClass;
   args.title = "Vellox";
-  args.style = settings.HasBehaviour(kBehaviourUseTray) ? kHiddenCommandWindowStyle : kCommandWindowStyle;
+  args.style =
+      settings.HasBehaviour(kBehaviourUseTray) ? kHiddenCommandWindowStyle : kCommandWindowStyle;
   args.rect = {0, 0, 0, 0};
   if (!commandWindow->Create(args)) return false;
   SetMainWindow(commandWindow->Handle());
@@ -97,8 +102,8 @@ bool VelloxApp::InitInstance() {
   // Paths inside the application folder are stored relative to it.
   settings.appFolder = programFolder;
   largeIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VELLOX_LARGE));
-  smallIcon = static_cast<HICON>(
-      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VELLOX_SMALL), IMAGE_ICON, 16, 16, 0));
+  smallIcon = static_cast<HICON>(LoadImageA(
+      GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VELLOX_SMALL), IMAGE_ICON, 16, 16, 0));
   SetLocaleFromUser();
   commandLine = CommandLineArgument(GetCommandLineA());
 
@@ -167,8 +172,7 @@ bool VelloxApp::OnIdle(long /*count*/) {
       lists.SecondsSinceSave() > kAutosaveSeconds) {
     Main()->SaveIfChanged(false, settings.HasBehaviour(kBehaviourAskBeforeSaving), false);
   }
-  if (lists.ScanDueVisits() && Main() && Main()->IsVisible())
-    Main()->ShowDueVisitAlert();
+  if (lists.ScanDueVisits() && Main() && Main()->IsVisible()) Main()->ShowDueVisitAlert();
   if (lists.DueVisitScanInProgress()) return true;
   return false;
 }

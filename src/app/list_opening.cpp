@@ -18,8 +18,7 @@ class ProgramListHost : public ListHost {
  public:
   void* OwnerWindow() override { return MainHandle(); }
   void ShowMainWindow() override {
-    if (Main() && (!Main()->IsVisible() || IsIconic(MainHandle())))
-      Main()->Show(SW_RESTORE);
+    if (Main() && (!Main()->IsVisible() || IsIconic(MainHandle()))) Main()->Show(SW_RESTORE);
   }
   void ListsChanged() override {
     if (Main()) Main()->RefreshDisplay();

@@ -148,8 +148,8 @@ bool ListSlots::Open(OpenRequest& r) {
   // A read-only list is kept in memory only.
   if (list->readOnly) list->file.Close();
   bool uncopiedRepair = load.repaired && load.corruptedCopy.empty();
-  if ((header == ListResult::ReadOnly || uncopiedRepair) && !settings_->HasBehaviour(kBehaviourNoReadOnlyWarning) &&
-      host_->ShowReadOnlyWarning())
+  if ((header == ListResult::ReadOnly || uncopiedRepair) &&
+      !settings_->HasBehaviour(kBehaviourNoReadOnlyWarning) && host_->ShowReadOnlyWarning())
     settings_->behaviourFlags |= kBehaviourNoReadOnlyWarning;
 
   Install(std::move(list), r.knownIndex, r.keepCurrent, r.reload);

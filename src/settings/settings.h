@@ -66,15 +66,15 @@ constexpr uint32_t kBehaviourModeMask = 0x0000000F;  // kModeCompact ... kModeOr
 // program instead of ending it, and the command window starts hidden.
 constexpr uint32_t kBehaviourUseTray = 0x00000100;
 constexpr uint32_t kBehaviourStartMinimized = 0x00000200;
-constexpr uint32_t kBehaviourMenuHelp = 0x00000400;    // message-line help
+constexpr uint32_t kBehaviourMenuHelp = 0x00000400;      // message-line help
 constexpr uint32_t kBehaviourAutoMinimize = 0x00000800;  // after opening a bookmark
 constexpr uint32_t kBehaviourNewTabDefault = 0x00004000;
 constexpr uint32_t kBehaviourOneClickOpen = 0x00008000;
 constexpr uint32_t kBehaviourAskBeforeSaving = 0x00010000;
 constexpr uint32_t kBehaviourNoReadOnlyWarning = 0x00020000;
 constexpr uint32_t kBehaviourRememberPasswords = 0x00080000;  // till exit
-constexpr uint32_t kBehaviourFlatStyle = 0x00100000;   // custom (flat) look; clear: standard 3D
-constexpr uint32_t kBehaviourCustomFont = 0x00200000;  // fontFace/fontSize on the dialogs
+constexpr uint32_t kBehaviourFlatStyle = 0x00100000;       // custom (flat) look; clear: standard 3D
+constexpr uint32_t kBehaviourCustomFont = 0x00200000;      // fontFace/fontSize on the dialogs
 constexpr uint32_t kBehaviourAutoOpenUnique = 0x04000000;  // the only search match opens
 
 // WindowFlags bits, one word per window family.

@@ -101,7 +101,6 @@ void FillCombo(HWND combo, const char* const (&texts)[N]) {
 
 }  // namespace
 
-
 AdvancedSearchDialog::AdvancedSearchDialog(MainWindow& owner)
     : Dialog(IDD_ADVANCED_SEARCH), owner_(owner), family_(owner.Family()) {}
 
@@ -136,7 +135,8 @@ bool AdvancedSearchDialog::OnInit() {
 void AdvancedSearchDialog::StorePosition() const {
   if (!shown_ || !hwnd_) return;
   RECT r = WindowRect();
-  owner_.UserSettings().windowPositions[family_][kWinPosSearch] = Rect{r.left, r.top, r.right, r.bottom};
+  owner_.UserSettings().windowPositions[family_][kWinPosSearch] =
+      Rect{r.left, r.top, r.right, r.bottom};
 }
 
 void AdvancedSearchDialog::FillPresets() {

@@ -60,7 +60,8 @@ int BookmarkListBox::ItemFromPoint(POINT client) const {
   // below the last one: only a line that holds the point counts.
   LRESULT hit = SendMessageA(box_, LB_ITEMFROMPOINT, 0, MAKELPARAM(client.x, client.y));
   int line = static_cast<int>(LOWORD(hit));
-  if (HIWORD(hit) != 0 || line >= static_cast<int>(SendMessageA(box_, LB_GETCOUNT, 0, 0))) return -1;
+  if (HIWORD(hit) != 0 || line >= static_cast<int>(SendMessageA(box_, LB_GETCOUNT, 0, 0)))
+    return -1;
   RECT lineRect = LineRect(line);
   return PtInRect(&lineRect, client) ? line : -1;
 }

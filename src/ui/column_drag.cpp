@@ -145,7 +145,8 @@ void ColumnControls::Drop(BookmarkListBox& box, POINT at, WPARAM keys) {
   int level = sourceLevel_;
   EndDrag();
   // A read-only list could not keep the change.
-  if (!list || window_->Mode() != kModeOrganize || !item || !window_->Lists().CurrentIsWritable()) return;
+  if (!list || window_->Mode() != kModeOrganize || !item || !window_->Lists().CurrentIsWritable())
+    return;
   DropRequest request{level, item, spot.level, spot.line, (keys & MK_CONTROL) != 0};
   DropPlan plan = PlanDrop(*list, request);
   if (plan.action == kDropNothing) return;

@@ -60,9 +60,8 @@ bool ColumnControls::SplitterShares(int dw, int share[3]) {
 void ColumnControls::MoveSplitter(int screenX) {
   auto* three = dynamic_cast<ThreeColumnWindow*>(window_);
   if (!three || gap_ < 0) return;
-  ColumnLayout next =
-      DragSplitter(gapStart_, gap_, screenX - gapStartX_, GetSystemMetrics(SM_CXSCREEN),
-                   window_->MinWindowSize().x);
+  ColumnLayout next = DragSplitter(gapStart_, gap_, screenX - gapStartX_,
+                                   GetSystemMetrics(SM_CXSCREEN), window_->MinWindowSize().x);
   ColumnLayout now = CurrentLayout();
   int share[3];
   for (int i = 0; i < 3; ++i) share[i] = next.widths[i] - now.widths[i];

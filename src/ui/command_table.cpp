@@ -19,7 +19,8 @@ const CommandRow kRows[] = {
     {ID_CMD_SAVE_COPY, ID_CMD_SAVE_COPY, &M::OnSaveCopy, R::kList},
     {ID_CMD_EXPORT, ID_CMD_EXPORT, nullptr, R::kList},
     {ID_CMD_PURGE_DELETED, ID_CMD_PURGE_DELETED, &M::OnPurgeDeleted, R::kWritableList},
-    {ID_CMD_ENCRYPTION_OPTIONS, ID_CMD_ENCRYPTION_OPTIONS, &M::OnEncryptionOptions, R::kWritableList},
+    {ID_CMD_ENCRYPTION_OPTIONS, ID_CMD_ENCRYPTION_OPTIONS, &M::OnEncryptionOptions,
+     R::kWritableList},
     {ID_CMD_CONFIGURE_LISTS, ID_CMD_CONFIGURE_LISTS, nullptr, R::kAlways},
     {ID_CMD_APP_EXIT, ID_CMD_APP_EXIT, &M::OnExit, R::kAlways},
     {ID_CMD_SEARCH, ID_CMD_SEARCH, &M::OnSearch, R::kList},
@@ -31,9 +32,11 @@ const CommandRow kRows[] = {
     {ID_CMD_MARK_CATEGORY, ID_CMD_MARK_BOOKMARK, &M::OnToggleMarkLevel, R::kList},
     {ID_CMD_MARK_FOUND, ID_CMD_MARK_FOUND, &M::OnMarkFound, R::kSearchResults},
     {ID_CMD_MOVE_MARKED_HERE, ID_CMD_MOVE_MARKED_BOOKMARK, &M::OnTransferMarked, R::kMarks},
-    {ID_CMD_MOVE_FROM_LIST_CATEGORY, ID_CMD_MOVE_FROM_LIST_BOOKMARK, &M::OnTransferMarked, R::kTwoLists},
+    {ID_CMD_MOVE_FROM_LIST_CATEGORY, ID_CMD_MOVE_FROM_LIST_BOOKMARK, &M::OnTransferMarked,
+     R::kTwoLists},
     {ID_CMD_ALIAS_MARKED_HERE, ID_CMD_ALIAS_MARKED_BOOKMARK, &M::OnTransferMarked, R::kMarks},
-    {ID_CMD_DUPLICATE_MARKED_CATEGORY, ID_CMD_DUPLICATE_MARKED_BOOKMARK, &M::OnTransferMarked, R::kTwoLists},
+    {ID_CMD_DUPLICATE_MARKED_CATEGORY, ID_CMD_DUPLICATE_MARKED_BOOKMARK, &M::OnTransferMarked,
+     R::kTwoLists},
     {ID_CMD_CLEAR_MARKS, ID_CMD_CLEAR_MARKS, &M::OnClearMarks, R::kAnyMarks},
     {ID_CMD_OPEN_MARKED, ID_CMD_OPEN_MARKED, nullptr, R::kAnyMarks},
     {ID_CMD_COPY_MARKED_URLS, ID_CMD_COPY_MARKED_HTML_TABLE, &M::OnCopyMarked, R::kMarks},
@@ -97,7 +100,8 @@ const CommandRow kRows[] = {
     {ID_CMD_OPEN_WITH_BASE, ID_CMD_OPEN_WITH_BASE + 99, nullptr, R::kList},
     {ID_CMD_OPEN_ADDRESS_BASE, ID_CMD_OPEN_ADDRESS_BASE + 99, nullptr, R::kAlways},
     {ID_CMD_FETCH_FROM_BASE, ID_CMD_FETCH_FROM_BASE + 99, nullptr, R::kWritableList},
-    {ID_CMD_DEFAULT_BROWSER_BASE, ID_CMD_DEFAULT_BROWSER_BASE + 99, &M::OnSetDefaultBrowser, R::kAlways},
+    {ID_CMD_DEFAULT_BROWSER_BASE, ID_CMD_DEFAULT_BROWSER_BASE + 99, &M::OnSetDefaultBrowser,
+     R::kAlways},
 };
 
 }  // namespace

@@ -10,12 +10,12 @@ class MainWindow;
 
 enum class CommandRule {
   kAlways,
-  kList,          // a list is open
-  kWritableList,  // a list is open and writable
-  kMarks,         // the writable list holds marked items
-  kAnyMarks,      // the list holds marked items, writable or not
-  kTwoLists,      // the current list is writable and another list holds marks
-  kSearchResults, // a list is open and search results are shown
+  kList,           // a list is open
+  kWritableList,   // a list is open and writable
+  kMarks,          // the writable list holds marked items
+  kAnyMarks,       // the list holds marked items, writable or not
+  kTwoLists,       // the current list is writable and another list holds marks
+  kSearchResults,  // a list is open and search results are shown
 };
 
 struct CommandRow {

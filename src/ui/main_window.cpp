@@ -29,7 +29,8 @@ HACCEL BuildAccelerators(int familyTable) {
     keys.resize(start + static_cast<size_t>(count));
     CopyAcceleratorTableA(table, keys.data() + start, count);
   }
-  return keys.empty() ? nullptr : CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size()));
+  return keys.empty() ? nullptr
+                      : CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size()));
 }
 
 }  // namespace
@@ -38,8 +39,8 @@ std::string MainWindowTitle(const std::string& listName) {
   return listName.empty() ? std::string("Vellox") : listName + " - Vellox";
 }
 
-std::unique_ptr<MainWindow> CreateMainWindow(int mode, const MainWindowContext& context,
-                                             HWND owner, bool startMinimized, bool startHidden) {
+std::unique_ptr<MainWindow> CreateMainWindow(int mode, const MainWindowContext& context, HWND owner,
+                                             bool startMinimized, bool startHidden) {
   if (mode < kModeCompact || mode > kModeOrganize) mode = kModeRegular;
   std::unique_ptr<MainWindow> window;
   if (mode == kModeCompact)
@@ -82,7 +83,8 @@ MainWindow::~MainWindow() {
 int MainWindow::Family() const { return mode_ == kModeCompact ? kFamilyCompact : kFamilyRegular; }
 
 uint32_t MainWindow::LineDataAt(int level, int line) const {
-  if (level < 0 || level > 2 || line < 0 || static_cast<size_t>(line) >= lineData_[level].size()) return 0;
+  if (level < 0 || level > 2 || line < 0 || static_cast<size_t>(line) >= lineData_[level].size())
+    return 0;
   return lineData_[level][static_cast<size_t>(line)];
 }
 
@@ -96,7 +98,8 @@ bool MainWindow::OnInit() {
   templateClient_ = client_ = {client.right, client.bottom};
   const Rect& stored = settings_.windowPositions[Family()][kWinPosMain];
   if (stored.right > stored.left && stored.bottom > stored.top)
-    MoveWindow(hwnd_, stored.left, stored.top, stored.right - stored.left, stored.bottom - stored.top, FALSE);
+    MoveWindow(hwnd_, stored.left, stored.top, stored.right - stored.left,
+               stored.bottom - stored.top, FALSE);
   InstallAccelerators();
   ApplyFlatStyle();
   // The boxes measured their lines while they were made, before this
@@ -148,7 +151,8 @@ bool MainWindow::SaveIfChanged(bool exiting, bool askFirst, bool force) {
       !lists.SaveListStep(*lists.currentList, lists.currentListIndex, exiting, askFirst, force))
     return false;
   if (lists.markHoldingList &&
-      !lists.SaveListStep(*lists.markHoldingList, lists.markHoldingListIndex, exiting, askFirst, force))
+      !lists.SaveListStep(*lists.markHoldingList, lists.markHoldingListIndex, exiting, askFirst,
+                          force))
     return false;
   return true;
 }
@@ -294,8 +298,10 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
       // A click on the close button minimizes when the user chose so; Alt+F4
       // (no mouse position) always ends the program.
       if ((wp & 0xFFF0) == SC_CLOSE) {
-        if (lp != 0 && settings_.HasBehaviour(kBehaviourUseTray)) OnMinimize();
-        else OnExit();
+        if (lp != 0 && settings_.HasBehaviour(kBehaviourUseTray))
+          OnMinimize();
+        else
+          OnExit();
         *result = TRUE;
         return true;
       }
@@ -329,13 +335,20 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
       HWND clicked = reinterpret_cast<HWND>(wp);
       POINT at = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
       int level = clicked == hwnd_ ? -1 : LevelOfBox(GetDlgCtrlID(clicked));
-      if (level >= 0) ShowListContextMenu(level, at);
-      else if (clicked == hwnd_) ShowBackgroundMenu(at);
-      else if (clicked == Item(IDC_SEARCH)) OnSearchButtonRightClick();
-      else if (clicked == Item(IDC_OPEN)) ShowOpenButtonMenu(at);
-      else if (clicked == Item(IDC_FETCH)) ShowFetchButtonMenu(at);
-      else if (clicked == Item(IDC_LAST_VISIT)) ShowVisitedMenu(at);
-      else return false;
+      if (level >= 0)
+        ShowListContextMenu(level, at);
+      else if (clicked == hwnd_)
+        ShowBackgroundMenu(at);
+      else if (clicked == Item(IDC_SEARCH))
+        OnSearchButtonRightClick();
+      else if (clicked == Item(IDC_OPEN))
+        ShowOpenButtonMenu(at);
+      else if (clicked == Item(IDC_FETCH))
+        ShowFetchButtonMenu(at);
+      else if (clicked == Item(IDC_LAST_VISIT))
+        ShowVisitedMenu(at);
+      else
+        return false;
       *result = TRUE;
       return true;
     }
@@ -352,7 +365,8 @@ bool MainWindow::OnCommand(int id, int code, HWND control) {
   if (control) {
     int level = LevelOfBox(id);
     if (level >= 0) {
-      if (code == LBN_SELCHANGE) OnColumnSelection(level, static_cast<int>(SendMessageA(control, LB_GETCURSEL, 0, 0)));
+      if (code == LBN_SELCHANGE)
+        OnColumnSelection(level, static_cast<int>(SendMessageA(control, LB_GETCURSEL, 0, 0)));
       return true;
     }
     if (id == IDC_SEARCH_TEXT && code == EN_CHANGE) {

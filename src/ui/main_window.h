@@ -249,8 +249,7 @@ std::string MainWindowTitle(const std::string& listName);
 // Builds the main window in mode (a bad mode gives Regular), owned by the
 // window owner, with its dialogs; shown unless startMinimized (shown
 // minimized) or startHidden. Null when the window could not be made.
-std::unique_ptr<MainWindow> CreateMainWindow(int mode, const MainWindowContext& context,
-                                             HWND owner, bool startMinimized,
-                                             bool startHidden = false);
+std::unique_ptr<MainWindow> CreateMainWindow(int mode, const MainWindowContext& context, HWND owner,
+                                             bool startMinimized, bool startHidden = false);
 // Stores the window's place and its dialogs' places, then destroys it.
 void DeleteMainWindow(std::unique_ptr<MainWindow> window);

@@ -46,9 +46,12 @@ int HelpTextId(int id) {
     return (GetKeyState(VK_SHIFT) & 0x8000) ? ID_CMD_NEW_CATEGORY : IDS_HELP_NEW_ITEM;
   if (id >= ID_CMD_DELETE_SELECTED && id <= ID_CMD_DELETE_BOOKMARK) return ID_CMD_DELETE_SELECTED;
   if (id >= ID_CMD_SORT_FOCUSED && id <= ID_CMD_SORT_BOOKMARKS) return ID_CMD_SORT_FOCUSED;
-  if (id >= ID_CMD_INSERT_SEPARATOR && id <= ID_CMD_SEPARATOR_BOOKMARK) return ID_CMD_INSERT_SEPARATOR;
-  if (id >= ID_CMD_MOVE_MARKED_SUBCATEGORY && id <= ID_CMD_MOVE_MARKED_BOOKMARK) return ID_CMD_MOVE_MARKED_HERE;
-  if (id >= ID_CMD_ALIAS_MARKED_SUBCATEGORY && id <= ID_CMD_ALIAS_MARKED_BOOKMARK) return ID_CMD_ALIAS_MARKED_HERE;
+  if (id >= ID_CMD_INSERT_SEPARATOR && id <= ID_CMD_SEPARATOR_BOOKMARK)
+    return ID_CMD_INSERT_SEPARATOR;
+  if (id >= ID_CMD_MOVE_MARKED_SUBCATEGORY && id <= ID_CMD_MOVE_MARKED_BOOKMARK)
+    return ID_CMD_MOVE_MARKED_HERE;
+  if (id >= ID_CMD_ALIAS_MARKED_SUBCATEGORY && id <= ID_CMD_ALIAS_MARKED_BOOKMARK)
+    return ID_CMD_ALIAS_MARKED_HERE;
   if (id >= ID_CMD_DUPLICATE_MARKED_CATEGORY && id <= ID_CMD_DUPLICATE_MARKED_BOOKMARK)
     return IDS_HELP_DUPLICATE_MARKED;
   if (id >= ID_CMD_MOVE_FROM_LIST_CATEGORY && id <= ID_CMD_MOVE_FROM_LIST_BOOKMARK)
@@ -82,16 +85,20 @@ void MainWindow::UpdateStatusLine() {
   std::string text;
   if (list && list->markedCount[0] > 0) {
     const auto& n = list->markedCount;
-    text = FillMessageArgs(platform::StringResource(IDS_STATUS_MARKED),
-                           {n[0], LevelName(0, n[0]), n[1], LevelName(1, n[1]), n[2], LevelName(2, n[2])});
+    text = FillMessageArgs(
+        platform::StringResource(IDS_STATUS_MARKED),
+        {n[0], LevelName(0, n[0]), n[1], LevelName(1, n[1]), n[2], LevelName(2, n[2])});
   } else if (SearchState() == kSearchShown) {
     text = SearchStatusText();
   } else {
     std::string state = "n/a";
-    if (list && list->readOnly) state = "read only";
-    else if (list) state = "saved " + RelativeTimeText(list->lastSaveTime) + (list->modified ? "*" : "");
+    if (list && list->readOnly)
+      state = "read only";
+    else if (list)
+      state = "saved " + RelativeTimeText(list->lastSaveTime) + (list->modified ? "*" : "");
     std::string browser = "n/a";
-    if (settings.defaultBrowser >= 0 && settings.defaultBrowser < static_cast<int>(settings.browsers.size()))
+    if (settings.defaultBrowser >= 0 &&
+        settings.defaultBrowser < static_cast<int>(settings.browsers.size()))
       browser = settings.browsers[static_cast<size_t>(settings.defaultBrowser)].name;
     text = FillMessageArgs(platform::StringResource(IDS_STATUS_LIST),
                            {state, list ? list->bookmarkCount : 0u, browser});
@@ -109,7 +116,9 @@ void MainWindow::UpdateCommandState() {
     // Run-time ranges are enabled where they are built.
     int last = row.first >= ID_CMD_LIST_BASE ? row.first - 1 : row.last;
     for (int id = row.first; id <= last; ++id) {
-      if (menu) EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+      if (menu)
+        EnableMenuItem(menu, static_cast<UINT>(id),
+                       MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
       if (HWND button = Item(id)) {
         char className[16] = {};
         GetClassNameA(button, className, sizeof className);
@@ -117,8 +126,9 @@ void MainWindow::UpdateCommandState() {
       }
     }
   }
-  if (menu) CheckMenuRadioItem(menu, ID_CMD_MODE_COMPACT, ID_CMD_MODE_ORGANIZE, ID_CMD_MODE_COMPACT - 1 + mode_,
-                               MF_BYCOMMAND);
+  if (menu)
+    CheckMenuRadioItem(menu, ID_CMD_MODE_COMPACT, ID_CMD_MODE_ORGANIZE,
+                       ID_CMD_MODE_COMPACT - 1 + mode_, MF_BYCOMMAND);
   UpdateEditingState(menu);
   UpdateBrowserMenuState(menu);
 }
@@ -146,7 +156,8 @@ void MainWindow::RebuildDynamicMenus() {
   for (size_t n = 0; n < shown; ++n) {
     std::string text = lists[n].name;
     if (n < kListEntriesWithKeys) text += "\tCtrl+" + std::to_string((n + 1) % 10);
-    InsertMenuA(file, static_cast<UINT>(n), MF_BYPOSITION | MF_STRING, ID_CMD_LIST_BASE + n, text.c_str());
+    InsertMenuA(file, static_cast<UINT>(n), MF_BYPOSITION | MF_STRING, ID_CMD_LIST_BASE + n,
+                text.c_str());
   }
   if (shown > 0) {
     MENUITEMINFOA info = {};
@@ -158,7 +169,8 @@ void MainWindow::RebuildDynamicMenus() {
     int current = lists_.currentListIndex;
     if (current < 0 || current >= static_cast<int>(shown)) current = 0;
     if (lists_.HasCurrent())
-      CheckMenuRadioItem(file, 0, static_cast<UINT>(shown - 1), static_cast<UINT>(current), MF_BYPOSITION);
+      CheckMenuRadioItem(file, 0, static_cast<UINT>(shown - 1), static_cast<UINT>(current),
+                         MF_BYPOSITION);
   }
   DrawMenuBar(hwnd_);
   UpdateCommandState();
@@ -180,11 +192,15 @@ void MainWindow::ShowMenuHelp(int id, UINT flags, HMENU menu) {
     text = platform::StringResource(textId);
     // The texts of the other list's marks name that list.
     const ListSlots& lists = lists_;
-    if ((textId == IDS_HELP_DUPLICATE_MARKED || textId == IDS_HELP_MOVE_MARKED_FROM_LIST) && lists.markHoldingList)
-      text = FillMessageArgs(text, {lists.NameOf(*lists.markHoldingList, lists.markHoldingListIndex)});
+    if ((textId == IDS_HELP_DUPLICATE_MARKED || textId == IDS_HELP_MOVE_MARKED_FROM_LIST) &&
+        lists.markHoldingList)
+      text =
+          FillMessageArgs(text, {lists.NameOf(*lists.markHoldingList, lists.markHoldingListIndex)});
   }
-  if (text.empty()) UpdateStatusLine();
-  else SetItemText(IDC_STATUS_LINE, text);
+  if (text.empty())
+    UpdateStatusLine();
+  else
+    SetItemText(IDC_STATUS_LINE, text);
 }
 
 // ---- Handlers -------------------------------------------------------------
@@ -280,6 +296,4 @@ void MainWindow::ApplyKeepAtFront() {
   }
 }
 
-void MainWindow::OnPassToCommandWindow(int id) {
-  program_.PostProgramCommand(id);
-}
+void MainWindow::OnPassToCommandWindow(int id) { program_.PostProgramCommand(id); }

@@ -107,7 +107,8 @@ void SearchController::Start(bool allowAutoOpen, bool allowOtherLists, bool clea
   }
   SearchOptions options;
   std::string term;
-  bool advanced = advanced_ && window_.AdvancedSearchVisible() && window_.AdvancedSearchInput(&options, &term);
+  bool advanced =
+      advanced_ && window_.AdvancedSearchVisible() && window_.AdvancedSearchInput(&options, &term);
   if (!advanced) {
     term = window_.ItemText(IDC_SEARCH_TEXT);
     // An empty search box hides the results; the advanced search may run
@@ -149,7 +150,8 @@ void SearchController::Start(bool allowAutoOpen, bool allowOtherLists, bool clea
   SetState(kSearchShown, advanced);
   // Only an explicit search opens the one bookmark it found (an alias of
   // it may be among the matches too).
-  if (allowAutoOpen && window_.UserSettings().HasBehaviour(kBehaviourAutoOpenUnique) && found.bookmarks == 1) {
+  if (allowAutoOpen && window_.UserSettings().HasBehaviour(kBehaviourAutoOpenUnique) &&
+      found.bookmarks == 1) {
     SelectItem(*list, found.firstBookmark);
     window_.RefillColumns(-1, true);
     lastStep_ = found.firstBookmark;

@@ -46,8 +46,7 @@ BookmarkList* AppSearchListSource::OpenCandidate(int n) {
   // The first candidate pushes the original list into the second slot; each
   // later one replaces the candidate before it (which holds no marks, so
   // the original stays where it is).
-  if (!lists_.OpenList(path, n, 0, !candidateOpen_))
-    return nullptr;
+  if (!lists_.OpenList(path, n, 0, !candidateOpen_)) return nullptr;
   candidateOpen_ = true;
   return lists_.currentList.get();
 }

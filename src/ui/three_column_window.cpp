@@ -15,8 +15,8 @@ namespace {
 constexpr int kOrganizeListUnits = 23;
 constexpr int kOrganizeAddressUnits = 27;
 
-constexpr int kOrganizeOnly[] = {IDC_CATEGORY_TITLE, IDC_SUBCATEGORY_TITLE, IDC_BOOKMARK_TITLE,
-                                 IDC_NEW_CATEGORY,   IDC_NEW_SUBCATEGORY,   IDC_NEW_BOOKMARK,
+constexpr int kOrganizeOnly[] = {IDC_CATEGORY_TITLE,  IDC_SUBCATEGORY_TITLE,  IDC_BOOKMARK_TITLE,
+                                 IDC_NEW_CATEGORY,    IDC_NEW_SUBCATEGORY,    IDC_NEW_BOOKMARK,
                                  IDC_SORT_CATEGORIES, IDC_SORT_SUBCATEGORIES, IDC_SORT_BOOKMARKS,
                                  IDC_DELETE_CATEGORY, IDC_DELETE_SUBCATEGORY, IDC_DELETE_BOOKMARK,
                                  IDC_EXPLORE};
@@ -38,12 +38,14 @@ bool ThreeColumnWindow::OnInit() {
 void ThreeColumnWindow::ApplyOrganizeLayout(bool organize) {
   int listChange = UnitsToPixelsY(hwnd_, kOrganizeListUnits) * (organize ? -1 : 1);
   int addressChange = UnitsToPixelsX(hwnd_, kOrganizeAddressUnits) * (organize ? -1 : 1);
-  for (int level = 0; level < 3; ++level) ShiftChild(hwnd_, IDC_CATEGORY_LIST + level, 0, 0, 0, listChange);
+  for (int level = 0; level < 3; ++level)
+    ShiftChild(hwnd_, IDC_CATEGORY_LIST + level, 0, 0, 0, listChange);
   ShiftChild(hwnd_, IDC_ADDRESS, 0, 0, addressChange, 0);
   for (int id : kOrganizeOnly) ShowItem(id, organize);
   for (int level = 0; level < 3; ++level) {
     BookmarkList* list = List();
-    if (list) SendMessageA(Box(level), LB_SETCURSEL, static_cast<WPARAM>(list->columns[level].selected), 0);
+    if (list)
+      SendMessageA(Box(level), LB_SETCURSEL, static_cast<WPARAM>(list->columns[level].selected), 0);
   }
   // The boxes were resized without drawing, and the hidden controls leave
   // gaps: the window and all its children are drawn afresh.
@@ -126,8 +128,10 @@ void ThreeColumnWindow::StartNewItem(int level) {
   // can be started, so that it cannot apply to a later one.
   const int remembered = TakeModeBeforeNewItem();
   if (!SetOrganize(true) || !List()) return;
-  if (remembered) previousMode_ = remembered;
-  else if (!wasOrganize) previousMode_ = kModeRegular;
+  if (remembered)
+    previousMode_ = remembered;
+  else if (!wasOrganize)
+    previousMode_ = kModeRegular;
   // A search waiting to run would refill the columns under the new item.
   if (SearchState() == kSearchPending) SetSearchState(kSearchNone, false);
   BookmarkList* list = List();
@@ -157,8 +161,10 @@ bool ThreeColumnWindow::OnWindowCommand(int id, int code) {
     case ID_CMD_NEW_SUBCATEGORY:
     case ID_CMD_NEW_BOOKMARK:
       // The New button of a column waiting for a title makes the item.
-      if (OrganizeMode() && pending_[id - ID_CMD_NEW_CATEGORY]) CommitNewItem(id - ID_CMD_NEW_CATEGORY);
-      else StartNewItem(id - ID_CMD_NEW_CATEGORY);
+      if (OrganizeMode() && pending_[id - ID_CMD_NEW_CATEGORY])
+        CommitNewItem(id - ID_CMD_NEW_CATEGORY);
+      else
+        StartNewItem(id - ID_CMD_NEW_CATEGORY);
       return true;
     case ID_CMD_MODE_COMPACT:
       program_.PostProgramCommand(id);

@@ -22,7 +22,8 @@ bool MutexAlreadyExisted(HANDLE* mutex) {
 BOOL CALLBACK AskWindow(HWND hwnd, LPARAM lp) {
   if (GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId()) return TRUE;
   DWORD_PTR reply = 0;
-  if (SendMessageTimeoutA(hwnd, kIAmVelloxMessage, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, 200, &reply) &&
+  if (SendMessageTimeoutA(hwnd, kIAmVelloxMessage, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, 200,
+                          &reply) &&
       reply == kIAmVelloxMessage) {
     *reinterpret_cast<HWND*>(lp) = hwnd;
     return FALSE;
@@ -57,6 +58,6 @@ void HandOverCommandLine(HWND running, const std::string& commandLine) {
   data.cbData = static_cast<DWORD>(commandLine.size() + 1);
   data.lpData = const_cast<char*>(commandLine.c_str());
   DWORD_PTR reply = 0;
-  SendMessageTimeoutA(running, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, 20000,
-                      &reply);
+  SendMessageTimeoutA(running, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
+                      20000, &reply);
 }

@@ -13,7 +13,8 @@ uint32_t ComputeLineData(const BookmarkList& list, uint16_t index, bool highligh
   else if (highlightingMatches && !(linkFlags & kFlagSearchMatch))
     data = kColorNotMatch;
   // While anything is marked the marks must stand out alone.
-  if (data == 0 && list.markedCount[0] == 0 && (itemFlags & kFlagRecentlyVisited)) data = kColorRecentVisit;
+  if (data == 0 && list.markedCount[0] == 0 && (itemFlags & kFlagRecentlyVisited))
+    data = kColorRecentVisit;
   if (itemFlags & kFlagSeparator) data |= kLineSeparator;
   if (itemFlags & kFlagHasNotes) data |= kLineHasNotes;
   if (itemFlags & kFlagHasLogin) data |= kLineHasLogin;

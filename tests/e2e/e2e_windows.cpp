@@ -3,8 +3,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "posted_marker.h"
 #include "app/command_window_names.h"
+#include "posted_marker.h"
 #include "vellox_process.h"
 
 namespace e2e {

@@ -1,9 +1,11 @@
 // Searching through the real program: typing in the search box, the
 // status line, the colours of the columns, Find Next, "Mark found", and a
 // preset of the advanced search kept across a restart.
+// windows.h comes first: commctrl.h needs its types.
+// clang-format off
 #include <windows.h>
-
 #include <commctrl.h>
+// clang-format on
 #include <gtest/gtest.h>
 
 #include <algorithm>

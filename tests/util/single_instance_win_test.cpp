@@ -24,7 +24,8 @@ HWND CreateEndingCopyWindow() {
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "VelloxEndingCopy";
   RegisterClassA(&wc);
-  return CreateWindowA("VelloxEndingCopy", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+  return CreateWindowA("VelloxEndingCopy", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance,
+                       nullptr);
 }
 
 LRESULT CALLBACK AnsweringProc(HWND h, UINT m, WPARAM w, LPARAM l) {
@@ -78,7 +79,8 @@ TEST(SingleInstance, TheRunningCopyIsFoundByItsAnswerToTheRegisteredMessage) {
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "VelloxSelf";
   RegisterClassA(&wc);
-  HWND self = CreateWindowA("VelloxSelf", "Vellox", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance, nullptr);
+  HWND self = CreateWindowA("VelloxSelf", "Vellox", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                            wc.hInstance, nullptr);
   ASSERT_NE(self, nullptr);
   EXPECT_EQ(FindRunningInstance(), nullptr);
   DestroyWindow(self);

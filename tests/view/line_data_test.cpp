@@ -49,7 +49,8 @@ TEST_F(LineDataTest, ColourFollowsMarkThenMatchThenRecentVisit) {
     if (c.linkBits) SetLinkBits(plain, c.linkBits);
     list.markedCount[0] = c.markedCategories;
     EXPECT_EQ(ComputeLineData(list, plain, c.highlighting) & kLineColorMask, c.colour)
-        << "bits " << c.linkBits << " highlighting " << c.highlighting << " marked " << c.markedCategories;
+        << "bits " << c.linkBits << " highlighting " << c.highlighting << " marked "
+        << c.markedCategories;
   }
 }
 
