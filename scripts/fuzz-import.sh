@@ -26,6 +26,9 @@ for f in "${formats[@]}"; do
   work="$top/fuzz/corpus-work/$f"
   mkdir -p "$work"
   echo "fuzz: $f for ${seconds}s"
+  # A format's dictionary (fuzz/<format>.dict), where it has one.
+  dict=()
+  [ -f "$top/fuzz/$f.dict" ] && dict=(-dict="$top/fuzz/$f.dict")
   "$build/${f}_fuzz" -max_total_time="$seconds" -max_len=16384 -timeout=10 -rss_limit_mb=2048 \
-    "$work" "$top/fuzz/corpus/$f"
+    "${dict[@]}" "$work" "$top/fuzz/corpus/$f"
 done
