@@ -10,6 +10,17 @@ target_include_directories(vellox_boost SYSTEM INTERFACE ${VELLOX_BOOST_INCLUDE}
 # Standalone mode needs no Boost.System/threads (mingw's win32 thread model).
 target_compile_definitions(vellox_boost INTERFACE BOOST_REGEX_STANDALONE)
 
+# JSON for Modern C++ (Debian's nlohmann-json3-dev), header-only. As with
+# Boost, only its nlohmann/ folder is exposed, through a folder in the build
+# tree holding a link to it.
+find_path(VELLOX_JSON_HOST_INCLUDE nlohmann/json.hpp
+  PATHS /usr/include NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+set(VELLOX_JSON_INCLUDE ${CMAKE_BINARY_DIR}/json-include)
+file(MAKE_DIRECTORY ${VELLOX_JSON_INCLUDE})
+file(CREATE_LINK ${VELLOX_JSON_HOST_INCLUDE}/nlohmann ${VELLOX_JSON_INCLUDE}/nlohmann SYMBOLIC)
+add_library(vellox_json INTERFACE)
+target_include_directories(vellox_json SYSTEM INTERFACE ${VELLOX_JSON_INCLUDE})
+
 if(WIN32)
   find_file(VELLOX_SQLITE_SOURCE sqlite3.c
     PATHS ${VELLOX_THIRD_PARTY}/sqlite NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang/libFuzzer and fuzzes the importers.
 #   scripts/fuzz-import.sh [FORMAT...] [--seconds N]   (default: all formats, 120 s each)
-# FORMAT: netscape opera aol msn powermarks earlier. New inputs collect in
+# FORMAT: netscape opera aol msn powermarks earlier chromium. New inputs collect in
 # fuzz/corpus-work/<format> (not committed); the seeds in fuzz/corpus/<format>
 # are replayed by the native test ImportFuzzCorpus. A crash leaves its input
 # as crash-* in the current folder.
@@ -16,7 +16,7 @@ while [ $# -gt 0 ]; do
     *) formats+=("$1"); shift ;;
   esac
 done
-[ ${#formats[@]} -gt 0 ] || formats=(netscape opera aol msn powermarks earlier)
+[ ${#formats[@]} -gt 0 ] || formats=(netscape opera aol msn powermarks earlier chromium)
 "$top/scripts/deps.sh" --fuzz
 CC=clang CXX=clang++ cmake -S "$top/fuzz" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 targets=()
@@ -26,6 +26,9 @@ for f in "${formats[@]}"; do
   work="$top/fuzz/corpus-work/$f"
   mkdir -p "$work"
   echo "fuzz: $f for ${seconds}s"
+  # A format's dictionary (fuzz/<format>.dict), where it has one.
+  dict=()
+  [ -f "$top/fuzz/$f.dict" ] && dict=(-dict="$top/fuzz/$f.dict")
   "$build/${f}_fuzz" -max_total_time="$seconds" -max_len=16384 -timeout=10 -rss_limit_mb=2048 \
-    "$work" "$top/fuzz/corpus/$f"
+    "${dict[@]}" "$work" "$top/fuzz/corpus/$f"
 done

@@ -12,9 +12,8 @@
 // the list: every folder is followed by its own links (filed under a filler
 // "Uncategorized" subcategory where needed), then by its sub-folders, which
 // all become subcategories below the first level. rating goes into every
-// imported bookmark. Returns 0, or -1 when the file cannot be read, more
-// lists are opened than closed, or the text defeats the pattern search;
-// items appended before a failure stay.
+// imported bookmark. Returns 0, or -1 when the file cannot be read or more
+// lists are opened than closed; items appended before a failure stay.
 int ImportNetscapeHtml(BookmarkList& list, const std::string& path, uint8_t rating);
 
 // The same walk over text already read and decoded from UTF-8.

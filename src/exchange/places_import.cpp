@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -25,43 +26,52 @@ enum RowType { kBookmarkRow = 1, kFolderRow = 2, kSeparatorRow = 3 };
 
 // The schema differs between browser versions: keywords moved from
 // moz_bookmarks.keyword_id to moz_keywords.place_id, and the description
-// annotations may be gone. The first variant that prepares is used.
+// annotations may be gone. The first variant whose statements all prepare
+// is used.
 struct QueryVariant {
-  const char* notes;
-  const char* keyword;
-  const char* keywordJoin;
+  bool notes;           // descriptions in moz_items_annos
+  bool keywordById;     // moz_bookmarks.keyword_id, joined to moz_keywords
+  bool keywordByPlace;  // moz_keywords.place_id (used where the first gives none)
 };
-constexpr char kNotes[] =
-    "(SELECT mia.content FROM moz_items_annos AS mia WHERE mia.item_id=mb.id"
-    " AND mia.anno_attribute_id=1 LIMIT 1)";
-constexpr char kKeywordById[] = " LEFT JOIN moz_keywords AS mk ON mk.id=mb.keyword_id";
-constexpr char kKeywordByPlace[] =
-    "(SELECT k2.keyword FROM moz_keywords AS k2 WHERE k2.place_id=mb.fk LIMIT 1)";
 const QueryVariant kVariants[] = {
-    {kNotes,
-     "COALESCE(mk.keyword,(SELECT k2.keyword FROM moz_keywords AS k2 WHERE k2.place_id=mb.fk "
-     "LIMIT 1))",
-     kKeywordById},
-    {kNotes, "mk.keyword", kKeywordById},
-    {"NULL", kKeywordByPlace, ""},
-    {"NULL", "NULL", ""},
+    {true, true, true},
+    {true, true, false},
+    {false, false, true},
+    {false, false, false},
 };
 
-// One row per item of the folder, in order. The tags (the titles of the
-// folders holding other bookmarks of the same place) and the last visit
-// come from sub-queries: joining the visits table before grouping would
-// repeat every tag once per visit, and without a grouping the rows come
-// straight from the (parent, position) index.
+// One row per item of the folder, in order, straight from the (parent,
+// position) index. The description, the keyword by place, the tags and the
+// last visit are looked up in tables read once before the walk
+// (PlaceExtras): as sub-queries per row they took most of the import's time.
+enum Column { kId, kType, kTitle, kUrl, kKeywordById, kPlace, kAdded, kVisitedPlace, kVisits };
 std::string QueryText(const QueryVariant& v) {
-  return std::string("SELECT mb.id,mb.type,mb.title,mp.url,") + v.notes + "," + v.keyword +
-         ",(SELECT group_concat(mb2.title,'\n') FROM moz_bookmarks AS mb1"
-         " JOIN moz_bookmarks AS mb2 ON mb2.id=mb1.parent WHERE mb1.fk=mb.fk AND mb1.id<>mb.id),"
-         "ROUND(mb.dateAdded/1000000),"
-         "ROUND((SELECT MAX(mh.visit_date) FROM moz_historyvisits AS mh "
-         "WHERE mh.place_id=mp.id)/1000000),mp.visit_count "
+  return std::string("SELECT mb.id,mb.type,mb.title,mp.url,") +
+         (v.keywordById ? "mk.keyword" : "NULL") +
+         ",mb.fk,ROUND(mb.dateAdded/1000000),mp.id,mp.visit_count "
          "FROM moz_bookmarks AS mb LEFT JOIN moz_places AS mp ON mp.id=mb.fk" +
-         v.keywordJoin + " WHERE mb.parent=?1 ORDER BY mb.position";
+         (v.keywordById ? " LEFT JOIN moz_keywords AS mk ON mk.id=mb.keyword_id" : "") +
+         " WHERE mb.parent=?1 ORDER BY mb.position";
 }
+
+// Every item that points at a place, with the title of the folder holding
+// it, in the order of the (fk, type) index: the tags of a bookmark are the
+// titles of the folders holding the other items of its place, one per
+// line, as group_concat would join them (NULL titles left out).
+constexpr char kPlaceHoldersQuery[] =
+    "SELECT mb1.fk,mb1.id,mb2.title FROM moz_bookmarks AS mb1"
+    " JOIN moz_bookmarks AS mb2 ON mb2.id=mb1.parent WHERE mb1.fk IS NOT NULL"
+    " ORDER BY mb1.fk,mb1.type,mb1.id";
+// The last visit of every visited place, in seconds.
+constexpr char kLastVisitsQuery[] =
+    "SELECT place_id,ROUND(MAX(visit_date)/1000000) FROM moz_historyvisits GROUP BY place_id";
+// The description of every item that has one (the first in index order).
+constexpr char kNotesQuery[] =
+    "SELECT item_id,content FROM moz_items_annos WHERE anno_attribute_id=1 ORDER BY item_id";
+// The first keyword of every place in the (place, post data) index's order.
+constexpr char kKeywordsByPlaceQuery[] =
+    "SELECT place_id,keyword FROM moz_keywords WHERE place_id IS NOT NULL"
+    " ORDER BY place_id,post_data";
 
 struct PlacesRow {
   int64_t id = 0;
@@ -96,6 +106,122 @@ struct StatementCloser {
 };
 using Statement = std::unique_ptr<sqlite3_stmt, StatementCloser>;
 
+// The tags and last visits of all places, read in two statements.
+class PlaceExtras {
+ public:
+  // Prepares the statements the variant needs; false when one does not
+  // prepare (the schema lacks its table or column).
+  bool Prepare(sqlite3* db, const QueryVariant& variant) {
+    holders_ = PrepareStatement(db, kPlaceHoldersQuery);
+    visits_ = PrepareStatement(db, kLastVisitsQuery);
+    notes_ = variant.notes ? PrepareStatement(db, kNotesQuery) : nullptr;
+    keywords_ = variant.keywordByPlace ? PrepareStatement(db, kKeywordsByPlaceQuery) : nullptr;
+    return holders_ && visits_ && (notes_ || !variant.notes) &&
+           (keywords_ || !variant.keywordByPlace);
+  }
+
+  bool Read() {
+    sqlite3_stmt* s = holders_.get();
+    int step;
+    while ((step = sqlite3_step(s)) == SQLITE_ROW) {
+      Holder holder;
+      holder.item = sqlite3_column_int64(s, 1);
+      holder.hasTitle = sqlite3_column_type(s, 2) != SQLITE_NULL;
+      holder.title = RawText(s, 2);
+      holders_by_place_[sqlite3_column_int64(s, 0)].push_back(std::move(holder));
+    }
+    if (step != SQLITE_DONE) return false;
+    s = visits_.get();
+    while ((step = sqlite3_step(s)) == SQLITE_ROW)
+      lastVisits_[sqlite3_column_int64(s, 0)] = TimeColumn(s, 1);
+    if (step != SQLITE_DONE) return false;
+    return ReadFirstTexts(notes_.get(), &notesByItem_) &&
+           ReadFirstTexts(keywords_.get(), &keywordsByPlace_);
+  }
+
+  // The description of an item (empty when it has none).
+  std::string Notes(int64_t item) const { return Found(notesByItem_, item); }
+  // The first keyword of a place, if the schema keeps keywords by place.
+  bool KeywordOf(int64_t place, std::string* keyword) const {
+    auto found = keywordsByPlace_.find(place);
+    if (found == keywordsByPlace_.end() || !found->second.present) return false;
+    *keyword = DecodeUtf8ToAnsi(found->second.text);
+    return true;
+  }
+
+  // The tags of item, which points at place: the folders holding the
+  // place's other items.
+  std::string Tags(int64_t place, int64_t item) const {
+    auto found = holders_by_place_.find(place);
+    if (found == holders_by_place_.end()) return {};
+    std::string joined;
+    bool any = false;
+    for (const Holder& h : found->second) {
+      if (h.item == item || !h.hasTitle) continue;
+      if (any) joined += '\n';
+      joined += h.title;
+      any = true;
+    }
+    return DecodeUtf8ToAnsi(joined);
+  }
+
+  uint32_t LastVisit(int64_t place) const {
+    auto found = lastVisits_.find(place);
+    return found == lastVisits_.end() ? 0 : found->second;
+  }
+
+ private:
+  struct FirstText {
+    bool present = false;  // not NULL
+    std::string text;      // UTF-8, as stored
+  };
+
+  static Statement PrepareStatement(sqlite3* db, const char* sql) {
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &raw, nullptr) != SQLITE_OK) {
+      sqlite3_finalize(raw);
+      return nullptr;
+    }
+    return Statement(raw);
+  }
+
+  static std::string RawText(sqlite3_stmt* s, int column) {
+    const unsigned char* text = sqlite3_column_text(s, column);
+    if (!text) return {};
+    return std::string(reinterpret_cast<const char*>(text),
+                       static_cast<size_t>(sqlite3_column_bytes(s, column)));
+  }
+
+  // Rows of (id, text): the first text of each id, as a sub-query with
+  // LIMIT 1 over the same index would give it. A statement not prepared
+  // (the variant does not use it) reads nothing.
+  static bool ReadFirstTexts(sqlite3_stmt* s, std::unordered_map<int64_t, FirstText>* byId) {
+    if (!s) return true;
+    int step;
+    while ((step = sqlite3_step(s)) == SQLITE_ROW) {
+      FirstText first{sqlite3_column_type(s, 1) != SQLITE_NULL, RawText(s, 1)};
+      byId->emplace(sqlite3_column_int64(s, 0), std::move(first));  // a later row keeps the first
+    }
+    return step == SQLITE_DONE;
+  }
+
+  static std::string Found(const std::unordered_map<int64_t, FirstText>& byId, int64_t id) {
+    auto found = byId.find(id);
+    if (found == byId.end() || !found->second.present) return {};
+    return DecodeUtf8ToAnsi(found->second.text);
+  }
+
+  struct Holder {
+    int64_t item = 0;
+    bool hasTitle = false;
+    std::string title;  // UTF-8, as stored
+  };
+  Statement holders_, visits_, notes_, keywords_;
+  std::unordered_map<int64_t, std::vector<Holder>> holders_by_place_;
+  std::unordered_map<int64_t, uint32_t> lastVisits_;
+  std::unordered_map<int64_t, FirstText> notesByItem_, keywordsByPlace_;
+};
+
 class PlacesWalk {
  public:
   PlacesWalk(BookmarkList& list, sqlite3* db, uint8_t rating)
@@ -114,7 +240,7 @@ class PlacesWalk {
 
  private:
   int Walk() {
-    if (!Prepare()) return kImportFailed;
+    if (!Prepare() || !extras_.Read()) return kImportFailed;
     ReserveText();
     std::vector<Frame> stack;
     if (!Enter(kMenuFolder, 0, &stack)) return kImportFailed;
@@ -171,8 +297,10 @@ class PlacesWalk {
     for (const QueryVariant& variant : kVariants) {
       sqlite3_stmt* raw = nullptr;
       std::string sql = QueryText(variant);
-      if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &raw, nullptr) == SQLITE_OK && raw) {
+      if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &raw, nullptr) == SQLITE_OK && raw &&
+          extras_.Prepare(db_, variant)) {
         statement_.reset(raw);
+        variant_ = variant;
         return true;
       }
       sqlite3_finalize(raw);
@@ -228,16 +356,27 @@ class PlacesWalk {
     int step;
     while ((step = sqlite3_step(s)) == SQLITE_ROW) {
       PlacesRow row;
-      row.id = sqlite3_column_int64(s, 0);
-      row.type = sqlite3_column_int(s, 1);
-      row.title = TextColumn(s, 2);
-      row.added = TimeColumn(s, 7);
+      row.id = sqlite3_column_int64(s, kId);
+      row.type = sqlite3_column_int(s, kType);
+      row.title = TextColumn(s, kTitle);
+      row.added = TimeColumn(s, kAdded);
       if (row.type == kBookmarkRow) {
-        row.url = TextColumn(s, 3);
-        row.notes = TextColumn(s, 4);
-        row.keywords = KeywordsText(TextColumn(s, 5), TextColumn(s, 6));
-        row.lastVisit = TimeColumn(s, 8);
-        int64_t visits = sqlite3_column_int64(s, 9);
+        row.url = TextColumn(s, kUrl);
+        if (variant_.notes) row.notes = extras_.Notes(row.id);
+        bool hasPlace = sqlite3_column_type(s, kPlace) != SQLITE_NULL;
+        int64_t place = sqlite3_column_int64(s, kPlace);
+        // The keyword by id, else the place's first keyword (COALESCE).
+        std::string keyword;
+        if (sqlite3_column_type(s, kKeywordById) != SQLITE_NULL)
+          keyword = TextColumn(s, kKeywordById);
+        else if (variant_.keywordByPlace && hasPlace)
+          extras_.KeywordOf(place, &keyword);
+        std::string tags;
+        if (hasPlace) tags = extras_.Tags(place, row.id);
+        row.keywords = KeywordsText(keyword, tags);
+        if (sqlite3_column_type(s, kVisitedPlace) != SQLITE_NULL)
+          row.lastVisit = extras_.LastVisit(sqlite3_column_int64(s, kVisitedPlace));
+        int64_t visits = sqlite3_column_int64(s, kVisits);
         row.visits = static_cast<uint16_t>(visits < 0 ? 0 : visits > 0xFFFF ? 0xFFFF : visits);
       }
       rows->push_back(std::move(row));
@@ -250,6 +389,8 @@ class PlacesWalk {
   sqlite3* db_;
   uint8_t rating_;
   Statement statement_;
+  QueryVariant variant_{};
+  PlaceExtras extras_;
   std::unordered_set<int64_t> walked_;
 };
 

@@ -30,4 +30,21 @@ TEST(ImportFuzzCorpus, EverySeedKeepsTheImportProperty) {
   EXPECT_EQ(formats, 6);
 }
 
+// The Chromium-family seeds also hold the import against the browser's
+// HTML export of each file (tests/support/chromium_reference.h).
+TEST(ImportFuzzCorpus, EveryChromiumSeedKeepsTheImportProperty) {
+  namespace fs = std::filesystem;
+  fs::path root = fs::path(VELLOX_TEST_DATA) / ".." / ".." / "fuzz" / "corpus" / "chromium";
+  listtest::TempFolder dir;
+  int seeds = 0;
+  for (const fs::directory_entry& entry : fs::directory_iterator(root)) {
+    if (!entry.is_regular_file()) continue;
+    ++seeds;
+    std::string bytes = listtest::ReadBytes(entry.path().string());
+    EXPECT_EQ(CheckImportRoundTrip(ImportFormat::kChromium, bytes, dir.Path("")), "")
+        << entry.path().filename();
+  }
+  EXPECT_GE(seeds, 3);
+}
+
 }  // namespace

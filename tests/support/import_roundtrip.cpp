@@ -1,6 +1,7 @@
 #include "support/import_roundtrip.h"
 
 #include "exchange/aol_import.h"
+#include "exchange/chromium_import.h"
 #include "exchange/earlier_list_import.h"
 #include "exchange/import_text.h"
 #include "exchange/msn_import.h"
@@ -9,6 +10,7 @@
 #include "exchange/powermarks_import.h"
 #include "list/list_file.h"
 #include "platform/platform.h"
+#include "support/chromium_reference.h"
 #include "support/msn_reference.h"
 #include "support/netscape_reference.h"
 
@@ -30,6 +32,8 @@ int Import(ImportFormat format, BookmarkList& list, const std::string& bytes) {
       return ImportPowermarksText(list, DecodeUtf8ToAnsi(bytes), 1);
     case ImportFormat::kEarlier:
       return ImportEarlierText(list, bytes, 1);
+    case ImportFormat::kChromium:
+      return ImportChromiumText(list, bytes, 1);
   }
   return -2;
 }
@@ -52,7 +56,15 @@ std::string CompareWithPlainWalk(ImportFormat format, const std::string& bytes,
   BookmarkList plain;
   plain.clock = imported.clock;
   int plainResult;
-  if (format == ImportFormat::kNetscape) {
+  if (format == ImportFormat::kChromium) {
+    std::string html;
+    bool comparable = false;
+    if (result != 0) return {};
+    if (!reference::ChromiumHtmlExport(bytes, &html, &comparable))
+      return "the import accepted a file the export cannot read";
+    if (!comparable) return {};
+    plainResult = reference::ImportNetscapeText(plain, DecodeUtf8ToAnsi(html), 1);
+  } else if (format == ImportFormat::kNetscape) {
     plainResult = reference::ImportNetscapeText(plain, DecodeUtf8ToAnsi(bytes), 1);
   } else if (format == ImportFormat::kMsn) {
     plainResult = reference::ImportMsnText(plain, DecodeUtf8ToAnsi(bytes));
@@ -75,7 +87,8 @@ bool ImportFormatNamed(const std::string& name, ImportFormat* format) {
                 {"aol", ImportFormat::kAol},
                 {"msn", ImportFormat::kMsn},
                 {"powermarks", ImportFormat::kPowermarks},
-                {"earlier", ImportFormat::kEarlier}};
+                {"earlier", ImportFormat::kEarlier},
+                {"chromium", ImportFormat::kChromium}};
   for (const auto& n : kNames)
     if (name == n.name) {
       *format = n.format;

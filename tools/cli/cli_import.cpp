@@ -6,6 +6,7 @@
 
 #include "cli_messages.h"
 #include "exchange/aol_import.h"
+#include "exchange/chromium_import.h"
 #include "exchange/earlier_list_import.h"
 #include "exchange/msn_import.h"
 #include "exchange/netscape_import.h"
@@ -27,7 +28,7 @@ const struct {
     {"netscape", ImportNetscapeHtml}, {"firefox", ImportPlacesDatabase},
     {"opera", ImportOperaHotlist},    {"aol", ImportAolCabinet},
     {"msn", ImportMsnFavorites},      {"powermarks", ImportPowermarks},
-    {"orvandel", ImportEarlierList},
+    {"orvandel", ImportEarlierList},  {"chromium", ImportChromiumBookmarks},
 };
 
 const MessageText kImportFailed = {
@@ -38,7 +39,7 @@ const MessageText kImportFailed = {
 int Usage() {
   std::fputs(
       "usage: vellox-cli import FORMAT SOURCE LIST [--rating N]\n"
-      "       FORMAT: netscape firefox opera aol msn powermarks orvandel\n",
+      "       FORMAT: netscape firefox opera aol msn powermarks orvandel chromium\n",
       stderr);
   return 2;
 }
