@@ -60,6 +60,9 @@ class ToolSession {
   ~ToolSession() { SetMessageBoxHandler(nullptr); }
   bool Open(const std::string& path) { return slots_.OpenList(path, -1, 0, false); }
   BookmarkList* List() { return slots_.currentList.get(); }
+  // False when the header let no line be read (a list file of another
+  // format version opens as an empty list).
+  bool Loaded() const { return HeaderAllowsLoading(slots_.LastOpen().header); }
   // The result as the tool prints it: the header's, unless loading reported
   // something (a repair, the limit, damage).
   const char* Result() const {
@@ -106,7 +109,9 @@ int RunInfo(const std::string& path, const std::string& password, std::FILE* out
 int RunResave(const std::string& path, const std::string& outPath, const std::string& password,
               std::FILE* out) {
   ToolSession session(password, out);
-  if (!session.Open(path)) return Fail(out, session.Result());
+  // Nothing read means nothing to write: an empty list written over LIST
+  // would wipe a file of another format version.
+  if (!session.Open(path) || !session.Loaded()) return Fail(out, session.Result());
   BookmarkList& list = *session.List();
   // A list cut off at the limit would lose its unread items if written.
   if (list.full && list.linesLeftUnread) return Fail(out, session.Result());

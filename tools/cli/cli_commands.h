@@ -12,7 +12,9 @@
 // list.
 int RunInfo(const std::string& path, const std::string& password, std::FILE* out);
 // resave LIST OUT: opens LIST as the program does and writes it to OUT (the
-// repaired outline, when it needed repair).
+// repaired outline, when it needed repair). Writes nothing when no line
+// could be read (a list file of another format version) or the list was
+// cut off at the item limit.
 int RunResave(const std::string& path, const std::string& outPath, const std::string& password,
               std::FILE* out);
 // encrypt LIST OPTIONS PASSWORD [CURRENT]: the encryption options dialog's
