@@ -19,13 +19,24 @@ bool MutexAlreadyExisted(HANDLE* mutex) {
   return false;
 }
 
+// Each window is given this long to answer; a copy that is busy (a loaded
+// machine, a long save) may miss the first round, so a second, more
+// patient round follows before the hand-over is given up.
+constexpr UINT kAnswerTimeouts[] = {200, 1500};
+
+struct Search {
+  UINT timeout;
+  HWND found;
+};
+
 BOOL CALLBACK AskWindow(HWND hwnd, LPARAM lp) {
+  auto* search = reinterpret_cast<Search*>(lp);
   if (GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId()) return TRUE;
   DWORD_PTR reply = 0;
-  if (SendMessageTimeoutA(hwnd, kIAmVelloxMessage, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG, 200,
-                          &reply) &&
+  if (SendMessageTimeoutA(hwnd, kIAmVelloxMessage, 0, 0, SMTO_BLOCK | SMTO_ABORTIFHUNG,
+                          search->timeout, &reply) &&
       reply == kIAmVelloxMessage) {
-    *reinterpret_cast<HWND*>(lp) = hwnd;
+    search->found = hwnd;
     return FALSE;
   }
   return TRUE;
@@ -44,9 +55,12 @@ bool AnotherInstanceIsRunning(HANDLE* mutex) {
 }
 
 HWND FindRunningInstance() {
-  HWND found = nullptr;
-  EnumWindows(AskWindow, reinterpret_cast<LPARAM>(&found));
-  return found;
+  for (UINT timeout : kAnswerTimeouts) {
+    Search search = {timeout, nullptr};
+    EnumWindows(AskWindow, reinterpret_cast<LPARAM>(&search));
+    if (search.found) return search.found;
+  }
+  return nullptr;
 }
 
 void HandOverCommandLine(HWND running, const std::string& commandLine) {

@@ -18,7 +18,8 @@ UINT IAmVelloxMessage();
 // running when the mutex already existed on both of two attempts 250 ms
 // apart; returns true in that case.
 bool AnotherInstanceIsRunning(HANDLE* mutex);
-// The running copy's window, or null when none answers within 200 ms.
+// The running copy's window, or null when none answers: every window is
+// asked with a 200 ms time-out, then once more with 1.5 s for a busy copy.
 HWND FindRunningInstance();
 // Brings the running copy forward and hands it the command line (if not
 // empty).
