@@ -1,6 +1,7 @@
 #include "app/app_command_window.h"
 
 #include <string>
+#include <utility>
 
 #include "app/application.h"
 #include "app/list_opening.h"
@@ -89,7 +90,7 @@ void AppCommandWindow::RunUninstall() {
 
 bool AppCommandWindow::CloseListAndMainWindow() {
   VelloxApp& app = App();
-  if (mainWindow_ && !mainWindow_->SaveIfChanged(true, false, false)) return false;
+  if (mainWindow_ && !mainWindow_->SaveBeforeLeavingLists(true)) return false;
   // The setup may move the lists: the list to reopen is kept by its index.
   if (app.lists.currentListIndex >= 0) app.settings.currentListIndex = app.lists.currentListIndex;
   app.lists.CloseAll();
@@ -149,8 +150,7 @@ void AppCommandWindow::SwitchMode(int mode) {
   // colours) stays so.
   bool hidden = false, minimized = false;
   if (mainWindow_) {
-    const bool askFirst = app.settings.HasBehaviour(kBehaviourAskBeforeSaving);
-    if (!mainWindow_->SaveIfChanged(false, askFirst, false)) return;
+    if (!mainWindow_->SaveBeforeLeavingLists(false)) return;
     hidden = !mainWindow_->IsVisible();
     minimized = IsIconic(mainWindow_->Handle()) != FALSE;
     DeleteMainWindow();
@@ -161,8 +161,8 @@ void AppCommandWindow::SwitchMode(int mode) {
 
 bool AppCommandWindow::OnClose() {
   // Closing the program from outside (the installer replacing it) offers
-  // to save the list first.
-  return mainWindow_ && !mainWindow_->SaveIfChanged(true, false, false);
+  // to save the list first, asking when the user chose to be asked.
+  return mainWindow_ && !mainWindow_->SaveBeforeLeavingLists(true);
 }
 
 LRESULT AppCommandWindow::OnCopyData(const COPYDATASTRUCT* data) {
@@ -171,9 +171,22 @@ LRESULT AppCommandWindow::OnCopyData(const COPYDATASTRUCT* data) {
   const char* text = static_cast<const char*>(data->lpData);
   std::string path(text, strnlen(text, data->cbData));
   if (path.empty()) return 0;
-  RestoreProgram();
-  OpenListByPath(path);
+  // The other copy waits for this reply: the save prompt and the opening
+  // run after it, from this window's queue.
+  handedOverPaths_.push_back(std::move(path));
+  Post(kMsgOpenHandedOver, 0, 0);
   return 1;
+}
+
+void AppCommandWindow::OpenHandedOverList() {
+  if (handedOverPaths_.empty()) return;
+  std::string path = std::move(handedOverPaths_.front());
+  handedOverPaths_.pop_front();
+  if (!mainWindow_) return;
+  RestoreProgram();
+  // Cancel keeps the open list as it is, and the handed-over one unopened.
+  if (!mainWindow_->SaveBeforeLeavingLists(false)) return;
+  OpenListByPath(path);
 }
 
 LRESULT AppCommandWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -186,6 +199,9 @@ LRESULT AppCommandWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_COPYDATA:
       return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lp));
+    case kMsgOpenHandedOver:
+      OpenHandedOverList();
+      return 0;
     case kMsgEndProgram:
       // The main window goes first, while it can still store its place
       // and its dialogs' places; the settings are written after it.

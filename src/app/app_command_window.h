@@ -6,7 +6,9 @@
 // window knows of the program (ProgramControl).
 #pragma once
 
+#include <deque>
 #include <memory>
+#include <string>
 
 #include "app/command_window_names.h"
 #include "framework/window.h"
@@ -14,6 +16,8 @@
 #include "ui/program_control.h"
 
 constexpr UINT kMsgEndProgram = WM_APP + 1;
+// Opens the first list path a second copy handed over (OnCopyData).
+constexpr UINT kMsgOpenHandedOver = WM_APP + 2;
 
 class AppCommandWindow : public framework::Window, public ProgramControl {
  public:
@@ -54,7 +58,11 @@ class AppCommandWindow : public framework::Window, public ProgramControl {
   void OnDestroy() override;
 
  private:
+  // Takes a list path from a second copy and queues its opening.
   LRESULT OnCopyData(const COPYDATASTRUCT* data);
+  // After the save step (Cancel keeps the open list), opens the oldest
+  // queued path.
+  void OpenHandedOverList();
   // Closes the list and the main window (after the save prompt); false
   // when the user cancelled.
   bool CloseListAndMainWindow();
@@ -66,4 +74,7 @@ class AppCommandWindow : public framework::Window, public ProgramControl {
   void SwitchMode(int mode);
 
   std::unique_ptr<MainWindow> mainWindow_;
+  // Paths handed over by second copies, oldest first, each with its
+  // kMsgOpenHandedOver posted.
+  std::deque<std::string> handedOverPaths_;
 };

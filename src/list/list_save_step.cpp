@@ -127,7 +127,9 @@ bool ListSlots::Revert() {
 
 bool ListSlots::RevertToBackup(const std::string& backupPath) {
   // The list waits in the mark-holding slot, read-only, while the backup
-  // is opened as the current list.
+  // is opened as the current list; the list there before keeps its
+  // changes.
+  if (markHoldingList) SaveUnsavedChanges(*markHoldingList);
   DiscardMarkHolding();
   markHoldingList = std::move(currentList);
   markHoldingListIndex = currentListIndex;

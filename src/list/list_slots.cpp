@@ -56,13 +56,22 @@ int ListSlots::AddKnownList(const std::string& path) {
   return static_cast<int>(settings_->lists.size()) - 1;
 }
 
+void ListSlots::SaveUnsavedChanges(BookmarkList& list) {
+  list.EncodeCurrentIfChanged();
+  if (!list.readOnly && list.modified) SaveList(list, true, host_);
+}
+
 void ListSlots::Install(std::unique_ptr<BookmarkList> list, int knownIndex, bool keepCurrent,
                         bool replaceCurrent) {
   if (currentList && !replaceCurrent && (keepCurrent || HasMarkedItems(*currentList))) {
+    if (markHoldingList) SaveUnsavedChanges(*markHoldingList);
     DiscardMarkHolding();
     markHoldingList = std::move(currentList);
     markHoldingListIndex = currentListIndex;
   } else if (currentList) {
+    // A reading of the same file replaces its older reading on purpose
+    // (the user's No, Revert); any other list is closed only when saved.
+    if (!replaceCurrent) SaveUnsavedChanges(*currentList);
     CloseList(*currentList, true, host_);
     currentList.reset();
   }

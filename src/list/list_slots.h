@@ -121,10 +121,17 @@ class ListSlots {
   bool TryRememberedPasswords(BookmarkList& list, int knownIndex);
   void Remember(int knownIndex, const std::string& password);
   // replaceCurrent: the current list is an older reading of the same file
-  // and is closed even when it holds marks.
+  // and is closed even when it holds marks (and its changes are dropped).
+  // The caller offers the save step (with its prompt) before this; any
+  // other list closed here that still holds changes is saved, never
+  // dropped.
   void Install(std::unique_ptr<BookmarkList> list, int knownIndex, bool keepCurrent,
                bool replaceCurrent);
   void ExchangeSlots();
+  // Saves a writable list that holds changes, without asking: the last
+  // guard before a list is closed.
+  void SaveUnsavedChanges(BookmarkList& list);
+  // Closes the list in the second slot as it is.
   void DiscardMarkHolding();
   bool ReloadCurrent(int knownIndex);
   bool ShowsCurrentUnlocked(int knownIndex) const;

@@ -157,6 +157,10 @@ bool MainWindow::SaveIfChanged(bool exiting, bool askFirst, bool force) {
   return true;
 }
 
+bool MainWindow::SaveBeforeLeavingLists(bool exiting) {
+  return SaveIfChanged(exiting, settings_.HasBehaviour(kBehaviourAskBeforeSaving), false);
+}
+
 HWND MainWindow::Box(int level) const { return Item(IDC_CATEGORY_LIST + level); }
 
 int MainWindow::LevelOfBox(int controlId) const {

@@ -47,6 +47,13 @@ class MainWindow : public framework::Dialog {
   // Offers to save the current list and the list holding marks; false
   // when the user cancelled.
   bool SaveIfChanged(bool exiting, bool askFirst, bool force);
+  // The one step before anything replaces or closes the open lists (another
+  // list opened or handed over, a mode rebuild, setup, uninstall, exit, a
+  // close from outside): SaveIfChanged, asking first when the user chose
+  // "ask before saving". exiting names the prompt's "exiting" (No then
+  // leaves the file as it is); false when the user cancelled, and then
+  // nothing may change.
+  bool SaveBeforeLeavingLists(bool exiting);
   void ShowDueVisitAlert() {}
   void UpdateStatusLine();
   void UpdateCommandState();

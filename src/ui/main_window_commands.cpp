@@ -210,6 +210,8 @@ void MainWindow::OnOpenOrCreate(int /*id*/) {
   // the list is opened.
   std::string path;
   if (!ChooseListPath(hwnd_, settings_.listFolder, &path)) return;
+  // The open list is offered for saving before it is replaced.
+  if (!SaveBeforeLeavingLists(false)) return;
   if (!platform::FileExists(path.c_str()) && !lists_.CreateList(path, false)) return;
   if (lists_.OpenListByPath(path, false)) RefreshDisplay();
 }
@@ -241,7 +243,7 @@ void MainWindow::OnSwitchList(int id) {
   // A key for a list that is not configured does nothing.
   if (index < 0 || index >= static_cast<int>(settings_.lists.size())) return;
   if (index == lists_.currentListIndex && lists_.HasCurrent()) return;
-  if (!SaveIfChanged(false, settings_.HasBehaviour(kBehaviourAskBeforeSaving), false)) return;
+  if (!SaveBeforeLeavingLists(false)) return;
   // Opening the list brings this window up to date (ListHost::ListsChanged).
   lists_.OpenKnownList(index, false);
 }
@@ -254,7 +256,7 @@ void MainWindow::OnPreviousList(int /*id*/) {
 }
 
 void MainWindow::OnExit(int /*id*/) {
-  if (!SaveIfChanged(true, settings_.HasBehaviour(kBehaviourAskBeforeSaving), false)) return;
+  if (!SaveBeforeLeavingLists(true)) return;
   // Ending the program: the command window owns the run.
   program_.EndProgram();
 }

@@ -55,7 +55,7 @@ void ThreeColumnWindow::ApplyOrganizeLayout(bool organize) {
 bool ThreeColumnWindow::SetOrganize(bool organize) {
   if (OrganizeMode() == organize) return true;
   if (organize && lists_.HasCurrent() && !lists_.CurrentIsWritable()) return false;
-  if (!SaveIfChanged(false, settings_.HasBehaviour(kBehaviourAskBeforeSaving), false)) return false;
+  if (!SaveBeforeLeavingLists(false)) return false;
   mode_ = organize ? kModeOrganize : kModeRegular;
   settings_.SetWindowMode(mode_);
   if (!organize) previousMode_ = 0;

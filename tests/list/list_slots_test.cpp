@@ -367,4 +367,28 @@ TEST_F(Slots, DamagedListIsRepairedWithACopy) {
   EXPECT_TRUE(slots.CurrentIsWritable());
 }
 
+TEST_F(Slots, ListsClosedByAnOpeningKeepTheirChanges) {
+  const std::string a = NewList("A.bkl"), b = NewList("B.bkl"), c = NewList("C.bkl");
+  ASSERT_TRUE(slots.OpenList(a, -1, 0, false));
+  Edit(*slots.currentList, "Edited A");
+  ASSERT_TRUE(slots.OpenList(b, -1, 0, false));  // A is closed
+  EXPECT_NE(ReadBytes(a).find("Edited A"), std::string::npos);
+  // A list holding marks waits, changed, in the second slot; pushed out by
+  // the next list holding marks, it is saved.
+  Edit(*slots.currentList, "Edited B");
+  slots.currentList->markedCount[2] = 1;
+  ASSERT_TRUE(slots.OpenList(c, -1, 0, false));
+  EXPECT_EQ(ReadBytes(b).find("Edited B"), std::string::npos);
+  slots.currentList->markedCount[2] = 1;
+  ASSERT_TRUE(slots.OpenList(a, -1, 0, false));
+  EXPECT_EQ(slots.markHoldingList->path, c);
+  EXPECT_NE(ReadBytes(b).find("Edited B"), std::string::npos);
+  // Reverting to a backup closes the list holding marks: saved as well.
+  Edit(*slots.markHoldingList, "Edited C");
+  user.revertChoice = 1;
+  ASSERT_TRUE(slots.Revert());
+  EXPECT_FALSE(slots.markHoldingList);
+  EXPECT_NE(ReadBytes(c).find("Edited C"), std::string::npos);
+}
+
 }  // namespace
