@@ -108,7 +108,7 @@ TEST(MenuBarResource, HoldsEveryCommandWithItsExactText) {
                                              "<",
                                              "&Browser>",
                                              "Open &new bookmark\tCtrl+Shift+N=5077",
-                                             "Open &blank tab\tCtrl+Shift+B=5076",
+                                             "Open &blank tab\t Ctrl+Shift+B=5076",
                                              "Set &default=5187",
                                              "-",
                                              "&Configure web browsers=5078",
