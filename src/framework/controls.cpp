@@ -4,6 +4,32 @@
 
 namespace framework {
 
+namespace {
+
+constexpr UINT_PTR kSelectAllSubclass = 1;
+constexpr WPARAM kCtrlACharacter = 'A' - '@';
+
+bool Pressed(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+
+LRESULT CALLBACK SelectAllKeyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR /*id*/,
+                                  DWORD_PTR /*refData*/) {
+  if (msg == WM_KEYDOWN && wp == 'A' && Pressed(VK_CONTROL) && !Pressed(VK_MENU) &&
+      !Pressed(VK_SHIFT)) {
+    SendMessageA(hwnd, EM_SETSEL, 0, -1);
+    return 0;
+  }
+  // The character the key also makes would only beep.
+  if (msg == WM_CHAR && wp == kCtrlACharacter) return 0;
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, SelectAllKeyProc, kSelectAllSubclass);
+  return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+}  // namespace
+
+void EditBox::CatchSelectAllKey() const {
+  SetWindowSubclass(hwnd_, SelectAllKeyProc, kSelectAllSubclass, 0);
+}
+
 std::string ListBox::ItemText(int index) const {
   LRESULT n = Send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
   if (n == LB_ERR) return std::string();
@@ -25,7 +51,8 @@ int TabControl::Add(const std::string& text) const {
   item.mask = TCIF_TEXT;
   item.pszText = const_cast<char*>(text.c_str());
   int count = static_cast<int>(Send(TCM_GETITEMCOUNT));
-  return static_cast<int>(Send(TCM_INSERTITEMA, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(&item)));
+  return static_cast<int>(
+      Send(TCM_INSERTITEMA, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(&item)));
 }
 
 int ListViewControl::AddColumn(int index, const std::string& title, int width) const {
@@ -34,7 +61,8 @@ int ListViewControl::AddColumn(int index, const std::string& title, int width) c
   column.pszText = const_cast<char*>(title.c_str());
   column.cx = width;
   column.iSubItem = index;
-  return static_cast<int>(Send(LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column)));
+  return static_cast<int>(
+      Send(LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column)));
 }
 
 int ListViewControl::AddItem(int index, const std::string& text, LPARAM data) const {

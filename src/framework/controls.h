@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+// commctrl.h needs windows.h first.
 #include <commctrl.h>
 
 #include <string>
@@ -24,6 +25,10 @@ class EditBox : public WindowRef {
   using WindowRef::WindowRef;
   void SetLimit(int chars) const { Send(EM_LIMITTEXT, static_cast<WPARAM>(chars)); }
   void SelectAll() const { Send(EM_SETSEL, 0, -1); }
+  // Makes Ctrl+A select the whole text, as the main window's Find box does
+  // through its accelerator: a single-line edit box has no such key of its
+  // own. The subclass goes with the window.
+  void CatchSelectAllKey() const;
   void SetReadOnly(bool readOnly) const { Send(EM_SETREADONLY, readOnly ? TRUE : FALSE); }
   bool IsModified() const { return Send(EM_GETMODIFY) != 0; }
   void SetModified(bool modified) const { Send(EM_SETMODIFY, modified ? TRUE : FALSE); }
@@ -33,16 +38,24 @@ class ListBox : public WindowRef {
  public:
   using WindowRef::WindowRef;
   int Count() const { return static_cast<int>(Send(LB_GETCOUNT)); }
-  int Add(const std::string& text) const { return static_cast<int>(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()))); }
+  int Add(const std::string& text) const {
+    return static_cast<int>(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+  }
   // For owner-drawn boxes without strings: an item carrying data.
   int AddData(LPARAM data) const { return static_cast<int>(Send(LB_ADDSTRING, 0, data)); }
-  int Insert(int index, LPARAM data) const { return static_cast<int>(Send(LB_INSERTSTRING, static_cast<WPARAM>(index), data)); }
+  int Insert(int index, LPARAM data) const {
+    return static_cast<int>(Send(LB_INSERTSTRING, static_cast<WPARAM>(index), data));
+  }
   void Delete(int index) const { Send(LB_DELETESTRING, static_cast<WPARAM>(index)); }
   void Clear() const { Send(LB_RESETCONTENT); }
   int Selection() const { return static_cast<int>(Send(LB_GETCURSEL)); }
   void Select(int index) const { Send(LB_SETCURSEL, static_cast<WPARAM>(index)); }
-  LPARAM Data(int index) const { return static_cast<LPARAM>(Send(LB_GETITEMDATA, static_cast<WPARAM>(index))); }
-  void SetData(int index, LPARAM data) const { Send(LB_SETITEMDATA, static_cast<WPARAM>(index), data); }
+  LPARAM Data(int index) const {
+    return static_cast<LPARAM>(Send(LB_GETITEMDATA, static_cast<WPARAM>(index)));
+  }
+  void SetData(int index, LPARAM data) const {
+    Send(LB_SETITEMDATA, static_cast<WPARAM>(index), data);
+  }
   int TopIndex() const { return static_cast<int>(Send(LB_GETTOPINDEX)); }
   void SetTopIndex(int index) const { Send(LB_SETTOPINDEX, static_cast<WPARAM>(index)); }
   void SetRedraw(bool redraw) const { Send(WM_SETREDRAW, redraw ? TRUE : FALSE); }
@@ -53,12 +66,18 @@ class ComboBox : public WindowRef {
  public:
   using WindowRef::WindowRef;
   int Count() const { return static_cast<int>(Send(CB_GETCOUNT)); }
-  int Add(const std::string& text) const { return static_cast<int>(Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()))); }
+  int Add(const std::string& text) const {
+    return static_cast<int>(Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+  }
   void Clear() const { Send(CB_RESETCONTENT); }
   int Selection() const { return static_cast<int>(Send(CB_GETCURSEL)); }
   void Select(int index) const { Send(CB_SETCURSEL, static_cast<WPARAM>(index)); }
-  LPARAM Data(int index) const { return static_cast<LPARAM>(Send(CB_GETITEMDATA, static_cast<WPARAM>(index))); }
-  void SetData(int index, LPARAM data) const { Send(CB_SETITEMDATA, static_cast<WPARAM>(index), data); }
+  LPARAM Data(int index) const {
+    return static_cast<LPARAM>(Send(CB_GETITEMDATA, static_cast<WPARAM>(index)));
+  }
+  void SetData(int index, LPARAM data) const {
+    Send(CB_SETITEMDATA, static_cast<WPARAM>(index), data);
+  }
   std::string ItemText(int index) const;
 };
 
@@ -78,7 +97,9 @@ class ListViewControl : public WindowRef {
   int AddColumn(int index, const std::string& title, int width) const;
   int AddItem(int index, const std::string& text, LPARAM data) const;
   void SetItemText(int index, int column, const std::string& text) const;
-  int Selection() const { return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)); }
+  int Selection() const {
+    return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  }
 };
 
 }  // namespace framework

@@ -29,6 +29,8 @@ bool InOwnedModeless(HWND owner, HWND hwnd) {
   return std::find(dialogs.begin(), dialogs.end(), root) != dialogs.end();
 }
 
+bool IsAltKey(WPARAM key) { return key == VK_MENU || key == VK_LMENU || key == VK_RMENU; }
+
 }  // namespace
 
 void MessageLoop::AddModeless(HWND dialog) { ModelessDialogs().push_back(dialog); }
@@ -64,11 +66,26 @@ Application::~Application() {
 Application* Application::Current() { return currentApplication; }
 
 bool Application::PreTranslateMessage(MSG* msg) {
+  // The window procedure never sees the key of an Alt accelerator, so on the
+  // Alt key's release it would take Alt as pressed alone and activate the
+  // menu bar (Wine does): that release is dropped.
+  if (IsAltKey(msg->wParam)) {
+    bool down = msg->message == WM_SYSKEYDOWN || msg->message == WM_KEYDOWN;
+    bool up = msg->message == WM_SYSKEYUP || msg->message == WM_KEYUP;
+    if (down && !(HIWORD(msg->lParam) & KF_REPEAT)) altChordUsed_ = false;
+    if (up && altChordUsed_) {
+      altChordUsed_ = false;
+      return true;
+    }
+  }
   if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST && accelerators_) {
     HWND target = accelWindow_ ? accelWindow_ : mainWindow_;
     bool forTarget = target && (msg->hwnd == target || IsChild(target, msg->hwnd) ||
                                 (InOwnedModeless(target, msg->hwnd) && IsKeyForOwnerWindow(*msg)));
-    if (forTarget && TranslateAcceleratorA(target, accelerators_, msg)) return true;
+    if (forTarget && TranslateAcceleratorA(target, accelerators_, msg)) {
+      if (msg->message == WM_SYSKEYDOWN) altChordUsed_ = true;
+      return true;
+    }
   }
   // A copy: a dialog may close (and leave the list) while handling a key.
   std::vector<HWND> dialogs = ModelessDialogs();

@@ -61,6 +61,8 @@ class Application {
   HWND mainWindow_ = nullptr;
   HACCEL accelerators_ = nullptr;
   HWND accelWindow_ = nullptr;
+  // An Alt accelerator fired since Alt went down: its release is no menu key.
+  bool altChordUsed_ = false;
 };
 
 // Waits for the given time while keeping the user interface alive: one

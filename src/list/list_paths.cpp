@@ -58,7 +58,11 @@ std::string AnsiCopyPath(const std::string& listPath, int attempt) {
   std::string stem = dot == std::string::npos ? listPath : listPath.substr(0, dot);
   stem += " (ANSI)";
   if (attempt > 0) stem += " #" + std::to_string(attempt);
-  return stem + ".bkl";
+  return stem + kListExtension;
+}
+
+std::string WithListExtension(const std::string& path) {
+  return ExtensionDot(path) == std::string::npos ? path + kListExtension : path;
 }
 
 std::string ListNameFromPath(const std::string& path) {

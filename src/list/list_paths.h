@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <string>
 
+// The extension of a list file.
+constexpr char kListExtension[] = ".bkl";
+
 enum class BackupKind { kRecent, kOlder, kOldest };
 
 // The folder with its trailing separator ("" for a bare file name), and the
@@ -25,6 +28,9 @@ std::string CorruptedCopyPath(const std::string& listPath, uint32_t time);
 // " (ANSI)", then nothing (attempt 0) or " #attempt", then ".bkl".
 std::string AnsiCopyPath(const std::string& listPath, int attempt);
 
+// path with kListExtension appended when its file name has no extension
+// (a dot that starts the name is none); otherwise path unchanged.
+std::string WithListExtension(const std::string& path);
 // The file name without its extension.
 std::string ListNameFromPath(const std::string& path);
 // Whether two paths name the same file as Windows compares them (case

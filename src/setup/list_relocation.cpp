@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "list/list_paths.h"
 #include "platform/platform.h"
 #include "resources/resource.h"
 #include "setup/file_tree.h"

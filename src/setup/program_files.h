@@ -23,7 +23,6 @@ const char* ProgramFileName(int index);
 constexpr const char kProductName[] = "Vellox";
 // The sample list and the name it gets in a new list folder.
 constexpr const char kStarterListName[] = "My Bookmarks";
-constexpr const char kListExtension[] = ".bkl";
 
 // folder with exactly one trailing backslash ("" stays "").
 std::string WithBackslash(std::string folder);

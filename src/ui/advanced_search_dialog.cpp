@@ -129,6 +129,7 @@ bool AdvancedSearchDialog::OnInit() {
   FillPresets();
   LoadPreset(0, true);
   EnumChildWindows(hwnd_, CatchToggleKey, reinterpret_cast<LPARAM>(&owner_));
+  framework::EditBox(Item(IDC_SEARCH_FOR)).CatchSelectAllKey();
   return false;
 }
 

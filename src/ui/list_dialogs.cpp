@@ -6,6 +6,7 @@
 
 #include "framework/dialog.h"
 #include "list/encryption_options.h"
+#include "list/list_paths.h"
 #include "resources/resource.h"
 
 namespace {
@@ -184,5 +185,10 @@ bool ChooseSaveCopyPath(HWND parent, const std::string& title, const std::string
 }
 
 bool ChooseListPath(HWND parent, const std::string& folder, std::string* path) {
-  return RunFileDialog(parent, "Select or create bookmark list", folder, "", 0, false, path);
+  if (!RunFileDialog(parent, "Select or create bookmark list", folder, "", 0, false, path))
+    return false;
+  // The open dialog leaves a typed name that names no file as typed (Wine
+  // appends no default extension there): a new list still gets ".bkl".
+  *path = WithListExtension(*path);
+  return true;
 }

@@ -27,5 +27,6 @@ bool RunEncryptionOptionsDialog(HWND parent, BookmarkList& list);
 // "Save Copy": a file name for the copy (default extension "bkl").
 bool ChooseSaveCopyPath(HWND parent, const std::string& title, const std::string& folder,
                         const std::string& name, std::string* path);
-// "Open/New": "Select or create bookmark list", an existing or a new name.
+// "Open/New": "Select or create bookmark list", an existing or a new name;
+// a name typed without an extension gets ".bkl".
 bool ChooseListPath(HWND parent, const std::string& folder, std::string* path);

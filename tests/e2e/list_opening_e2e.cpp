@@ -1,7 +1,10 @@
-// Opening an encrypted list through the real program: the password dialog
-// refuses a wrong password and accepts the right one.
+// Opening lists through the real program: the password dialog refuses a
+// wrong password and accepts the right one; a new list named in File >
+// Open/New without an extension is made as a ".bkl" file.
 #include <gtest/gtest.h>
 #include <windows.h>
+// commctrl.h needs windows.h first.
+#include <commctrl.h>
 
 #include <string>
 
@@ -93,6 +96,35 @@ TEST_F(ListOpening, EncryptedListOpensAfterAWrongAndTheRightPassword) {
       << (main ? e2e::WindowTitle(main) : "no main window");
   EXPECT_EQ(DialogOf(program.Id(), "Decryption Failed"), nullptr);
   program.Stop();
+}
+
+TEST_F(ListOpening, NewListTypedWithoutExtensionGetsBkl) {
+  e2e::TempList list("E2E Work Links", "");  // removes the ".bkl" file and its backups
+  const std::string typed = e2e::TempFolder() + "E2E Work Links";
+  DeleteFileA(typed.c_str());
+  e2e::VelloxProcess program;
+  ASSERT_TRUE(program.Start(e2e::VelloxExePath(), ""));
+  HWND main = e2e::WaitForMainWith(program.Id(), IDC_SEARCH_TEXT);
+  ASSERT_NE(main, nullptr);
+
+  PostMessageA(main, WM_COMMAND, ID_CMD_FILE_OPEN, 0);
+  HWND chooser = WaitForDialog(program.Id(), "Select or create bookmark list");
+  ASSERT_NE(chooser, nullptr);
+  // The edit box of the open dialog's file name box (cmb13, an extended
+  // combo box), then its Open button.
+  constexpr int kFileNameBox = 0x47c;
+  HWND typing = reinterpret_cast<HWND>(
+      SendMessageA(GetDlgItem(chooser, kFileNameBox), CBEM_GETEDITCONTROL, 0, 0));
+  ASSERT_NE(typing, nullptr);
+  SendMessageA(typing, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
+  PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(chooser, IDOK)));
+
+  EXPECT_NE(e2e::WaitForMainTitled(program.Id(), "E2E Work Links - Vellox"), nullptr);
+  EXPECT_NE(GetFileAttributesA(list.Path().c_str()), INVALID_FILE_ATTRIBUTES) << list.Path();
+  EXPECT_EQ(GetFileAttributesA(typed.c_str()), INVALID_FILE_ATTRIBUTES) << typed;
+  program.Stop();
+  DeleteFileA(typed.c_str());
 }
 
 }  // namespace

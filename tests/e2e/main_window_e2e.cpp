@@ -1,9 +1,10 @@
 // The main window through the real program: the title, the status line,
-// the columns filled from the sample list, and the mode switches.
+// the columns filled from the sample list, the mode switches, and the Alt
+// keys that move to a column.
+#include <gtest/gtest.h>
 #include <windows.h>
 
-#include <gtest/gtest.h>
-
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,33 @@ class SampleList : public e2e::TempList {
 
 bool IsTopmost(HWND w) { return (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
+struct KeyEvent {
+  WORD key;
+  bool down;
+};
+
+// Keys pressed and released in this order, as the keyboard would send them.
+bool Type(std::initializer_list<KeyEvent> events) {
+  std::vector<INPUT> keys;
+  for (const KeyEvent& e : events) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = e.key;
+    input.ki.dwFlags = e.down ? 0 : KEYEVENTF_KEYUP;
+    keys.push_back(input);
+  }
+  return SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT)) == keys.size();
+}
+
+bool Press(WORD key) { return Type({{key, true}, {key, false}}); }
+
+bool InMenuMode(HWND window) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) &&
+         (info.flags & GUI_INMENUMODE) != 0;
+}
+
 class MainWindowTest : public e2e::FreshSettingsTest {};
 
 TEST_F(MainWindowTest, WithoutListTheTitleIsVelloxAndTheStatusLineSaysSo) {
@@ -37,7 +65,9 @@ TEST_F(MainWindowTest, WithoutListTheTitleIsVelloxAndTheStatusLineSaysSo) {
   ASSERT_NE(main, nullptr);
   EXPECT_EQ(e2e::WindowTitle(main), "Vellox");
   EXPECT_EQ(e2e::WindowClass(main), "#32770");
-  EXPECT_EQ(ControlText(main, IDC_STATUS_LINE).rfind("List n/a    Unique bookmarks: 0    Default browser: ", 0), 0u)
+  EXPECT_EQ(ControlText(main, IDC_STATUS_LINE)
+                .rfind("List n/a    Unique bookmarks: 0    Default browser: ", 0),
+            0u)
       << ControlText(main, IDC_STATUS_LINE);
   EXPECT_EQ(SendMessageA(GetDlgItem(main, IDC_CATEGORY_LIST), LB_GETCOUNT, 0, 0), 0);
   // The default look is the flat one: the push buttons draw themselves.
@@ -58,7 +88,8 @@ TEST_F(MainWindowTest, ColumnsShowTheSampleListAndFollowTheSelection) {
         return main && e2e::WindowTitle(main) == "E2E Main - Vellox";
       },
       kTimeout));
-  const std::vector<std::string> expected = {"SmartFolders", "News", "Reference", "Science and Learning",
+  const std::vector<std::string> expected = {"SmartFolders",     "News",
+                                             "Reference",        "Science and Learning",
                                              "Software and Web", "Everyday Tools"};
   EXPECT_EQ(ListBoxLines(main, IDC_CATEGORY_LIST), expected);
   const std::string status = ControlText(main, IDC_STATUS_LINE);
@@ -67,7 +98,8 @@ TEST_F(MainWindowTest, ColumnsShowTheSampleListAndFollowTheSelection) {
 
   // Choosing "News" fills the subcategory column with its children.
   e2e::ChooseListLine(main, IDC_CATEGORY_LIST, 1);
-  EXPECT_EQ(ListBoxLines(main, IDC_SUBCATEGORY_LIST), (std::vector<std::string>{"World News", "Technology"}));
+  EXPECT_EQ(ListBoxLines(main, IDC_SUBCATEGORY_LIST),
+            (std::vector<std::string>{"World News", "Technology"}));
   EXPECT_EQ(SendMessageA(GetDlgItem(main, IDC_BOOKMARK_LIST), LB_GETCOUNT, 0, 0), 0);
   program.Stop();
 }
@@ -104,7 +136,8 @@ TEST_F(MainWindowTest, ModeSwitchesRebuildOrReshapeTheWindow) {
   const bool wasTopmost = IsTopmost(compact);
   SendMessageA(compact, WM_COMMAND, ID_CMD_MODE_COMPACT, 0);
   PostMessageA(compact, WM_COMMAND, ID_CMD_KEEP_AT_FRONT, 0);
-  ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindow(compact) || IsTopmost(compact) != wasTopmost; }, kTimeout));
+  ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindow(compact) || IsTopmost(compact) != wasTopmost; },
+                             kTimeout));
   EXPECT_TRUE(IsWindow(compact));
   EXPECT_EQ(e2e::MainWindowOf(program.Id()), compact);
 
@@ -114,6 +147,45 @@ TEST_F(MainWindowTest, ModeSwitchesRebuildOrReshapeTheWindow) {
   ASSERT_NE(back, nullptr);
   EXPECT_EQ(ListBoxLines(back, IDC_CATEGORY_LIST).size(), 6u);
   EXPECT_EQ(e2e::WindowTitle(back), "E2E Main - Vellox");
+  program.Stop();
+}
+
+TEST_F(MainWindowTest, AltDigitMovesToAColumnAndTheNextArrowStaysThere) {
+  SampleList list;
+  ASSERT_TRUE(list.Written());
+  e2e::VelloxProcess program;
+  ASSERT_TRUE(program.Start(e2e::VelloxExePath(), "\"" + list.Path() + "\""));
+  HWND main = WaitForMainWith(program.Id(), IDC_CATEGORY_LIST);
+  ASSERT_NE(main, nullptr);
+  e2e::ChooseListLine(main, IDC_CATEGORY_LIST, 1);
+  e2e::ChooseListLine(main, IDC_SUBCATEGORY_LIST, 0);
+  SetForegroundWindow(main);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return GetForegroundWindow() == main; }, kTimeout));
+
+  // Alt+digit, then Down: the column's selection moves one line, unless
+  // the Alt key's release left the menu bar active (Down then opens a menu).
+  const struct {
+    WORD digit;
+    int column;
+  } cases[] = {{'2', IDC_SUBCATEGORY_LIST}, {'1', IDC_CATEGORY_LIST}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string("Alt+") + static_cast<char>(c.digit));
+    HWND box = GetDlgItem(main, c.column);
+    const LRESULT before = SendMessageA(box, LB_GETCURSEL, 0, 0);
+    // Alt is let go first, as a quick hand does.
+    ASSERT_TRUE(Type({{VK_MENU, true}, {c.digit, true}, {VK_MENU, false}, {c.digit, false}}));
+    ASSERT_TRUE(Press(VK_DOWN));
+    e2e::WaitUntil(
+        [&] { return InMenuMode(main) || SendMessageA(box, LB_GETCURSEL, 0, 0) != before; },
+        kTimeout);
+    EXPECT_FALSE(InMenuMode(main));
+    EXPECT_EQ(SendMessageA(box, LB_GETCURSEL, 0, 0), before + 1);
+    if (InMenuMode(main)) {
+      // Out of the menu again for the next case.
+      Press(VK_ESCAPE);
+      Press(VK_ESCAPE);
+    }
+  }
   program.Stop();
 }
 

@@ -32,6 +32,20 @@ TEST(ListPaths, AnsiCopyNames) {
   for (const auto& c : cases) EXPECT_EQ(AnsiCopyPath(c.path, c.attempt), c.expected) << c.path;
 }
 
+TEST(ListPaths, ListExtensionOnlyWhereTheNameHasNone) {
+  const struct {
+    const char* path;
+    const char* expected;
+  } cases[] = {
+      {"C:\\Lists\\Work Links", "C:\\Lists\\Work Links.bkl"},
+      {"C:\\Lists\\Work.bkl", "C:\\Lists\\Work.bkl"},
+      {"C:\\Lists\\Work.txt", "C:\\Lists\\Work.txt"},
+      {"C:\\My.Lists\\Work", "C:\\My.Lists\\Work.bkl"},
+      {"C:\\Lists\\.hidden", "C:\\Lists\\.hidden.bkl"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(WithListExtension(c.path), c.expected) << c.path;
+}
+
 TEST(ListPaths, CorruptedCopyUsesLocalTime) {
   // The tests run with TZ=UTC.
   EXPECT_EQ(CorruptedCopyPath("/l/Work.bkl", 1706720700u),
