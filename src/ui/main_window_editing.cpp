@@ -272,10 +272,10 @@ void MainWindow::OnDeleteItem(int id) {
     MessageFromTable(hwnd_, IDS_SMARTFOLDERS_UNDELETABLE, MB_OK | MB_ICONINFORMATION);
     return;
   }
-  // The question names the level of what goes.
-  const int deleteAllText = level == kLevelCategory ? IDS_DELETE_ALL : IDS_DELETE_ALL_SUBCATEGORY;
+  // One question for both container levels: the program's own text says
+  // "category" for a subcategory too.
   if (level < kLevelBookmark && list->CountChildren(item).children > 0 &&
-      MessageFromTable(hwnd_, deleteAllText, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+      MessageFromTable(hwnd_, IDS_DELETE_ALL, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
     return;
   bool allInstances = false;
   if (level == kLevelBookmark) {

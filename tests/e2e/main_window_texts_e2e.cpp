@@ -1,7 +1,6 @@
 // Texts of the main window through the real program: the user's names
-// drawn with their "&" as typed, the delete question naming the level it
-// removes, and Ctrl+A in the advanced search's "Search for:" box selecting
-// its text as it does in the Find box.
+// drawn with their "&" as typed, and Ctrl+A in the advanced search's
+// "Search for:" box selecting its text as it does in the Find box.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -65,17 +64,6 @@ bool Choose(HWND main, int id, const std::string& text) {
   return false;
 }
 
-// The text of a message box: its static control that is not the icon.
-std::string MessageText(HWND box) {
-  std::string text;
-  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (e2e::WindowClass(child) != "Static") continue;
-    std::string shown = e2e::ControlText(box, GetDlgCtrlID(child));
-    if (!shown.empty()) text = shown;
-  }
-  return text;
-}
-
 class MainWindowTexts : public e2e::FreshSettingsTest {
  protected:
   void TearDown() override {
@@ -130,35 +118,6 @@ TEST_F(MainWindowTexts, NamesWithAmpersandShowAsTyped) {
   ASSERT_NE(compact, nullptr);
   ExpectShownAsTyped(compact, IDC_CATEGORY_TITLE, kCategory);
   ExpectShownAsTyped(compact, IDC_SUBCATEGORY_TITLE, kSubcategory);
-}
-
-TEST_F(MainWindowTexts, DeleteQuestionNamesTheLevelItRemoves) {
-  HWND main = Start("E2E Delete Texts");
-  ASSERT_NE(main, nullptr);
-  // Organize mode keeps the three-column window and shows its buttons.
-  Command(main, ID_CMD_MODE_ORGANIZE);
-  ASSERT_TRUE(e2e::WaitUntil([&] { return IsWindowVisible(GetDlgItem(main, IDC_NEW_CATEGORY)); },
-                             e2e::kWindowTimeout));
-  ASSERT_TRUE(Choose(main, IDC_CATEGORY_LIST, "News"));
-  ASSERT_TRUE(Choose(main, IDC_SUBCATEGORY_LIST, "World News"));
-
-  const struct {
-    int command;
-    const char* question;
-  } cases[] = {
-      {ID_CMD_DELETE_CATEGORY, "Are you sure you want to remove everything under this category?"},
-      {ID_CMD_DELETE_SUBCATEGORY,
-       "Are you sure you want to remove everything under this subcategory?"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.question);
-    PostMessageA(main, WM_COMMAND, static_cast<WPARAM>(c.command), 0);
-    HWND box = e2e::WaitForDialogWithButton(program_.Id(), "Delete All?", IDCANCEL);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageText(box), c.question);
-    ASSERT_TRUE(e2e::Answer(program_.Id(), "Delete All?", IDCANCEL));
-  }
-  EXPECT_EQ(e2e::SelectedLine(main, IDC_SUBCATEGORY_LIST), "World News");
 }
 
 TEST_F(MainWindowTexts, CtrlASelectsTheAdvancedSearchText) {
