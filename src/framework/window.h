@@ -30,8 +30,8 @@ class WindowRef {
   }
   LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return SendMessageA(hwnd_, msg, wp, lp); }
   bool Post(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return PostMessageA(hwnd_, msg, wp, lp) != 0; }
-  // Posts a command to the window itself: the program's way of doing
-  // user-interface work later without timers.
+  // Posts a command to the window itself: user-interface work done once
+  // the current message is handled (work after a pause is a window timer).
   bool PostCommand(int id) const { return Post(WM_COMMAND, static_cast<WPARAM>(id), 0); }
   void SetFont(HFONT font, bool redraw = true) const { Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw); }
   void Invalidate(bool erase = true) const { InvalidateRect(hwnd_, nullptr, erase ? TRUE : FALSE); }
