@@ -1,11 +1,11 @@
 # Source collection by folder and suffix, so that adding a file needs no
 # edit here:
-#   portable core   src/{list,view,search,exchange,util,settings}/*.cpp
+#   portable core   src/{list,view,search,exchange,browser,util,settings}/*.cpp
 #                   and src/platform/*_posix.cpp or *_win.cpp
 #   Win32 only      src/{app,ui,setup,framework}/**/*.cpp and every
 #                   other *_win.cpp (not src/app/main.cpp)
 # A new subsystem folder is added to one of the two lists when it is made.
-set(VELLOX_CORE_DIRS list view search exchange util settings)
+set(VELLOX_CORE_DIRS list view search exchange browser util settings)
 set(VELLOX_WIN_DIRS app ui setup framework)
 
 function(vellox_collect_core_sources out)

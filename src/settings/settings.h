@@ -18,13 +18,17 @@ struct KnownListEntry {
   uint32_t start = 0;  // handed to the opening of the list
 };
 
-// One configured browser as stored ("Browsers"); the rest of a browser's
-// description comes from the table of known browsers at load time.
+// One configured browser. The first four fields are stored ("Browsers");
+// the last three, how its windows are found on the screen, come from the
+// table of known browsers when the settings are loaded and are never stored.
 struct BrowserEntry {
   std::string name;
   std::string path;        // executable, optionally followed by arguments
-  std::string ddeService;  // "DDE"
+  std::string ddeService;  // "DDE"; also the browser's identity in a bookmark
   std::string method;      // "DDE" or "COM"
+  std::string titleText;      // the main window's caption contains it; "" any
+  std::string frameClass;     // the main window's class begins with it
+  std::string documentClass;  // class of the page's child window (COM only)
 };
 
 // One import/export target ("Import/Export").
