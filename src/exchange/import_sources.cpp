@@ -3,6 +3,7 @@
 #include "exchange/aol_import.h"
 #include "exchange/chromium_import.h"
 #include "exchange/earlier_list_import.h"
+#include "exchange/favorites_import.h"
 #include "exchange/msn_import.h"
 #include "exchange/netscape_import.h"
 #include "exchange/opera_import.h"
@@ -18,7 +19,7 @@ constexpr const char* kBookmarksFile = " Bookmarks file";
 
 constexpr ImportSource kSources[kImportSourceCount] = {
     {"Internet Explorer favorites", "iexplore", " Favorites folder", nullptr, nullptr,
-     "Internet Explorer", nullptr, ProfileRoot::kNone, nullptr},
+     "Internet Explorer", ImportFavoritesTree, ProfileRoot::kNone, nullptr},
     {"Firefox bookmarks", "firefox", " Bookmarks database", "places.sqlite", "*.sqlite", "Firefox",
      ImportPlacesDatabase, ProfileRoot::kNone, nullptr},
     {"Netscape/SeaMonkey/Camino/Mozilla bookmarks", "netscape", kBookmarksFile, "bookmarks.html",
@@ -40,8 +41,8 @@ constexpr ImportSource kSources[kImportSourceCount] = {
      ImportNetscapeHtml, ProfileRoot::kNone, nullptr},
     {"Yahoo! bookmarks", "yahoo", kBookmarksFile, "bookmarks.html", kHtmlFiles, "Yahoo!",
      ImportNetscapeHtml, ProfileRoot::kNone, nullptr},
-    {"Start Menu", "start", " folder", nullptr, nullptr, "Start Menu", nullptr, ProfileRoot::kNone,
-     nullptr},
+    {"Start Menu", "start", " folder", nullptr, nullptr, "Start Menu", ImportFavoritesTree,
+     ProfileRoot::kNone, nullptr},
     {"Orvandel", "orvand", " list file", nullptr, "*.txt", "Orvandel", ImportEarlierList,
      ProfileRoot::kNone, nullptr},
     {"Chrome bookmarks", "chrome", kBookmarksFile, kChromiumFile, kChromiumFiles, "Chrome",

@@ -27,8 +27,8 @@ struct ImportSource {
   const char* defaultFile;  // the file inside a profile folder; nullptr: none
   const char* pattern;      // the open-file dialog's filter; nullptr: a folder row
   const char* shortName;    // proposes a new list's name: short name + " bookmarks.bkl"
-  // The importer of a file row; nullptr for the two folder rows, which the
-  // dialog imports as folders of shortcuts.
+  // The importer of the row; for the two folder rows (no pattern) the
+  // folder of shortcuts is imported with everything below it.
   FileImporter import;
   ProfileRoot profileRoot;
   // Below profileRoot, the folder holding one sub-folder per profile
@@ -41,6 +41,7 @@ struct ImportSource {
 constexpr int kFavoritesSource = 0;
 constexpr int kNetscapeSource = 2;
 constexpr int kOperaHotlistSource = 6;
+constexpr int kStartMenuSource = 11;
 constexpr int kFirstChromiumSource = 13;
 constexpr int kImportSourceCount = 18;
 

@@ -1,14 +1,10 @@
 #include "exchange/template_export.h"
 
+#include "exchange/export_selection.h"
 #include "exchange/import_text.h"
 #include "exchange/template_expand.h"
 
 namespace {
-
-bool Excluded(BookmarkList& list, uint16_t index, const TemplateExportOptions& options) {
-  if (options.onlyMarked && !list.TestFlags(index, kFlagMarked)) return true;
-  return options.excludeSmartFolders && list.TestFlags(index, kFlagSmartFolder);
-}
 
 // Walks the outline, opening and closing levels around each item.
 uint32_t ExpandOutline(ExpansionState& state, const CompiledTemplate& compiled,
@@ -16,16 +12,9 @@ uint32_t ExpandOutline(ExpansionState& state, const CompiledTemplate& compiled,
   BookmarkList& list = *state.list;
   int open = -1;                // the open level
   bool afterSeparator = false;  // a separator does not stay open
-  int skipBelow = -1;           // items deeper than this level are left out
-  for (uint16_t index = list.Next(kRootIndex, true); index != kRootIndex;
-       index = list.Next(index, true)) {
+  ExportWalk walk(list, {options.onlyMarked, options.excludeSmartFolders});
+  for (uint16_t index = walk.Next(); index != kRootIndex; index = walk.Next()) {
     int level = list.Level(index);
-    if (skipBelow >= 0 && level > skipBelow) continue;
-    skipBelow = -1;
-    if (Excluded(list, index, options)) {
-      skipBelow = level;
-      continue;
-    }
     if (afterSeparator) --open;
     for (; open >= level; --open) {
       uint32_t error = state.writer->Append(compiled.level[open][kPieceEnd].text);

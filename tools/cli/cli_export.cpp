@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli_favorites.h"
 #include "exchange/template_export.h"
 #include "exchange/template_header.h"
 #include "list/bookmark_list.h"
@@ -19,6 +20,7 @@ int Usage() {
   std::fputs(
       "usage: vellox-cli export TEMPLATE LIST OUT [--marked] [--no-smartfolders] "
       "[--password P]\n"
+      "       vellox-cli export favorites LIST FOLDER [--marked] [--no-smartfolders]\n"
       "       vellox-cli templates DIR\n",
       stderr);
   return 2;
@@ -32,10 +34,10 @@ std::string ListName(const std::string& path) {
   return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
 }
 
-// Loads the list read-only as the program opens it. False (with the
-// reason printed) when it cannot be loaded.
-bool LoadList(BookmarkList& list, const std::string& path, const std::string& password,
-              std::FILE* out) {
+}  // namespace
+
+bool LoadListForExport(BookmarkList& list, const std::string& path, const std::string& password,
+                       std::FILE* out) {
   EncryptionOf(list);
   ListResult header = ReadHeader(list, path);
   if (!HeaderAllowsLoading(header)) {
@@ -54,9 +56,9 @@ bool LoadList(BookmarkList& list, const std::string& path, const std::string& pa
   return true;
 }
 
-}  // namespace
-
 int RunExportCommand(int argc, char** args, std::FILE* out) {
+  if (argc >= 1 && std::strcmp(args[0], "favorites") == 0)
+    return RunFavoritesExportCommand(argc - 1, args + 1, out);
   if (argc < 3) return Usage();
   TemplateExportOptions options;
   std::string password;
@@ -77,7 +79,7 @@ int RunExportCommand(int argc, char** args, std::FILE* out) {
     return 1;
   }
   BookmarkList list;
-  if (!LoadList(list, args[1], password, out)) return 1;
+  if (!LoadListForExport(list, args[1], password, out)) return 1;
   options.listTitle = ListName(args[1]);
   int result = ExportWithTemplate(list, args[2], args[0], row.format, options);
   std::fprintf(out, "result: %d\n", result);

@@ -8,6 +8,7 @@
 #include "exchange/aol_import.h"
 #include "exchange/chromium_import.h"
 #include "exchange/earlier_list_import.h"
+#include "exchange/favorites_import.h"
 #include "exchange/msn_import.h"
 #include "exchange/netscape_import.h"
 #include "exchange/opera_import.h"
@@ -25,10 +26,11 @@ const struct {
   const char* name;
   Importer import;
 } kFormats[] = {
-    {"netscape", ImportNetscapeHtml}, {"firefox", ImportPlacesDatabase},
-    {"opera", ImportOperaHotlist},    {"aol", ImportAolCabinet},
-    {"msn", ImportMsnFavorites},      {"powermarks", ImportPowermarks},
-    {"orvandel", ImportEarlierList},  {"chromium", ImportChromiumBookmarks},
+    {"netscape", ImportNetscapeHtml},   {"firefox", ImportPlacesDatabase},
+    {"opera", ImportOperaHotlist},      {"aol", ImportAolCabinet},
+    {"msn", ImportMsnFavorites},        {"powermarks", ImportPowermarks},
+    {"orvandel", ImportEarlierList},    {"chromium", ImportChromiumBookmarks},
+    {"favorites", ImportFavoritesTree},
 };
 
 const MessageText kImportFailed = {
@@ -39,7 +41,8 @@ const MessageText kImportFailed = {
 int Usage() {
   std::fputs(
       "usage: vellox-cli import FORMAT SOURCE LIST [--rating N]\n"
-      "       FORMAT: netscape firefox opera aol msn powermarks orvandel chromium\n",
+      "       FORMAT: netscape firefox opera aol msn powermarks orvandel chromium favorites\n"
+      "       (favorites: SOURCE is a favorites or Start Menu folder)\n",
       stderr);
   return 2;
 }

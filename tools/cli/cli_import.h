@@ -4,7 +4,9 @@
 #include <cstdio>
 
 // import FORMAT SOURCE LIST [--rating N]
-// FORMAT: netscape, firefox, opera, aol, msn, powermarks or orvandel.
+// FORMAT: netscape, firefox, opera, aol, msn, powermarks, orvandel,
+// chromium or favorites (SOURCE a favorites or Start Menu folder; shell
+// links are read only in the Windows build, elsewhere skipped).
 // args are the words after "import". Loads LIST (creating it as a new list
 // when it does not exist), appends what the importer reads from SOURCE and
 // saves LIST. Prints "items: N" (items added) and "bookmarks: N" (the

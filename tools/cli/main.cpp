@@ -5,7 +5,9 @@
 //   vellox-cli new OUT
 //   vellox-cli search LIST TERM [options]
 //   vellox-cli import FORMAT SOURCE LIST [--rating N]
+//   vellox-cli import favorites FOLDER LIST [--rating N]
 //   vellox-cli export TEMPLATE LIST OUT [--marked] [--no-smartfolders] [--password P]
+//   vellox-cli export favorites LIST FOLDER [--marked] [--no-smartfolders]
 //   vellox-cli templates DIR
 #include <cstdio>
 #include <cstdlib>
@@ -27,7 +29,9 @@ int Usage() {
       "       vellox-cli new OUT\n"
       "       vellox-cli search LIST TERM [options]\n"
       "       vellox-cli import FORMAT SOURCE LIST [--rating N]\n"
+      "       vellox-cli import favorites FOLDER LIST [--rating N]\n"
       "       vellox-cli export TEMPLATE LIST OUT [--marked] [--no-smartfolders] [--password P]\n"
+      "       vellox-cli export favorites LIST FOLDER [--marked] [--no-smartfolders]\n"
       "       vellox-cli templates DIR\n",
       stderr);
   return 2;
