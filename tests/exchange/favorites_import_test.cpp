@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "exchange/favorites_export.h"
 #include "exchange/import_sources.h"
 #include "platform/platform.h"
-#include "platform/shell_link.h"
 #include "support/import_test_support.h"
 #include "support/temp_folder.h"
 
@@ -86,7 +86,7 @@ TEST(FavoritesImport, FoldersBecomeTheOutlineFilesFirst) {
   EXPECT_EQ(importtest::Outline(nested), nestedExpected);
 }
 
-TEST(FavoritesImport, FolderRowsOfTheSourceTableImportTheTree) {
+TEST(FavoritesImport, FolderRowsOfTheSourceAndTargetTables) {
   TempFolder root;
   importtest::WriteFile(root.Path("Only.url"), UrlFile("https://only.example/"));
   // A shell link is read where the system has them; here it is skipped.
@@ -104,6 +104,14 @@ TEST(FavoritesImport, FolderRowsOfTheSourceTableImportTheTree) {
     EXPECT_EQ(row->import(missing, root.Path("Missing"), 0), -1);
     EXPECT_EQ(missing.itemCount, 0);
   }
+  // The export formats of the same folders propose the same rows' paths.
+  for (int index = 0; index < kFavoritesTargetCount; ++index) {
+    const FavoritesTarget* target = FavoritesTargetAt(index);
+    ASSERT_NE(target, nullptr);
+    EXPECT_STREQ(ImportSourceAt(target->sourceCode)->key, target->key);
+  }
+  EXPECT_STREQ(FavoritesTargetAt(1)->displayName, "&Start Menu shortcuts");
+  EXPECT_EQ(FavoritesTargetAt(kFavoritesTargetCount), nullptr);
 }
 
 }  // namespace
