@@ -10,14 +10,20 @@ target_include_directories(vellox_boost SYSTEM INTERFACE ${VELLOX_BOOST_INCLUDE}
 # Standalone mode needs no Boost.System/threads (mingw's win32 thread model).
 target_compile_definitions(vellox_boost INTERFACE BOOST_REGEX_STANDALONE)
 
-# JSON for Modern C++ (Debian's nlohmann-json3-dev), header-only. As with
-# Boost, only its nlohmann/ folder is exposed, through a folder in the build
-# tree holding a link to it.
+# Two header-only JSON libraries from Debian: RapidJSON (rapidjson-dev), the
+# fast event parser the importer reads "Bookmarks" files with, and JSON for
+# Modern C++ (nlohmann-json3-dev), which the tests' reference export parses
+# the same files with, so that the two are checked against each other. As
+# with Boost, only their own folders are exposed, through a folder in the
+# build tree holding links to them.
 find_path(VELLOX_JSON_HOST_INCLUDE nlohmann/json.hpp
+  PATHS /usr/include NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+find_path(VELLOX_RAPIDJSON_HOST_INCLUDE rapidjson/reader.h
   PATHS /usr/include NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 set(VELLOX_JSON_INCLUDE ${CMAKE_BINARY_DIR}/json-include)
 file(MAKE_DIRECTORY ${VELLOX_JSON_INCLUDE})
 file(CREATE_LINK ${VELLOX_JSON_HOST_INCLUDE}/nlohmann ${VELLOX_JSON_INCLUDE}/nlohmann SYMBOLIC)
+file(CREATE_LINK ${VELLOX_RAPIDJSON_HOST_INCLUDE}/rapidjson ${VELLOX_JSON_INCLUDE}/rapidjson SYMBOLIC)
 add_library(vellox_json INTERFACE)
 target_include_directories(vellox_json SYSTEM INTERFACE ${VELLOX_JSON_INCLUDE})
 

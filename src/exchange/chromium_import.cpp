@@ -51,7 +51,7 @@ class ChromiumWalk {
   // deeper. The reader's nesting limit bounds the recursion.
   void AddFolder(uint32_t folder, int depth) {
     const ChromiumNode& node = tree_.nodes[folder];
-    std::string title = node.name;
+    std::string_view title = node.name;
     if (folder == tree_.bar && title.empty()) title = kChromiumBarTitle;
     currentLevel_ = std::min(depth, 1);
     out_.Append(NewContainer(currentLevel_, CutTitle(DecodeUtf8ToAnsi(title))));

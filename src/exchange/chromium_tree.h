@@ -18,15 +18,23 @@ constexpr size_t kMaxChromiumNesting = 200;
 struct ChromiumNode {
   enum class Kind : uint8_t { kOther, kUrl, kFolder };
   Kind kind = Kind::kOther;  // from "type": "url", "folder", else skipped
-  std::string name;          // UTF-8, as in the file
-  std::string url;
+  std::string_view name;     // UTF-8, as in the file; held by the tree's texts
+  std::string_view url;
   uint64_t dateAdded = 0;  // microseconds since 1601-01-01 UTC; 0 when absent
   uint32_t firstChild = kNoChromiumNode;
   uint32_t nextSibling = kNoChromiumNode;
 };
 
 struct ChromiumTree {
+  ChromiumTree() = default;
+  // The nodes' views point into texts, which a copy or move would leave.
+  ChromiumTree(const ChromiumTree&) = delete;
+  ChromiumTree& operator=(const ChromiumTree&) = delete;
+
   std::vector<ChromiumNode> nodes;
+  // The nodes' names and addresses, one after the other (decoded JSON text
+  // is never longer than the file, so this never moves once reserved).
+  std::string texts;
   // The three roots under "roots" (kNoChromiumNode where one is missing).
   uint32_t bar = kNoChromiumNode;
   uint32_t other = kNoChromiumNode;

@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/platform.h"
+
 namespace {
 constexpr size_t kCompactAfter = 1 << 20;  // never bother below 1 MB of stale text
 constexpr size_t kMaxBuffer = std::numeric_limits<uint32_t>::max();
@@ -18,6 +20,7 @@ bool ByteArena::Reserve(size_t n) {
   if (want < capacity_ + capacity_ / 2) want = capacity_ + capacity_ / 2;
   char* fresh = new (std::nothrow) char[want];
   if (!fresh) return false;
+  platform::AdviseHugePages(fresh, want);
   if (size_) std::memcpy(fresh, data_.get(), size_);
   data_.reset(fresh);
   capacity_ = want;

@@ -65,9 +65,9 @@ class File {
   uint32_t lastError_ = 0;
 };
 
-// Whole-file and path operations (names avoid the Win32 A/W macros). Functions returning uint32_t give 0 or
-// the operating-system error code.
-bool FileExists(const char* path);    // a file or a folder
+// Whole-file and path operations (names avoid the Win32 A/W macros). Functions returning uint32_t
+// give 0 or the operating-system error code.
+bool FileExists(const char* path);  // a file or a folder
 bool FolderExists(const char* path);
 uint32_t CreateFolder(const char* path);  // one level
 uint32_t RemoveFile(const char* path);
@@ -87,6 +87,13 @@ uint32_t WriteWholeFile(const char* path, const std::string& bytes);
 uint32_t ReadWholeFile(const char* path, std::string* bytes);
 // A folder for temporary files, with a trailing separator.
 std::string TempFolder();
+
+// Memory: asks that a large, freshly allocated and not yet touched block
+// be backed by huge pages where the system offers them, so that filling
+// it costs a few page faults instead of one per 4 KB page (on a 40 MB
+// file, most of an import's time). Smaller blocks and other systems are
+// left as they are.
+void AdviseHugePages(void* block, size_t bytes);
 
 // Path separators: the Windows build knows only the backslash; the native
 // build accepts "/" as well.
@@ -131,7 +138,8 @@ constexpr unsigned kMbOk = 0x0, kMbOkCancel = 0x1, kMbAbortRetryIgnore = 0x2, kM
                    kMbYesNo = 0x4, kMbRetryCancel = 0x5;
 constexpr unsigned kMbIconStop = 0x10, kMbIconQuestion = 0x20, kMbIconWarning = 0x30,
                    kMbIconInformation = 0x40, kMbSystemModal = 0x1000;
-constexpr int kIdOk = 1, kIdCancel = 2, kIdAbort = 3, kIdRetry = 4, kIdIgnore = 5, kIdYes = 6, kIdNo = 7;
+constexpr int kIdOk = 1, kIdCancel = 2, kIdAbort = 3, kIdRetry = 4, kIdIgnore = 5, kIdYes = 6,
+              kIdNo = 7;
 
 // Shows a message box owned by owner (a window handle or null). On
 // Windows this is MessageBoxA; the POSIX build has no user to ask, prints

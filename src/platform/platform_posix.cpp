@@ -1,40 +1,52 @@
 // Linux stand-in for the Windows platform: sharing modes are approximated
 // with advisory locks, and the ANSI code page is Windows-1252.
-#include "platform/platform.h"
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <sys/time.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <sys/time.h>
-#include <unistd.h>
+
+#include "platform/platform.h"
 
 namespace platform {
 namespace {
 
 uint32_t MapErrno(int e) {
   switch (e) {
-    case 0: return kErrorNone;
-    case ENOENT: return kErrorFileNotFound;
-    case ENOTDIR: return kErrorPathNotFound;
-    case EACCES: case EPERM: case EROFS: case EISDIR: return kErrorAccessDenied;
-    case EWOULDBLOCK: return kErrorSharingViolation;
-    case EEXIST: return kErrorAlreadyExists;
-    case ENOSPC: return kErrorDiskFull;
-    default: return 0x10000u + static_cast<uint32_t>(e);
+    case 0:
+      return kErrorNone;
+    case ENOENT:
+      return kErrorFileNotFound;
+    case ENOTDIR:
+      return kErrorPathNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+      return kErrorAccessDenied;
+    case EWOULDBLOCK:
+      return kErrorSharingViolation;
+    case EEXIST:
+      return kErrorAlreadyExists;
+    case ENOSPC:
+      return kErrorDiskFull;
+    default:
+      return 0x10000u + static_cast<uint32_t>(e);
   }
 }
 
 // Unicode code points of Windows-1252 bytes 0x80-0x9F (the rest is Latin-1).
 constexpr uint16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 uint32_t AnsiByteToCodePoint(unsigned char c) {
   return (c >= 0x80 && c <= 0x9F) ? kCp1252High[c - 0x80] : c;
@@ -84,7 +96,6 @@ uint32_t NextUtf8(const std::string& text, size_t* i) {
 }
 
 }  // namespace
-
 
 uint32_t File::Open(const char* path, FileAccess access) {
   Close();
@@ -163,7 +174,10 @@ bool File::ReadAll(std::string* text) {
   text->clear();
   if (!Seek(0)) return false;
   int64_t size = Size();
-  if (size > 0) text->reserve(static_cast<size_t>(size));
+  if (size > 0) {
+    text->reserve(static_cast<size_t>(size));
+    AdviseHugePages(text->data(), text->capacity());
+  }
   char buffer[65536];
   for (;;) {
     long n = Read(buffer, sizeof buffer);
@@ -171,6 +185,16 @@ bool File::ReadAll(std::string* text) {
     if (n == 0) return true;
     text->append(buffer, static_cast<size_t>(n));
   }
+}
+
+void AdviseHugePages(void* block, size_t bytes) {
+  constexpr uintptr_t kHugePage = 2u << 20;
+  constexpr size_t kWorthIt = 4u << 20;
+  if (bytes < kWorthIt) return;
+  uintptr_t begin = (reinterpret_cast<uintptr_t>(block) + kHugePage - 1) & ~(kHugePage - 1);
+  uintptr_t end = (reinterpret_cast<uintptr_t>(block) + bytes) & ~(kHugePage - 1);
+  // Only whole huge pages inside the block; a refusal changes nothing.
+  if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
 }
 
 bool FileExists(const char* path) {
@@ -187,9 +211,7 @@ uint32_t CreateFolder(const char* path) {
   return mkdir(path, 0755) == 0 ? kErrorNone : MapErrno(errno);
 }
 
-uint32_t RemoveFile(const char* path) {
-  return unlink(path) == 0 ? kErrorNone : MapErrno(errno);
-}
+uint32_t RemoveFile(const char* path) { return unlink(path) == 0 ? kErrorNone : MapErrno(errno); }
 
 uint32_t CopyFileTo(const char* from, const char* to, bool failIfExists) {
   if (failIfExists && FileExists(to)) return kErrorFileExists;
@@ -230,7 +252,6 @@ uint32_t FileLastWriteTime(const char* path) {
   if (stat(path, &st) != 0) return 0;
   return static_cast<uint32_t>(st.st_mtime);
 }
-
 
 std::string TempFolder() {
   const char* dir = getenv("TMPDIR");
@@ -347,11 +368,16 @@ std::string LowerAnsiText(const std::string& text) {
     uint32_t cp = AnsiByteToCodePoint(static_cast<unsigned char>(c));
     // The capitals of Windows-1252 and their small letters.
     uint32_t lc;
-    if (cp >= 'A' && cp <= 'Z') lc = cp + 32;
-    else if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) lc = cp + 32;
-    else if (cp == 0x160 || cp == 0x152 || cp == 0x17D) lc = cp + 1;
-    else if (cp == 0x178) lc = 0xFF;
-    else lc = cp;
+    if (cp >= 'A' && cp <= 'Z')
+      lc = cp + 32;
+    else if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7)
+      lc = cp + 32;
+    else if (cp == 0x160 || cp == 0x152 || cp == 0x17D)
+      lc = cp + 1;
+    else if (cp == 0x178)
+      lc = 0xFF;
+    else
+      lc = cp;
     c = CodePointToAnsiByte(lc);
   }
   return lower;
@@ -362,9 +388,20 @@ bool IsAnsiAlphaNumeric(unsigned char c) {
   if (cp < 0x80) return (cp >= '0' && cp <= '9') || ((cp | 0x20) >= 'a' && (cp | 0x20) <= 'z');
   // The letters of Windows-1252 beyond ASCII.
   switch (cp) {
-    case 0xAA: case 0xB5: case 0xBA: case 0x152: case 0x153: case 0x160: case 0x161:
-    case 0x178: case 0x17D: case 0x17E: case 0x192: return true;
-    default: return cp >= 0xC0 && cp <= 0xFF && cp != 0xD7 && cp != 0xF7;
+    case 0xAA:
+    case 0xB5:
+    case 0xBA:
+    case 0x152:
+    case 0x153:
+    case 0x160:
+    case 0x161:
+    case 0x178:
+    case 0x17D:
+    case 0x17E:
+    case 0x192:
+      return true;
+    default:
+      return cp >= 0xC0 && cp <= 0xFF && cp != 0xD7 && cp != 0xF7;
   }
 }
 
@@ -375,23 +412,35 @@ namespace platform {
 int ShowMessageBox(void*, const std::string& text, const std::string& caption, unsigned type) {
   fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
   switch (type & 0xF) {
-    case kMbOkCancel: case kMbYesNoCancel: case kMbRetryCancel: return kIdCancel;
-    case kMbYesNo: return kIdNo;
-    case kMbAbortRetryIgnore: return kIdAbort;
-    default: return kIdOk;
+    case kMbOkCancel:
+    case kMbYesNoCancel:
+    case kMbRetryCancel:
+      return kIdCancel;
+    case kMbYesNo:
+      return kIdNo;
+    case kMbAbortRetryIgnore:
+      return kIdAbort;
+    default:
+      return kIdOk;
   }
 }
 
 std::string SystemErrorText(uint32_t code) {
   switch (code) {
-    case kErrorFileNotFound: return "The system cannot find the file specified.";
-    case kErrorPathNotFound: return "The system cannot find the path specified.";
-    case kErrorAccessDenied: return "Access is denied.";
+    case kErrorFileNotFound:
+      return "The system cannot find the file specified.";
+    case kErrorPathNotFound:
+      return "The system cannot find the path specified.";
+    case kErrorAccessDenied:
+      return "Access is denied.";
     case kErrorSharingViolation:
       return "The process cannot access the file because it is being used by another process.";
-    case kErrorFileExists: return "The file exists.";
-    case kErrorDiskFull: return "There is not enough space on the disk.";
-    case kErrorAlreadyExists: return "Cannot create a file when that file already exists.";
+    case kErrorFileExists:
+      return "The file exists.";
+    case kErrorDiskFull:
+      return "There is not enough space on the disk.";
+    case kErrorAlreadyExists:
+      return "Cannot create a file when that file already exists.";
   }
   if (code > 0x10000u) return strerror(static_cast<int>(code - 0x10000u));
   return "Error " + std::to_string(code) + ".";

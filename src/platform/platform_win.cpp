@@ -1,10 +1,10 @@
 // Win32 implementation of the platform layer (ANSI functions).
-#include "platform/platform.h"
-
 #include <windows.h>
 
 #include <cstring>
 #include <vector>
+
+#include "platform/platform.h"
 
 namespace platform {
 namespace {
@@ -28,7 +28,8 @@ std::wstring ToWide(UINT codePage, const std::string& text) {
 
 std::string FromWide(UINT codePage, const wchar_t* wide, size_t count) {
   if (count == 0) return std::string();
-  int n = WideCharToMultiByte(codePage, 0, wide, static_cast<int>(count), nullptr, 0, nullptr, nullptr);
+  int n =
+      WideCharToMultiByte(codePage, 0, wide, static_cast<int>(count), nullptr, 0, nullptr, nullptr);
   std::string text(static_cast<size_t>(n), '\0');
   WideCharToMultiByte(codePage, 0, wide, static_cast<int>(count), &text[0], n, nullptr, nullptr);
   return text;
@@ -36,21 +37,28 @@ std::string FromWide(UINT codePage, const wchar_t* wide, size_t count) {
 
 }  // namespace
 
-
 uint32_t File::Open(const char* path, FileAccess access) {
   Close();
-  DWORD desired = GENERIC_READ, share = FILE_SHARE_READ | FILE_SHARE_WRITE, disposition = OPEN_EXISTING;
+  DWORD desired = GENERIC_READ, share = FILE_SHARE_READ | FILE_SHARE_WRITE,
+        disposition = OPEN_EXISTING;
   switch (access) {
-    case FileAccess::kRead: break;
-    case FileAccess::kReadWrite: desired |= GENERIC_WRITE; share = FILE_SHARE_READ; break;
-    case FileAccess::kReadWriteShared: desired |= GENERIC_WRITE; break;
+    case FileAccess::kRead:
+      break;
+    case FileAccess::kReadWrite:
+      desired |= GENERIC_WRITE;
+      share = FILE_SHARE_READ;
+      break;
+    case FileAccess::kReadWriteShared:
+      desired |= GENERIC_WRITE;
+      break;
     case FileAccess::kCreateWrite:
       desired |= GENERIC_WRITE;
       share = FILE_SHARE_READ;
       disposition = CREATE_ALWAYS;
       break;
   }
-  HANDLE h = CreateFileA(path, desired, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE h =
+      CreateFileA(path, desired, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return lastError_ = GetLastError();
   handle_ = reinterpret_cast<intptr_t>(h);
   return lastError_ = kErrorNone;
@@ -145,18 +153,19 @@ uint32_t CopyFileTo(const char* from, const char* to, bool failIfExists) {
 
 uint32_t MoveReplacing(const char* from, const char* to) {
   return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED) ? kErrorNone
-                                                                                 : GetLastError();
+                                                                                  : GetLastError();
 }
 
 uint32_t CommitReplacing(const char* from, const char* to) {
   // Same folder, so no copy: the replace is one rename, written through.
   return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ? kErrorNone
-                                                                                : GetLastError();
+                                                                                   : GetLastError();
 }
 
 uint32_t SetFileLastWriteTime(const char* path, uint32_t time) {
-  HANDLE h = CreateFileA(path, FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE h = CreateFileA(path, FILE_WRITE_ATTRIBUTES,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return GetLastError();
   ULARGE_INTEGER v;
   v.QuadPart = (static_cast<uint64_t>(time) + 11644473600ull) * 10000000ull;
@@ -173,7 +182,6 @@ uint32_t FileLastWriteTime(const char* path) {
   if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return 0;
   return static_cast<uint32_t>(FileTimeToUnix(data.ftLastWriteTime));
 }
-
 
 std::string TempFolder() {
   char buffer[MAX_PATH + 1];
@@ -238,7 +246,9 @@ uint32_t TickCount() { return GetTickCount(); }
 bool IsLeadByte(unsigned char c) { return IsDBCSLeadByte(c) != 0; }
 
 std::wstring AnsiToUtf16(const std::string& ansi) { return ToWide(CP_ACP, ansi); }
-std::string Utf16ToAnsi(const std::wstring& wide) { return FromWide(CP_ACP, wide.data(), wide.size()); }
+std::string Utf16ToAnsi(const std::wstring& wide) {
+  return FromWide(CP_ACP, wide.data(), wide.size());
+}
 
 std::string AnsiToUtf8(const std::string& ansi) {
   std::wstring wide = ToWide(CP_ACP, ansi);
@@ -269,7 +279,8 @@ bool IsAnsiAlphaNumeric(unsigned char c) {
 
 namespace platform {
 
-int ShowMessageBox(void* owner, const std::string& text, const std::string& caption, unsigned type) {
+int ShowMessageBox(void* owner, const std::string& text, const std::string& caption,
+                   unsigned type) {
   return MessageBoxA(static_cast<HWND>(owner), text.c_str(), caption.c_str(), type);
 }
 
@@ -282,13 +293,16 @@ std::string StringResource(int id) {
 
 std::string SystemErrorText(uint32_t code) {
   char* text = nullptr;
-  DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                               FORMAT_MESSAGE_IGNORE_INSERTS,
-                           nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+  DWORD n = FormatMessageA(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
   std::string result = n && text ? std::string(text, n) : std::string();
   if (text) LocalFree(text);
   while (!result.empty() && (result.back() == '\n' || result.back() == '\r')) result.pop_back();
   return result;
 }
+
+// Large pages need a privilege users do not have; plain pages it is.
+void AdviseHugePages(void*, size_t) {}
 
 }  // namespace platform

@@ -167,6 +167,8 @@ TEST(ChromiumImport, BadInputEndsTheImportWithMinusOne) {
        InBar(R"({"type":"url","x":)" + std::string(1000000, '[') + std::string(1000000, ']') +
              "}")},
       {"invalid UTF-8 in a title", InBar(Url("\xC3("))},
+      {"an escaped lone low surrogate", InBar(Url("\\uDC00"))},
+      {"a NUL byte and more after the file", profile + std::string(1, '\0') + "}"},
   };
   for (const auto& c : cases) {
     BookmarkList list;
