@@ -187,6 +187,20 @@ class MainWindow : public framework::Dialog {
   void OnSetDefaultBrowser(int id);
   void OnVisitedTime(int id);
   void OnAbout(int id);
+  // Opening bookmarks (main_window_opening.cpp): the selected bookmark in
+  // the way the command asks (Open, the tab choices, the folder, Explore),
+  // with browser n (9300 + n), every bookmark of the subcategory, the
+  // marked ones, a blank tab (5076, 9200 + n) and a typed address (5077,
+  // 9400 + n).
+  void OnOpenSelected(int id);
+  void OnOpenWithBrowser(int id);
+  void OnOpenAllInSubcategory(int id);
+  void OnOpenMarked(int id);
+  void OnOpenBlankTab(int id);
+  void OnOpenTypedAddress(int id);
+  // Opens bookmark item (tabChoice a browser::TabChoice; browserIndex -1:
+  // its own or the default browser); the visit is recorded on success.
+  bool OpenItem(uint16_t item, int tabChoice, bool openFolder, bool explore, int browserIndex);
 
  protected:
   bool OnInit() override;
