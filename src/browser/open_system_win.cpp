@@ -1,7 +1,9 @@
 #include "browser/open_system_win.h"
 
-#include <shlwapi.h>
 #include <windows.h>
+// After windows.h, whose definitions they need.
+#include <shellapi.h>
+#include <shlwapi.h>
 
 #include "browser/browser_routes_win.h"
 #include "browser/browser_windows_win.h"

@@ -288,7 +288,6 @@
 
 // About Vellox (500).
 #define IDC_ABOUT_VERSION 2440  // "Version 3.9.0"
-#define IDC_TYPED_ADDRESS 2441  // 514: the address to open
 
 // A menu command in the control range (no control carries it).
 #define ID_CMD_SHOW_ALIASES 2357

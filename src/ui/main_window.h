@@ -201,6 +201,9 @@ class MainWindow : public framework::Dialog {
   // Opens bookmark item (tabChoice a browser::TabChoice; browserIndex -1:
   // its own or the default browser); the visit is recorded on success.
   bool OpenItem(uint16_t item, int tabChoice, bool openFolder, bool explore, int browserIndex);
+  // The Open button shows the icon of the program that will open the
+  // selected bookmark (its browser for a web address); none without one.
+  void UpdateOpenButtonPicture(uint16_t bookmark);
 
  protected:
   bool OnInit() override;
@@ -263,6 +266,7 @@ class MainWindow : public framework::Dialog {
   SIZE templateClient_ = {0, 0};
   SIZE client_ = {0, 0};
   framework::ScopedBrush background_;  // the flat look's background
+  framework::ScopedIcon openIcon_;     // the Open button's picture
 };
 
 // "Vellox", or "<list name> - Vellox" with a list open.

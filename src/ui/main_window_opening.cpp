@@ -3,6 +3,10 @@
 // browser of the list, every bookmark of a subcategory, the marked
 // bookmarks, a blank tab and a typed address. The opening itself is
 // browser::OpenAddress; the window answers its questions here.
+#include <windows.h>
+// windows.h first: shellapi.h needs its definitions.
+#include <shellapi.h>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -172,4 +176,31 @@ void MainWindow::OnOpenTypedAddress(int id) {
   browser::WinOpenSystem system;
   WindowOpenHost host(*this, 0);
   browser::OpenTypedAddress(typed, index, settings_, system, host);
+}
+
+void MainWindow::UpdateOpenButtonPicture(uint16_t bookmark) {
+  HWND button = Item(IDC_OPEN);
+  BookmarkList* list = List();
+  if (!button) return;
+  std::string program;
+  if (list && bookmark) {
+    BookmarkItem record;
+    list->DecodeInto(bookmark, true, &record);
+    if (browser::IsInternetAddress(record.url) && !browser::IsMailAddress(record.url)) {
+      int index = browser::BrowserByService(settings_, record.browser);
+      if (index < 0) index = settings_.defaultBrowser;
+      if (index >= 0 && index < static_cast<int>(settings_.browsers.size()))
+        program = browser::SplitCommandLine(settings_.browsers[index].path).program;
+    } else {
+      program = browser::SplitCommandLine(record.url).program;
+    }
+  }
+  SHFILEINFOA info = {};
+  HICON icon = nullptr;
+  if (!program.empty() &&
+      SHGetFileInfoA(program.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON))
+    icon = info.hIcon;
+  SendMessageA(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+  openIcon_.Reset(icon);
+  InvalidateRect(button, nullptr, TRUE);
 }

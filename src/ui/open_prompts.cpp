@@ -39,7 +39,7 @@ bool Ask(HWND owner, int templateId, int editId, const std::string& caption, std
 }  // namespace
 
 bool AskTypedAddress(HWND owner, std::string* address) {
-  return Ask(owner, IDD_OPEN_NEW_BOOKMARK, IDC_TYPED_ADDRESS, "", address);
+  return Ask(owner, IDD_OPEN_NEW_BOOKMARK, IDC_ADDRESS, "", address);
 }
 
 bool AskQuickSearchTerm(HWND owner, const std::string& prompt, std::string* term) {
