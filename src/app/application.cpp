@@ -6,6 +6,7 @@
 #include <clocale>
 
 #include "app/run_mode.h"
+#include "browser/browser_detection_win.h"
 #include "resources/resource.h"
 #include "settings/settings_store.h"
 #include "setup/installer.h"
@@ -120,6 +121,10 @@ bool VelloxApp::InitInstance() {
       return false;
     }
     if (runMode < kRunNotConfigured) RemoveOldInstaller();
+    // The installed browsers when none is configured, and what the table
+    // knows of each configured one.
+    browser::RegistryInstalledPrograms installedPrograms;
+    browser::PrepareBrowsers(&settings, installedPrograms);
     StartSubsystems();
   }
 

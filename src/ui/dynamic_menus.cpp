@@ -95,6 +95,7 @@ void MainWindow::UpdateEditingState(HMENU menu) {
   if (bookmark && list->TestFlags(bookmark, kFlagSeparator)) bookmark = 0;
   if (HWND open = Item(IDC_OPEN))
     EnableWindow(open, bookmark && RowEnabled(ID_CMD_OPEN_SELECTED, this));
+  UpdateOpenButtonPicture(bookmark);
   if (!menu) return;
   HMENU edit = GetSubMenu(menu, kEditMenuPosition);
   if (!edit) return;

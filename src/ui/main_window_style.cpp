@@ -4,6 +4,7 @@
 // darkened background. The standard look leaves all of it to the system.
 #include <string>
 
+#include "resources/resource.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -83,6 +84,13 @@ bool MainWindow::DrawFlatButton(const DRAWITEMSTRUCT& item) {
   SetTextColor(dc, disabled ? GetSysColor(COLOR_GRAYTEXT) : settings.colors[kColorText]);
   RECT label = face;
   if (pressed) OffsetRect(&label, 1, 1);
+  // The Open button's picture before its text.
+  if (item.CtlID == IDC_OPEN && openIcon_.Get()) {
+    const int size = GetSystemMetrics(SM_CXSMICON);
+    DrawIconEx(dc, label.left + 3, label.top + (label.bottom - label.top - size) / 2,
+               openIcon_.Get(), size, size, 0, nullptr, DI_NORMAL);
+    label.left += size + 3;
+  }
   UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
   if (item.itemState & ODS_NOACCEL) format |= DT_HIDEPREFIX;
   DrawTextA(dc, text, -1, &label, format);
