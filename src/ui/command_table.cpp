@@ -27,7 +27,7 @@ const CommandRow kRows[] = {
     {ID_CMD_FIND_NEXT, ID_CMD_FIND_PREVIOUS, &M::OnFindNext, R::kList},
     {ID_CMD_ADVANCED_SEARCH, ID_CMD_ADVANCED_SEARCH, &M::OnAdvancedSearch, R::kList},
     {ID_CMD_DELAYED_SEARCH, ID_CMD_DELAYED_SEARCH, &M::OnDelayedSearch, R::kAlways},
-    {ID_CMD_FETCH, ID_CMD_FETCH, nullptr, R::kWritableList},
+    {ID_CMD_FETCH, ID_CMD_FETCH, &M::OnFetch, R::kWritableList},
     {ID_CMD_FILL_LOGIN_FORM, ID_CMD_FILL_LOGIN_FORM, nullptr, R::kList},
     {ID_CMD_MARK_CATEGORY, ID_CMD_MARK_BOOKMARK, &M::OnToggleMarkLevel, R::kList},
     {ID_CMD_MARK_FOUND, ID_CMD_MARK_FOUND, &M::OnMarkFound, R::kSearchResults},
@@ -99,7 +99,7 @@ const CommandRow kRows[] = {
     {ID_CMD_BLANK_TAB_BASE, ID_CMD_BLANK_TAB_BASE + 99, nullptr, R::kAlways},
     {ID_CMD_OPEN_WITH_BASE, ID_CMD_OPEN_WITH_BASE + 99, nullptr, R::kList},
     {ID_CMD_OPEN_ADDRESS_BASE, ID_CMD_OPEN_ADDRESS_BASE + 99, nullptr, R::kAlways},
-    {ID_CMD_FETCH_FROM_BASE, ID_CMD_FETCH_FROM_BASE + 99, nullptr, R::kWritableList},
+    {ID_CMD_FETCH_FROM_BASE, ID_CMD_FETCH_FROM_BASE + 99, &M::OnFetch, R::kWritableList},
     {ID_CMD_DEFAULT_BROWSER_BASE, ID_CMD_DEFAULT_BROWSER_BASE + 99, &M::OnSetDefaultBrowser,
      R::kAlways},
 };

@@ -187,6 +187,23 @@ class MainWindow : public framework::Dialog {
   void OnSetDefaultBrowser(int id);
   void OnVisitedTime(int id);
   void OnAbout(int id);
+  // Fetching the page a browser shows (main_window_fetch.cpp): Ctrl+E and
+  // the Fetch button (the default browser), 9500 + n (browser n), and the
+  // Fetch button's right-click menu of each browser's open pages, filled
+  // when a browser's submenu opens.
+  void OnFetch(int id);
+  // The Fetch button's menu of browsers (9500 + n): each entry that can
+  // run becomes an empty submenu, filled when it opens; with one browser
+  // its pages replace the menu's entry. A page's command is its position
+  // in the open-pages list + 1.
+  void PrepareOpenPagesMenu(HMENU menu);
+  void FillOpenPagesMenu(HMENU popup);
+  // Fetches the page of the command chosen in that menu (0: none).
+  void OnOpenPageChosen(int command);
+  // Starts a new bookmark from an address and a title in Organize mode
+  // (fetched: it comes from a browser). False where the window cannot add
+  // one in place (Compact mode: the caller switches to Organize first).
+  virtual bool AddBookmarkFrom(const std::string& address, const std::string& title, bool fetched);
 
  protected:
   bool OnInit() override;
