@@ -28,7 +28,7 @@ const CommandRow kRows[] = {
     {ID_CMD_ADVANCED_SEARCH, ID_CMD_ADVANCED_SEARCH, &M::OnAdvancedSearch, R::kList},
     {ID_CMD_DELAYED_SEARCH, ID_CMD_DELAYED_SEARCH, &M::OnDelayedSearch, R::kAlways},
     {ID_CMD_FETCH, ID_CMD_FETCH, &M::OnFetch, R::kWritableList},
-    {ID_CMD_FILL_LOGIN_FORM, ID_CMD_FILL_LOGIN_FORM, nullptr, R::kList},
+    {ID_CMD_FILL_LOGIN_FORM, ID_CMD_FILL_LOGIN_FORM, &M::OnFillLoginForm, R::kList},
     {ID_CMD_MARK_CATEGORY, ID_CMD_MARK_BOOKMARK, &M::OnToggleMarkLevel, R::kList},
     {ID_CMD_MARK_FOUND, ID_CMD_MARK_FOUND, &M::OnMarkFound, R::kSearchResults},
     {ID_CMD_MOVE_MARKED_HERE, ID_CMD_MOVE_MARKED_BOOKMARK, &M::OnTransferMarked, R::kMarks},
@@ -90,7 +90,7 @@ const CommandRow kRows[] = {
     {ID_CMD_VISITED_NOW, ID_CMD_VISITED_NEVER, &M::OnVisitedTime, R::kWritableList},
     // The notes window's commands and keys.
     {ID_CMD_INSERT_DATE, ID_CMD_INSERT_DATE, nullptr, R::kWritableList},
-    {ID_CMD_COPY_LOGIN, ID_CMD_COPY_LOGIN_PASSWORD, nullptr, R::kList},
+    {ID_CMD_COPY_LOGIN, ID_CMD_COPY_LOGIN_PASSWORD, &M::OnCopyLogin, R::kList},
     {ID_CMD_FOCUS_NOTE_TEXT, ID_CMD_FOCUS_KEYWORDS, nullptr, R::kList},
     {ID_CMD_DOCK_OFF, ID_CMD_DOCK_BELOW, nullptr, R::kAlways},
     {ID_CMD_AUTO_HIDE_NOTES, ID_CMD_AUTO_HIDE_NOTES, nullptr, R::kAlways},

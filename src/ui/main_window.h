@@ -200,6 +200,14 @@ class MainWindow : public framework::Dialog {
   void FillOpenPagesMenu(HMENU popup);
   // Fetches the page of the command chosen in that menu (0: none).
   void OnOpenPageChosen(int command);
+  // QuickLogin (main_window_login.cpp): 2093 types the selected bookmark's
+  // log-in and password into the window used before this one; 5174-5176
+  // copy the log-in, the password, or both with a tab between.
+  void OnFillLoginForm(int id);
+  void OnCopyLogin(int id);
+  // Asks for the list's password when its site passwords are still
+  // locked; false when they stay locked.
+  bool UnlockSitePasswords(BookmarkList& list);
   // Starts a new bookmark from an address and a title in Organize mode
   // (fetched: it comes from a browser). False where the window cannot add
   // one in place (Compact mode: the caller switches to Organize first).
