@@ -22,4 +22,8 @@ bool OpenUrlByDde(const BrowserEntry& browser, HWND browserWindow, const std::st
   return requested;
 }
 
+// The page's document object is not reached yet: the route fails, and
+// opening goes on to DDE and then the command line.
+bool OpenUrlByCom(const BrowserEntry&, const std::string&, bool) { return false; }
+
 }  // namespace browser

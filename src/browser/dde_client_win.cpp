@@ -101,9 +101,13 @@ int DdeClient::Wait(int slot, DWORD timeoutMs, std::string* value) {
   const DWORD start = GetTickCount();
   UiWait& wait = CurrentUiWait();
   while (slots_[slot].state == kWaitingForData && GetTickCount() - start < timeoutMs) {
-    if (!wait.DispatchOne())
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - (GetTickCount() - start),
-                                QS_ALLINPUT);
+    if (wait.DispatchOne()) continue;
+    // A quit stays queued for the main loop and ends the wait.
+    MSG quit;
+    if (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) break;
+    const DWORD elapsed = GetTickCount() - start;
+    if (elapsed < timeoutMs)
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - elapsed, QS_ALLINPUT);
   }
   Slot& s = slots_[slot];
   if (s.state == kWaitingForData) {

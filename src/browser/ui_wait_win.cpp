@@ -15,7 +15,8 @@ class PlainUiWait : public UiWait {
     const DWORD limit = milliseconds == 0 ? 500 : milliseconds;
     for (DWORD elapsed = 0; elapsed < limit; elapsed = GetTickCount() - start) {
       if (DispatchOne()) continue;
-      if (milliseconds == 0) return;
+      MSG quit;
+      if (milliseconds == 0 || PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) return;
       MsgWaitForMultipleObjects(0, nullptr, FALSE, limit - elapsed, QS_ALLINPUT);
     }
   }
