@@ -1,5 +1,7 @@
 #include "app/app_command_window.h"
 
+#include <dde.h>
+
 #include <string>
 #include <utility>
 
@@ -29,10 +31,15 @@ bool AppCommandWindow::OnCreate() {
   DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
   DeleteMenu(menu, SC_MOVE, MF_BYCOMMAND);
   DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
+  browser::SetUiWait(&uiWait_);
+  dde_ = std::make_unique<browser::DdeClient>(hwnd_);
+  browser::DdeClient::SetCurrent(dde_.get());
   return true;
 }
 
 void AppCommandWindow::OnDestroy() {
+  dde_.reset();
+  browser::SetUiWait(nullptr);
   VelloxApp& app = App();
   if (app.runMode != kRunUninstaller && app.runMode < kRunNotConfigured)
     SaveSettings(app.settings, false);
@@ -197,6 +204,11 @@ LRESULT AppCommandWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     return 0;
   }
   switch (msg) {
+    case WM_DDE_ACK:
+    case WM_DDE_DATA:
+    case WM_DDE_TERMINATE:
+      if (dde_ && dde_->HandleMessage(msg, wp, lp)) return 0;
+      break;
     case WM_COPYDATA:
       return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lp));
     case kMsgOpenHandedOver:

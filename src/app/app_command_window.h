@@ -11,6 +11,8 @@
 #include <string>
 
 #include "app/command_window_names.h"
+#include "app/program_ui_wait.h"
+#include "browser/dde_client_win.h"
 #include "framework/window.h"
 #include "ui/main_window.h"
 #include "ui/program_control.h"
@@ -74,6 +76,9 @@ class AppCommandWindow : public framework::Window, public ProgramControl {
   void SwitchMode(int mode);
 
   std::unique_ptr<MainWindow> mainWindow_;
+  // The conversations with browsers, whose answers come to this window.
+  std::unique_ptr<browser::DdeClient> dde_;
+  ProgramUiWait uiWait_;
   // Paths handed over by second copies, oldest first, each with its
   // kMsgOpenHandedOver posted.
   std::deque<std::string> handedOverPaths_;

@@ -50,16 +50,6 @@ const KnownBrowser kTable[] = {
     {"Vivaldi", "vivaldi.exe", "vivaldi", kMethodDde, "Vivaldi", "Chrome_WidgetWin_1", ""},
 };
 
-bool EqualsIgnoringCase(const std::string& a, const char* b) {
-  size_t n = 0;
-  for (; n < a.size() && b[n] != '\0'; ++n) {
-    if (std::tolower(static_cast<unsigned char>(a[n])) !=
-        std::tolower(static_cast<unsigned char>(b[n])))
-      return false;
-  }
-  return n == a.size() && b[n] == '\0';
-}
-
 void TakeWindowColumns(const KnownBrowser* row, BrowserEntry* entry) {
   entry->titleText = row ? row->titleText : "";
   entry->frameClass = row ? row->frameClass : "";
@@ -76,6 +66,16 @@ const KnownBrowser* FindRowForEntry(const BrowserEntry& entry, const std::string
 }
 
 }  // namespace
+
+bool EqualsIgnoringCase(const std::string& a, const char* b) {
+  size_t n = 0;
+  for (; n < a.size() && b[n] != '\0'; ++n) {
+    if (std::tolower(static_cast<unsigned char>(a[n])) !=
+        std::tolower(static_cast<unsigned char>(b[n])))
+      return false;
+  }
+  return n == a.size() && b[n] == '\0';
+}
 
 size_t KnownBrowserCount() { return sizeof kTable / sizeof kTable[0]; }
 

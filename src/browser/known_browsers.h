@@ -44,4 +44,7 @@ void CompleteBrowserEntries(Settings* settings);
 
 bool IsComBrowser(const BrowserEntry& entry);
 
+// ASCII comparison ignoring case (names of services and executables).
+bool EqualsIgnoringCase(const std::string& a, const char* b);
+
 }  // namespace browser

@@ -27,8 +27,8 @@ const CommandRow kRows[] = {
     {ID_CMD_FIND_NEXT, ID_CMD_FIND_PREVIOUS, &M::OnFindNext, R::kList},
     {ID_CMD_ADVANCED_SEARCH, ID_CMD_ADVANCED_SEARCH, &M::OnAdvancedSearch, R::kList},
     {ID_CMD_DELAYED_SEARCH, ID_CMD_DELAYED_SEARCH, &M::OnDelayedSearch, R::kAlways},
-    {ID_CMD_FETCH, ID_CMD_FETCH, nullptr, R::kWritableList},
-    {ID_CMD_FILL_LOGIN_FORM, ID_CMD_FILL_LOGIN_FORM, nullptr, R::kList},
+    {ID_CMD_FETCH, ID_CMD_FETCH, &M::OnFetch, R::kWritableList},
+    {ID_CMD_FILL_LOGIN_FORM, ID_CMD_FILL_LOGIN_FORM, &M::OnFillLoginForm, R::kList},
     {ID_CMD_MARK_CATEGORY, ID_CMD_MARK_BOOKMARK, &M::OnToggleMarkLevel, R::kList},
     {ID_CMD_MARK_FOUND, ID_CMD_MARK_FOUND, &M::OnMarkFound, R::kSearchResults},
     {ID_CMD_MOVE_MARKED_HERE, ID_CMD_MOVE_MARKED_BOOKMARK, &M::OnTransferMarked, R::kMarks},
@@ -94,7 +94,7 @@ const CommandRow kRows[] = {
     {ID_CMD_VISITED_NOW, ID_CMD_VISITED_NEVER, &M::OnVisitedTime, R::kWritableList},
     // The notes window's commands and keys.
     {ID_CMD_INSERT_DATE, ID_CMD_INSERT_DATE, nullptr, R::kWritableList},
-    {ID_CMD_COPY_LOGIN, ID_CMD_COPY_LOGIN_PASSWORD, nullptr, R::kList},
+    {ID_CMD_COPY_LOGIN, ID_CMD_COPY_LOGIN_PASSWORD, &M::OnCopyLogin, R::kList},
     {ID_CMD_FOCUS_NOTE_TEXT, ID_CMD_FOCUS_KEYWORDS, nullptr, R::kList},
     {ID_CMD_DOCK_OFF, ID_CMD_DOCK_BELOW, nullptr, R::kAlways},
     {ID_CMD_AUTO_HIDE_NOTES, ID_CMD_AUTO_HIDE_NOTES, nullptr, R::kAlways},
@@ -103,7 +103,7 @@ const CommandRow kRows[] = {
     {ID_CMD_BLANK_TAB_BASE, ID_CMD_BLANK_TAB_BASE + 99, &M::OnOpenBlankTab, R::kAlways},
     {ID_CMD_OPEN_WITH_BASE, ID_CMD_OPEN_WITH_BASE + 99, &M::OnOpenWithBrowser, R::kList},
     {ID_CMD_OPEN_ADDRESS_BASE, ID_CMD_OPEN_ADDRESS_BASE + 99, &M::OnOpenTypedAddress, R::kAlways},
-    {ID_CMD_FETCH_FROM_BASE, ID_CMD_FETCH_FROM_BASE + 99, nullptr, R::kWritableList},
+    {ID_CMD_FETCH_FROM_BASE, ID_CMD_FETCH_FROM_BASE + 99, &M::OnFetch, R::kWritableList},
     {ID_CMD_DEFAULT_BROWSER_BASE, ID_CMD_DEFAULT_BROWSER_BASE + 99, &M::OnSetDefaultBrowser,
      R::kAlways},
 };

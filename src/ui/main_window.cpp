@@ -333,6 +333,7 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
       return false;
     case WM_INITMENUPOPUP:
       UpdateCommandState();
+      FillOpenPagesMenu(reinterpret_cast<HMENU>(wp));
       return false;
     case WM_CONTEXTMENU: {
       // A column's line or blank area, or the window outside the controls.

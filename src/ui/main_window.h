@@ -204,6 +204,31 @@ class MainWindow : public framework::Dialog {
   // The Open button shows the icon of the program that will open the
   // selected bookmark (its browser for a web address); none without one.
   void UpdateOpenButtonPicture(uint16_t bookmark);
+  // Fetching the page a browser shows (main_window_fetch.cpp): Ctrl+E and
+  // the Fetch button (the default browser), 9500 + n (browser n), and the
+  // Fetch button's right-click menu of each browser's open pages, filled
+  // when a browser's submenu opens.
+  void OnFetch(int id);
+  // The Fetch button's menu of browsers (9500 + n): each entry that can
+  // run becomes an empty submenu, filled when it opens; with one browser
+  // its pages replace the menu's entry. A page's command is its position
+  // in the open-pages list + 1.
+  void PrepareOpenPagesMenu(HMENU menu);
+  void FillOpenPagesMenu(HMENU popup);
+  // Fetches the page of the command chosen in that menu (0: none).
+  void OnOpenPageChosen(int command);
+  // QuickLogin (main_window_login.cpp): 2093 types the selected bookmark's
+  // log-in and password into the window used before this one; 5174-5176
+  // copy the log-in, the password, or both with a tab between.
+  void OnFillLoginForm(int id);
+  void OnCopyLogin(int id);
+  // Asks for the list's password when its site passwords are still
+  // locked; false when they stay locked.
+  bool UnlockSitePasswords(BookmarkList& list);
+  // Starts a new bookmark from an address and a title in Organize mode
+  // (fetched: it comes from a browser). False where the window cannot add
+  // one in place (Compact mode: the caller switches to Organize first).
+  virtual bool AddBookmarkFrom(const std::string& address, const std::string& title, bool fetched);
 
  protected:
   bool OnInit() override;

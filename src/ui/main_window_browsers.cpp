@@ -102,8 +102,10 @@ void MainWindow::ShowOpenButtonMenu(POINT screen) {
 void MainWindow::ShowFetchButtonMenu(POINT screen) {
   framework::ScopedMenu menu(BuildFetchButtonMenu(BrowserFacts(*this), EnabledIn(this)));
   if (!menu.Get()) return;
+  PrepareOpenPagesMenu(menu.Get());
+  if (GetMenuItemCount(menu.Get()) == 0) return;
   int chosen = Track(menu.Get(), hwnd_, MenuPoint(Item(IDC_FETCH), screen));
-  if (chosen > 0) RouteCommand(chosen);
+  OnOpenPageChosen(chosen);
 }
 
 void MainWindow::ShowVisitedMenu(POINT screen) {

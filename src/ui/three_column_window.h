@@ -26,6 +26,7 @@ class ThreeColumnWindow : public MainWindow {
   void MoveColumns(const int share[3], int dh);
   // A new bookmark is being typed (Organize mode).
   bool NewBookmarkPending() const { return OrganizeMode() && pending_[2]; }
+  bool AddBookmarkFrom(const std::string& address, const std::string& title, bool fetched) override;
 
  protected:
   bool OnInit() override;

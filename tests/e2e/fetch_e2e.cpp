@@ -1,0 +1,107 @@
+// Fetch through the real program: Ctrl+E's command asks the default
+// browser (the DDE test browser) for its frontmost page, and the window
+// starts a new bookmark with that title and address in Organize mode.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "resources/resource.h"
+#include "support/dde_browser_peer_win.h"
+#include "vellox_process.h"
+
+namespace {
+
+constexpr DWORD kTimeout = 20000;
+constexpr char kSettingsKey[] = "Software\\Velloxsoft\\Vellox\\3.0";
+constexpr char kService[] = "VelloxFetchPeer";
+
+void SetString(HKEY key, const char* name, const std::string& value) {
+  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                 static_cast<DWORD>(value.size() + 1));
+}
+
+void SetRow(HKEY settings, const std::string& row,
+            std::initializer_list<std::pair<const char*, std::string>> columns) {
+  HKEY key;
+  if (RegCreateKeyExA(settings, row.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS)
+    return;
+  for (const auto& column : columns) SetString(key, column.first, column.second);
+  RegCloseKey(key);
+}
+
+// One list and one browser, the peer, which is the default.
+void WriteSettings(const std::string& listPath) {
+  HKEY key;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                      nullptr) != ERROR_SUCCESS)
+    return;
+  SetRow(key, "Lists\\0", {{"", "E2E Fetch"}, {"Path", listPath}});
+  SetRow(key, "Browsers\\0",
+         {{"", "Peer"}, {"Path", "C:\\nowhere\\peer.exe"}, {"DDE", kService}, {"Method", "DDE"}});
+  DWORD index = 0;
+  for (const char* table : {"Lists", "Browsers"}) {
+    HKEY t;
+    if (RegCreateKeyExA(key, table, 0, nullptr, 0, KEY_WRITE, nullptr, &t, nullptr) ==
+        ERROR_SUCCESS) {
+      RegSetValueExA(t, "index", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&index), sizeof index);
+      RegCloseKey(t);
+    }
+  }
+  RegCloseKey(key);
+}
+
+std::string ControlText(HWND dialog, int id) {
+  char text[512] = {};
+  SendMessageA(GetDlgItem(dialog, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+HWND MainOf(DWORD pid) {
+  for (HWND w : e2e::MainWindows(pid))
+    if (GetDlgItem(w, IDC_SEARCH_TEXT) && IsWindowVisible(w)) return w;
+  return nullptr;
+}
+
+TEST(Fetch, TheBrowsersFrontmostPageStartsANewBookmark) {
+  char folder[MAX_PATH];
+  GetTempPathA(MAX_PATH, folder);
+  const std::string list = std::string(folder) + "E2E Fetch.bkl";
+  const std::string source =
+      std::string(VELLOX_TEST_DATA) + "\\..\\..\\src\\resources\\Default.bkl";
+  ASSERT_TRUE(CopyFileA(source.c_str(), list.c_str(), FALSE));
+  wintest::DdeBrowserPeer peer;
+  ASSERT_TRUE(peer.Start("VelloxE2EFetchPeer", std::string(folder) + "fetch_peer.log",
+                         std::string("--service ") + kService +
+                             " --page 5 \"\\\"http://fetched.example/page\\\","
+                             "\\\"Fetched \\\\\\\"quoted\\\\\\\" & title\\\"\""));
+  e2e::DeleteUserSettingsKey();
+  WriteSettings(list);
+  e2e::VelloxProcess program;
+  ASSERT_TRUE(program.Start(e2e::VelloxExePath(), ""));
+  HWND main = nullptr;
+  ASSERT_TRUE(e2e::WaitUntil([&] { return (main = MainOf(program.Id())) != nullptr; }, kTimeout));
+
+  PostMessageA(main, WM_COMMAND, ID_CMD_FETCH, 0);
+  HWND organize = nullptr;
+  EXPECT_TRUE(e2e::WaitUntil(
+      [&] {
+        organize = MainOf(program.Id());
+        return organize && ControlText(organize, IDC_ADDRESS) == "http://fetched.example/page";
+      },
+      kTimeout));
+  if (organize) {
+    EXPECT_EQ(ControlText(organize, IDC_BOOKMARK_TITLE), "Fetched quoted & title");
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(organize, IDC_BOOKMARK_TITLE))) << "Organize mode";
+  }
+  EXPECT_EQ(peer.Items(), (std::vector<std::string>{"-1"}));
+
+  program.Stop();
+  e2e::DeleteUserSettingsKey();
+  e2e::EnsureUserSettingsKey();
+  for (const char* name : {"E2E Fetch.bkl", "Autobackup of E2E Fetch.bkl", "E2E Fetch.tmp"})
+    DeleteFileA((std::string(folder) + name).c_str());
+}
+
+}  // namespace
