@@ -14,6 +14,25 @@ void WaitForSiteCheck(const BookmarkList& list, ListHost* host) {
   while (host && host->SiteCheckRunning(list)) host->PumpWait(kSiteCheckWaitMs);
 }
 
+// Another program that reads the list file (a viewer, a virus scanner, a
+// backup tool, a second copy of this program starting) makes the replace
+// fail with access denied or a sharing violation until it lets go; Wine
+// refuses it whatever that program's share flags. Tried again after each
+// of these waits, the user interface kept alive meanwhile.
+constexpr uint32_t kReplaceRetryWaitsMs[] = {50, 100, 200, 400, 800};
+
+uint32_t ReplaceWithRetries(const std::string& temporary, const std::string& path, ListHost* host) {
+  uint32_t error = platform::CommitReplacing(temporary.c_str(), path.c_str());
+  for (uint32_t wait : kReplaceRetryWaitsMs) {
+    if (!host ||
+        (error != platform::kErrorAccessDenied && error != platform::kErrorSharingViolation))
+      break;
+    host->PumpWait(wait);
+    error = platform::CommitReplacing(temporary.c_str(), path.c_str());
+  }
+  return error;
+}
+
 int Fail(uint32_t error, uint32_t* out) {
   *out = error != 0 ? error : platform::kErrorAccessDenied;
   return kSaveFileError;
@@ -74,7 +93,7 @@ int SaveList(BookmarkList& list, bool makeBackups, ListHost* host) {
   if (result == kSaveOk) {
     // The lock must go before the file can be replaced on Windows.
     list.file.Close();
-    error = platform::CommitReplacing(temporary.c_str(), list.path.c_str());
+    error = ReplaceWithRetries(temporary, list.path, host);
     if (error != platform::kErrorNone) result = kSaveFileError;
     ListResult reopened = ReopenListFile(list);
     if (result == kSaveOk) {

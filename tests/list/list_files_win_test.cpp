@@ -141,4 +141,52 @@ TEST(ListFilesWin, ReplaceRefusedWhileAnotherProgramReadsKeepsBothFiles) {
             platform::kErrorSharingViolation);
 }
 
+// The helper side: reads the file named in its task, as a viewer or a
+// virus scanner would, until it is released.
+TEST(FileReaderHelper, ReadsItsFile) {
+  std::string task = wintest::HelperTask();
+  if (task.empty()) GTEST_SKIP() << "runs only as a helper process";
+  platform::File reader;
+  ASSERT_EQ(reader.Open(task.c_str(), platform::FileAccess::kRead), platform::kErrorNone);
+  wintest::SignalHelperReady();
+  EXPECT_TRUE(wintest::WaitHelperRelease(kHelperTimeout));
+}
+
+// A program whose first wait during a save sees the other reader let go.
+class ReleasingHost : public ListHost {
+ public:
+  explicit ReleasingHost(HelperProcess* reader) : reader_(reader) {}
+  void PumpWait(uint32_t /*milliseconds*/) override {
+    ++waits;
+    if (!reader_) return;
+    reader_->Release();
+    EXPECT_TRUE(reader_->WaitForExit(kHelperTimeout));
+    reader_ = nullptr;
+  }
+  int waits = 0;
+
+ private:
+  HelperProcess* reader_;
+};
+
+TEST(ListFilesWin, AReplaceRefusedWhileAnotherProgramReadsIsTriedAgainOnceItLetsGo) {
+  ::TempFolder folder;
+  const std::string path = folder.Path("Held while saving.bkl");
+  listtest::WriteSampleFile(path, 3);
+  auto list = listtest::OpenListFile(path);
+  BookmarkItem& record = list->Decode(FindTitle(*list, "Site 1"), false);
+  record.title = "Changed";
+  record.changed = 1;
+  HelperProcess reader;
+  ASSERT_TRUE(reader.Start("FileReaderHelper.ReadsItsFile", path));
+  ASSERT_TRUE(reader.WaitReady(kHelperTimeout));
+
+  ReleasingHost host(&reader);
+  ASSERT_EQ(SaveList(*list, false, &host), kSaveOk) << list->lastError;
+  EXPECT_LE(host.waits, 1);
+  EXPECT_NE(ReadBytes(path).find("Changed"), std::string::npos);
+  EXPECT_FALSE(platform::FileExists(TemporarySavePath(path).c_str()));
+  EXPECT_FALSE(list->modified);
+}
+
 }  // namespace
