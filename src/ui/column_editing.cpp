@@ -47,9 +47,10 @@ void ThreeColumnWindow::ReplaceSelectedLine(int level) {
 void ThreeColumnWindow::OnTitleBoxChanged(int controlId) {
   int level = controlId == IDC_ADDRESS ? 2 : controlId - IDC_CATEGORY_TITLE;
   if (level < 0 || level > 2 || !OrganizeMode()) return;
-  // Only the user's typing counts: the box has the focus, no new item is
-  // being typed there and the column has a selection.
-  if (GetFocus() != Item(controlId) || pending_[level]) return;
+  // Only the user's typing counts: the program is not filling the boxes,
+  // the box has the focus, no new item is being typed there and the column
+  // has a selection.
+  if (fillingBoxes_ || GetFocus() != Item(controlId) || pending_[level]) return;
   BookmarkList* list = List();
   if (!list || !lists_.CurrentIsWritable()) return;
   uint16_t item = list->columns[level].SelectedItem();
