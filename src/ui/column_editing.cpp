@@ -6,6 +6,7 @@
 #include "list/list_edit.h"
 #include "list/list_new_item.h"
 #include "resources/resource.h"
+#include "ui/bookmark_list_box.h"
 #include "ui/choice_dialogs.h"
 #include "ui/list_view_dialog.h"
 #include "ui/three_column_window.h"
@@ -33,6 +34,7 @@ void ThreeColumnWindow::ReplaceSelectedLine(int level) {
   if (!box || line < 0 || line >= static_cast<int>(SendMessageA(box, LB_GETCOUNT, 0, 0))) return;
   uint16_t item = list->columns[level].entries[static_cast<size_t>(line)];
   std::string text = LineText(*list, item);
+  if (ColumnControls* columns = Columns()) columns->BoxLinesChanged(box);
   // The line data stay in lineData_ by position; only the text changes.
   SendMessageA(box, WM_SETREDRAW, FALSE, 0);
   SendMessageA(box, LB_DELETESTRING, static_cast<WPARAM>(line), 0);

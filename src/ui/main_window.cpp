@@ -183,6 +183,7 @@ void MainWindow::FillBox(int level) {
   LRESULT top = sameLines ? SendMessageA(box, LB_GETTOPINDEX, 0, 0) : 0;
   boxList_[level] = list;
   boxParent_[level] = parent;
+  if (columns_ && box) columns_->BoxLinesChanged(box);
   ClearBox(level);
   if (!box || !list) return;
   const ListColumn& column = list->columns[level];
