@@ -381,7 +381,10 @@ bool MainWindow::OnCommand(int id, int code, HWND control) {
     if (code != BN_CLICKED) return OnWindowCommand(id, code);
   }
   // Enter in the search box searches.
-  if (id == IDOK && GetFocus() == Item(IDC_SEARCH_TEXT)) id = ID_CMD_SEARCH;
+  if (id == IDOK && GetFocus() == Item(IDC_SEARCH_TEXT)) {
+    search_.EnterPressed();
+    id = ID_CMD_SEARCH;
+  }
   // Enter in a title box of Organize mode commits a new item.
   if (id == IDOK && OnWindowCommand(IDOK, 0)) return true;
   if (id == IDOK || id == IDCANCEL) return true;

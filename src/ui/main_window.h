@@ -133,6 +133,9 @@ class MainWindow : public framework::Dialog {
     search_.Start(allowAutoOpen, allowOtherLists, clearSelection);
   }
   void SearchInputChanged(bool advanced) { search_.InputChanged(advanced); }
+  bool SearchHoldsResultsOf(const SearchOptions& options, const std::string& term) const {
+    return search_.HoldsResultsOf(options, term);
+  }
   bool HighlightingMatches() const { return search_.HighlightingMatches(); }
   std::string SearchStatusText() const { return search_.StatusText(); }
   void SearchListMayHaveChanged() { search_.ListMayHaveChanged(); }
