@@ -293,6 +293,7 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
     case WM_GETMINMAXINFO:
       if (templateClient_.cx == 0) return false;  // not laid out yet
       reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = MinWindowSize();
+      PlaceMaximized(reinterpret_cast<MINMAXINFO*>(lp));
       *result = 0;
       return true;
     case WM_ACTIVATE:
