@@ -14,21 +14,26 @@ void WaitForSiteCheck(const BookmarkList& list, ListHost* host) {
   while (host && host->SiteCheckRunning(list)) host->PumpWait(kSiteCheckWaitMs);
 }
 
-// Another program that reads the list file (a viewer, a virus scanner, a
-// backup tool, a second copy of this program starting) makes the replace
-// fail with access denied or a sharing violation until it lets go; Wine
-// refuses it whatever that program's share flags. Tried again after each
-// of these waits, the user interface kept alive meanwhile.
-constexpr uint32_t kReplaceRetryWaitsMs[] = {50, 100, 200, 400, 800};
+// Another program that reads the list file or its temporary file (a
+// viewer, a virus scanner, a backup tool) makes writing the temporary file
+// or the replace fail with access denied or a sharing violation until it
+// lets go; Wine refuses the replace whatever that program's share flags.
+// Each step is tried again after each of these waits, the user interface
+// kept alive meanwhile.
+constexpr uint32_t kHeldRetryWaitsMs[] = {50, 100, 200, 400, 800};
 
-uint32_t ReplaceWithRetries(const std::string& temporary, const std::string& path, ListHost* host) {
-  uint32_t error = platform::CommitReplacing(temporary.c_str(), path.c_str());
-  for (uint32_t wait : kReplaceRetryWaitsMs) {
-    if (!host ||
-        (error != platform::kErrorAccessDenied && error != platform::kErrorSharingViolation))
-      break;
+bool HeldByAnother(uint32_t error) {
+  return error == platform::kErrorAccessDenied || error == platform::kErrorSharingViolation;
+}
+
+// step returns a system error (0 = done).
+template <typename Step>
+uint32_t RetryWhileHeld(ListHost* host, Step step) {
+  uint32_t error = step();
+  for (uint32_t wait : kHeldRetryWaitsMs) {
+    if (!host || !HeldByAnother(error)) break;
     host->PumpWait(wait);
-    error = platform::CommitReplacing(temporary.c_str(), path.c_str());
+    error = step();
   }
   return error;
 }
@@ -88,12 +93,17 @@ int SaveList(BookmarkList& list, bool makeBackups, ListHost* host) {
   if (makeBackups) RotateBackups(list.path, list.Now());
 
   std::string temporary = TemporarySavePath(list.path);
-  uint32_t error = 0;
-  int result = WriteListFile(list, temporary, &error);
+  int result = kSaveOk;
+  uint32_t error = RetryWhileHeld(host, [&] {
+    uint32_t e = 0;
+    result = WriteListFile(list, temporary, &e);
+    return result == kSaveFileError ? e : platform::kErrorNone;
+  });
   if (result == kSaveOk) {
     // The lock must go before the file can be replaced on Windows.
     list.file.Close();
-    error = ReplaceWithRetries(temporary, list.path, host);
+    error = RetryWhileHeld(
+        host, [&] { return platform::CommitReplacing(temporary.c_str(), list.path.c_str()); });
     if (error != platform::kErrorNone) result = kSaveFileError;
     ListResult reopened = ReopenListFile(list);
     if (result == kSaveOk) {
