@@ -105,6 +105,9 @@ int AddNewItem(BookmarkList& list, const BookmarkItem& record, uint16_t aliasOf)
   if (level < kLevelCategory || level > kLevelBookmark) return kEditFailed;
   if (list.full) return kEditFull;
   uint16_t parent = level == 0 ? kRootIndex : list.columns[level - 1].SelectedItem();
+  // A separator selected above a new bookmark holds nothing: the bookmark
+  // goes where it would go with nothing selected there.
+  if (level == kLevelBookmark && parent != 0 && list.TestFlags(parent, kFlagSeparator)) parent = 0;
   if (level == kLevelBookmark && parent == 0) {
     // A bookmark needs a category and a subcategory: the selected ones, or
     // "Uncategorized" containers.

@@ -14,6 +14,30 @@ void WaitForSiteCheck(const BookmarkList& list, ListHost* host) {
   while (host && host->SiteCheckRunning(list)) host->PumpWait(kSiteCheckWaitMs);
 }
 
+// Another program that reads the list file or its temporary file (a
+// viewer, a virus scanner, a backup tool) makes writing the temporary file
+// or the replace fail with access denied or a sharing violation until it
+// lets go; Wine refuses the replace whatever that program's share flags.
+// Each step is tried again after each of these waits, the user interface
+// kept alive meanwhile.
+constexpr uint32_t kHeldRetryWaitsMs[] = {50, 100, 200, 400, 800};
+
+bool HeldByAnother(uint32_t error) {
+  return error == platform::kErrorAccessDenied || error == platform::kErrorSharingViolation;
+}
+
+// step returns a system error (0 = done).
+template <typename Step>
+uint32_t RetryWhileHeld(ListHost* host, Step step) {
+  uint32_t error = step();
+  for (uint32_t wait : kHeldRetryWaitsMs) {
+    if (!host || !HeldByAnother(error)) break;
+    host->PumpWait(wait);
+    error = step();
+  }
+  return error;
+}
+
 int Fail(uint32_t error, uint32_t* out) {
   *out = error != 0 ? error : platform::kErrorAccessDenied;
   return kSaveFileError;
@@ -69,12 +93,17 @@ int SaveList(BookmarkList& list, bool makeBackups, ListHost* host) {
   if (makeBackups) RotateBackups(list.path, list.Now());
 
   std::string temporary = TemporarySavePath(list.path);
-  uint32_t error = 0;
-  int result = WriteListFile(list, temporary, &error);
+  int result = kSaveOk;
+  uint32_t error = RetryWhileHeld(host, [&] {
+    uint32_t e = 0;
+    result = WriteListFile(list, temporary, &e);
+    return result == kSaveFileError ? e : platform::kErrorNone;
+  });
   if (result == kSaveOk) {
     // The lock must go before the file can be replaced on Windows.
     list.file.Close();
-    error = platform::CommitReplacing(temporary.c_str(), list.path.c_str());
+    error = RetryWhileHeld(
+        host, [&] { return platform::CommitReplacing(temporary.c_str(), list.path.c_str()); });
     if (error != platform::kErrorNone) result = kSaveFileError;
     ListResult reopened = ReopenListFile(list);
     if (result == kSaveOk) {

@@ -32,6 +32,9 @@ int WriteListFileReplacing(BookmarkList& list, const std::string& path, uint32_t
 // list. With makeBackups the automatic backups rotate first. Returns
 // kSaveOk, kSaveFileError, kSaveEncryptionFailed or kSaveReopenedReadOnly.
 // The list's file is locked again afterwards, also after a failed replace.
+// With a host, writing the temporary file or the replace, refused because
+// another program holds a file, is tried again for about a second and a
+// half, waiting through the host.
 int SaveList(BookmarkList& list, bool makeBackups, ListHost* host = nullptr);
 
 // Opens the list's file again for reading and writing with other writers

@@ -138,7 +138,11 @@ int AddToSmartFolder(BookmarkList& list, int type, uint16_t bookmark) {
 void MaintainSmartFolder(BookmarkList& list, uint16_t folder) {
   int type = SmartFolderTypeOf(list, folder);
   if (type == kSmartFavorites || type == kSmartFrequentlyVisited || type == kSmartRecentlyVisited) {
+    // The order follows from the entries and is made again whenever the
+    // folder is shown: putting them in it is no change of the user's.
+    const bool modified = list.modified;
     SortChildren(list, folder, type);
+    list.modified = modified;
   } else if (type == kSmartDueToVisit) {
     int64_t now = list.Now();
     BookmarkItem& r = list.ScratchRecord();

@@ -21,7 +21,8 @@ int AddToSmartFolder(BookmarkList& list, int type, uint16_t bookmark);
 
 // The rule run before a SmartFolder's column is filled: Favorites sorted by
 // title, Due to visit loses entries no longer due, Frequently visited sorted
-// by visits and Recently visited by last visit, most first.
+// by visits and Recently visited by last visit, most first. Sorting leaves
+// the list's modified flag as it was.
 void MaintainSmartFolder(BookmarkList& list, uint16_t folder);
 
 // The idle due-visit scan: unless a scan is under way nothing happens until

@@ -263,9 +263,11 @@ void AdvancedSearchDialog::OnOK() {
   ReadOptions();
   StoreIntoPreset();
   MainWindow* main = &owner_;
-  // A new search with these options (shown results are hidden or shown
-  // again, as the main window's Search button does).
-  if (main->SearchState() == kSearchNone || main->SearchState() == kSearchPending)
+  // A new search with these options, unless the results shown (or hidden)
+  // are theirs already: those are hidden or shown again, as the main
+  // window's Search button does.
+  if (main->SearchState() == kSearchNone || main->SearchState() == kSearchPending ||
+      !main->SearchHoldsResultsOf(options_, Term()))
     main->SetSearchState(kSearchPending, true);
   main->StartSearch(true, true, false);
 }

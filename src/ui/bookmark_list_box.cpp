@@ -200,6 +200,12 @@ void ColumnControls::BoxDestroyed(BookmarkListBox& box) {
   titleTip_.Hide();
 }
 
+void ColumnControls::BoxLinesChanged(HWND box) {
+  if (titleTip_.Box() != box) return;
+  titleTip_.Hide();
+  lastTipPoint_ = {-1, -1};
+}
+
 void ColumnControls::SelectLine(int level, int line) {
   BookmarkList* list = window_->List();
   BookmarkListBox* box = BoxOf(level);

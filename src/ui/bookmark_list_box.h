@@ -90,6 +90,9 @@ class ColumnControls {
   // A wheel message at a box: true when it was passed on to another list.
   bool PassWheelOn(HWND from, WPARAM wp, LPARAM lp);
   void BoxDestroyed(BookmarkListBox& box);
+  // The lines of a box were filled or changed: a title tip over them shows
+  // a text that may no longer be there, so it goes until the mouse moves.
+  void BoxLinesChanged(HWND box);
 
  private:
   BookmarkListBox* BoxOf(int level) const { return boxes_[level].get(); }

@@ -6,6 +6,7 @@
 #include "list/list_edit.h"
 #include "list/list_new_item.h"
 #include "resources/resource.h"
+#include "ui/bookmark_list_box.h"
 #include "ui/choice_dialogs.h"
 #include "ui/list_view_dialog.h"
 #include "ui/three_column_window.h"
@@ -33,6 +34,7 @@ void ThreeColumnWindow::ReplaceSelectedLine(int level) {
   if (!box || line < 0 || line >= static_cast<int>(SendMessageA(box, LB_GETCOUNT, 0, 0))) return;
   uint16_t item = list->columns[level].entries[static_cast<size_t>(line)];
   std::string text = LineText(*list, item);
+  if (ColumnControls* columns = Columns()) columns->BoxLinesChanged(box);
   // The line data stay in lineData_ by position; only the text changes.
   SendMessageA(box, WM_SETREDRAW, FALSE, 0);
   SendMessageA(box, LB_DELETESTRING, static_cast<WPARAM>(line), 0);
@@ -47,9 +49,10 @@ void ThreeColumnWindow::ReplaceSelectedLine(int level) {
 void ThreeColumnWindow::OnTitleBoxChanged(int controlId) {
   int level = controlId == IDC_ADDRESS ? 2 : controlId - IDC_CATEGORY_TITLE;
   if (level < 0 || level > 2 || !OrganizeMode()) return;
-  // Only the user's typing counts: the box has the focus, no new item is
-  // being typed there and the column has a selection.
-  if (GetFocus() != Item(controlId) || pending_[level]) return;
+  // Only the user's typing counts: the program is not filling the boxes,
+  // the box has the focus, no new item is being typed there and the column
+  // has a selection.
+  if (fillingBoxes_ || GetFocus() != Item(controlId) || pending_[level]) return;
   BookmarkList* list = List();
   if (!list || !lists_.CurrentIsWritable()) return;
   uint16_t item = list->columns[level].SelectedItem();

@@ -183,6 +183,7 @@ void MainWindow::FillBox(int level) {
   LRESULT top = sameLines ? SendMessageA(box, LB_GETTOPINDEX, 0, 0) : 0;
   boxList_[level] = list;
   boxParent_[level] = parent;
+  if (columns_ && box) columns_->BoxLinesChanged(box);
   ClearBox(level);
   if (!box || !list) return;
   const ListColumn& column = list->columns[level];
@@ -292,6 +293,7 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
     case WM_GETMINMAXINFO:
       if (templateClient_.cx == 0) return false;  // not laid out yet
       reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = MinWindowSize();
+      PlaceMaximized(reinterpret_cast<MINMAXINFO*>(lp));
       *result = 0;
       return true;
     case WM_ACTIVATE:
@@ -381,7 +383,10 @@ bool MainWindow::OnCommand(int id, int code, HWND control) {
     if (code != BN_CLICKED) return OnWindowCommand(id, code);
   }
   // Enter in the search box searches.
-  if (id == IDOK && GetFocus() == Item(IDC_SEARCH_TEXT)) id = ID_CMD_SEARCH;
+  if (id == IDOK && GetFocus() == Item(IDC_SEARCH_TEXT)) {
+    search_.EnterPressed();
+    id = ID_CMD_SEARCH;
+  }
   // Enter in a title box of Organize mode commits a new item.
   if (id == IDOK && OnWindowCommand(IDOK, 0)) return true;
   if (id == IDOK || id == IDCANCEL) return true;

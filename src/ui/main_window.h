@@ -70,6 +70,9 @@ class MainWindow : public framework::Dialog {
   // The smallest size of the window (frame and menu bar included) at which
   // its controls neither overlap nor vanish (main_window_layout.cpp).
   POINT MinWindowSize() const;
+  // Where a maximized window stands: over the work area of its monitor,
+  // only its sizing frame beyond it.
+  void PlaceMaximized(MINMAXINFO* info) const;
   // The mouse handling of the column list boxes, the splitters and tips.
   ColumnControls* Columns() const { return columns_.get(); }
   // 0 no search, 1 a search pending or running, 2 results shown, 3 results
@@ -133,6 +136,9 @@ class MainWindow : public framework::Dialog {
     search_.Start(allowAutoOpen, allowOtherLists, clearSelection);
   }
   void SearchInputChanged(bool advanced) { search_.InputChanged(advanced); }
+  bool SearchHoldsResultsOf(const SearchOptions& options, const std::string& term) const {
+    return search_.HoldsResultsOf(options, term);
+  }
   bool HighlightingMatches() const { return search_.HighlightingMatches(); }
   std::string SearchStatusText() const { return search_.StatusText(); }
   void SearchListMayHaveChanged() { search_.ListMayHaveChanged(); }

@@ -29,9 +29,10 @@ constexpr int kSearchBoxGiveUnits = 80;
 constexpr int kColumnButtonGapUnits = 3;
 
 // Controls under the columns: they follow the bottom edge.
-constexpr int kBelowColumns[] = {IDC_ADDRESS_LABEL, IDC_ADDRESS, IDC_EXPLORE, IDC_FIND_LABEL,
-                                 IDC_SEARCH_TEXT,   IDC_SEARCH,  IDC_OPEN,    IDC_FETCH,
-                                 IDC_NOTES,         IDC_VISITED_LABEL, IDC_LAST_VISIT, IDC_STATUS_LINE};
+constexpr int kBelowColumns[] = {IDC_ADDRESS_LABEL, IDC_ADDRESS,     IDC_EXPLORE,
+                                 IDC_FIND_LABEL,    IDC_SEARCH_TEXT, IDC_SEARCH,
+                                 IDC_OPEN,          IDC_FETCH,       IDC_NOTES,
+                                 IDC_VISITED_LABEL, IDC_LAST_VISIT,  IDC_STATUS_LINE};
 // The buttons right of the search box, which move left when it narrows.
 constexpr int kAfterSearchBox[] = {IDC_SEARCH, IDC_OPEN, IDC_FETCH, IDC_NOTES};
 // The label and the title box of each column, and its three buttons.
@@ -52,6 +53,24 @@ POINT MainWindow::MinWindowSize() const {
   DWORD exStyle = static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_EXSTYLE));
   AdjustWindowRectEx(&r, style, GetMenu(hwnd_) != nullptr, exStyle);
   return {r.right - r.left, r.bottom - r.top};
+}
+
+void MainWindow::PlaceMaximized(MINMAXINFO* info) const {
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoA(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+  // Wine counts the menu bar of a pop-up window (this dialog) into what a
+  // maximized window hides above the screen, which put the caption off it:
+  // the frame alone is measured, from the style without the caption.
+  DWORD style = static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE));
+  DWORD exStyle = static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_EXSTYLE));
+  RECT frame = {0, 0, 0, 0};
+  AdjustWindowRectEx(&frame, style & ~WS_CAPTION, FALSE, exStyle);
+  const RECT& work = monitor.rcWork;
+  info->ptMaxPosition = {work.left - monitor.rcMonitor.left + frame.left,
+                         work.top - monitor.rcMonitor.top + frame.top};
+  info->ptMaxSize = {work.right - work.left + frame.right - frame.left,
+                     work.bottom - work.top + frame.bottom - frame.top};
 }
 
 SIZE ThreeColumnWindow::MinClientSize() const {
@@ -114,7 +133,8 @@ void ThreeColumnWindow::OnSize(int type, int width, int height) {
     int dx = followsRight ? dw : 0;
     int grow = widens ? dw : 0;
     if (id == IDC_SEARCH_TEXT) grow = -squeeze;
-    if (std::find(std::begin(kAfterSearchBox), std::end(kAfterSearchBox), id) != std::end(kAfterSearchBox))
+    if (std::find(std::begin(kAfterSearchBox), std::end(kAfterSearchBox), id) !=
+        std::end(kAfterSearchBox))
       dx = -squeeze;
     ShiftChild(hwnd_, id, dx, dh, grow, 0);
   }

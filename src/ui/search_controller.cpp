@@ -92,10 +92,26 @@ void SearchController::InputChanged(bool advanced) {
 
 void SearchController::TypingPaused() {
   KillTimer(window_.Handle(), ID_CMD_DELAYED_SEARCH);
-  if (state_ == kSearchPending) Start(false, false, false);
+  if (state_ != kSearchPending) return;
+  Start(false, false, false);
+  typedResult_ = state_ == kSearchShown;
+}
+
+void SearchController::EnterPressed() {
+  // Auto-open happens only on an explicit search; Enter after the pause
+  // is the user's first explicit request for these results.
+  if (state_ == kSearchShown && typedResult_) state_ = kSearchPending;
+}
+
+bool SearchController::HoldsResultsOf(const SearchOptions& options, const std::string& term) const {
+  // The date threshold moves with the clock; the days it comes from count.
+  SearchOptions same = options;
+  same.dateThreshold = options_.dateThreshold;
+  return haveResult_ && list_ == window_.List() && term_ == term && options_ == same;
 }
 
 void SearchController::Start(bool allowAutoOpen, bool allowOtherLists, bool clearSelection) {
+  typedResult_ = false;
   if (state_ == kSearchShown || state_ == kSearchHidden) {
     SetState(state_ == kSearchShown ? kSearchHidden : kSearchShown, advanced_);
     return;
@@ -180,6 +196,7 @@ void SearchController::Search() {
 void SearchController::FindNext(int commandId) {
   BookmarkList* list = window_.List();
   if (!list) return;
+  typedResult_ = false;
   if (state_ == kSearchNone || state_ == kSearchPending) {
     Start(false, true, false);
     return;

@@ -43,6 +43,14 @@ class SearchController {
   void InputChanged(bool advanced);
   // The typing paused: a change still waiting is searched.
   void TypingPaused();
+  // Enter in the search box, before the Search command it leads to: on
+  // results that the typing pause brought (the text unchanged since), the
+  // command searches again as an explicit search (auto-open, other lists)
+  // instead of hiding them.
+  void EnterPressed();
+  // True when the results shown or hidden are those of this term and
+  // these options (the advanced dialog's Search then hides or shows them).
+  bool HoldsResultsOf(const SearchOptions& options, const std::string& term) const;
   // Lines that are no match are drawn in colour 7.
   bool HighlightingMatches() const { return highlighted_; }
   // "Matches found: ..." for the status line.
@@ -69,6 +77,7 @@ class SearchController {
   bool highlighted_ = false;    // results shown by highlighting (colour 7 for the rest)
   bool haveResult_ = false;     // a search ran in this window
   bool searching_ = false;      // other lists are being opened for a search
+  bool typedResult_ = false;    // the results shown came from the typing pause
   const void* list_ = nullptr;  // the list the state belongs to
   uint16_t lastStep_ = 0;       // the item the last search or step selected
   std::string term_;            // the last search's term

@@ -85,14 +85,17 @@ void ThreeColumnWindow::ShowTitles(int level) {
   if (pending_[level]) return;
   BookmarkItem record;
   list->DecodeInto(item, true, &record);
-  // The address first: filling the title box of the focus is read as an
-  // edit of both boxes, which must then both belong to the new item.
+  // Filling a box that has the focus sends the same notification as a key
+  // would; read as typing, the address box's would store the other box's
+  // old title into the new item (an alias: into its target).
+  fillingBoxes_ = true;
   if (level == 2) SetItemText(IDC_ADDRESS, record.url);
   // The box the user is typing in keeps its text (and caret) while it still
   // belongs to the selected item; once another item is selected it shows
   // that item's title, or the next key would rename it with the old one.
   if (GetFocus() != Item(IDC_CATEGORY_TITLE + level) || shownBefore != item)
     SetItemText(IDC_CATEGORY_TITLE + level, record.title);
+  fillingBoxes_ = false;
 }
 
 void ThreeColumnWindow::RefillColumns(int fromLevel, bool keepSelection) {

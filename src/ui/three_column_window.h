@@ -64,5 +64,8 @@ class ThreeColumnWindow : public MainWindow {
   std::array<bool, 3> pending_ = {false, false, false};
   // The item whose title each column's title box shows (0 = none).
   std::array<uint16_t, 3> titleItem_ = {0, 0, 0};
+  // True while ShowTitles fills the boxes: the change notifications that
+  // filling sends are no typing of the user's.
+  bool fillingBoxes_ = false;
   int previousMode_ = 0;
 };

@@ -32,6 +32,7 @@ using e2e::ChooseListLine;
 using e2e::ControlText;
 using e2e::ListBoxLines;
 using e2e::SampleListSource;
+using e2e::SelectedLine;
 
 std::string ReadFileBytes(const std::string& path) {
   std::string bytes;
@@ -347,6 +348,61 @@ TEST_F(EditingTest, NewItemsTypedIntoTheTitleBoxesAndRenamingAreSavedAsTheModelW
   EXPECT_EQ(ControlText(main, IDC_ADDRESS), "http://");
   Command(main, ID_CMD_MODE_REGULAR);
   EXPECT_EQ(ControlText(main, IDC_ADDRESS), "");
+  program.Stop();
+}
+
+// The box that has the focus in the program's own thread (another
+// process's GetFocus cannot tell).
+HWND FocusOf(HWND main) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
+  return info.hwndFocus;
+}
+
+// Puts the focus into a box of the program as a click would.
+bool ClickInto(HWND main, int id) {
+  HWND box = GetDlgItem(main, id);
+  PostMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+  PostMessageA(box, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+  return e2e::WaitUntil([&] { return FocusOf(main) == box; }, kTimeout);
+}
+
+// "Create alias" in the duplicate dialog makes an alias of the bookmark
+// that has the address, which keeps its title, whichever box Enter was
+// pressed in.
+TEST_F(EditingTest, AnAliasMadeInTheDuplicateDialogLeavesTheOriginalTitleAlone) {
+  e2e::TempList copy("E2E Alias");
+  ASSERT_TRUE(copy.Written());
+  HWND main = StartOrganize(copy, "E2E Alias - Vellox");
+  ASSERT_NE(main, nullptr);
+  const struct {
+    int enterIn;
+    const char* title;
+  } cases[] = {{IDC_BOOKMARK_TITLE, "Reuters in the title box"},
+               {IDC_ADDRESS, "Reuters in the address box"}};
+  // News / Technology gets the aliases; Reuters is in News / World News.
+  ChooseListLine(main, IDC_CATEGORY_LIST, LineOf(main, IDC_CATEGORY_LIST, "News"));
+  ChooseListLine(main, IDC_SUBCATEGORY_LIST, LineOf(main, IDC_SUBCATEGORY_LIST, "Technology"));
+  size_t lines = ListBoxLines(main, IDC_BOOKMARK_LIST).size();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    Command(main, ID_CMD_NEW_BOOKMARK);
+    SetControlText(main, IDC_BOOKMARK_TITLE, c.title);
+    SetControlText(main, IDC_ADDRESS, "HTTPS://www.Reuters.com/");
+    ASSERT_TRUE(ClickInto(main, c.enterIn));
+    PostMessageA(main, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(Answer(program.Id(), "Duplicate Bookmark Detected", IDC_CREATE_ALIAS));
+    ++lines;
+    ASSERT_TRUE(e2e::WaitUntil(
+        [&] { return ListBoxLines(main, IDC_BOOKMARK_LIST).size() == lines; }, kTimeout));
+    EXPECT_EQ(SelectedLine(main, IDC_BOOKMARK_LIST), "Reuters");
+    EXPECT_EQ(ControlText(main, IDC_BOOKMARK_TITLE), "Reuters");
+  }
+  Command(main, ID_CMD_FILE_SAVE);
+  const std::string saved = ReadFileBytes(copy.Path());
+  EXPECT_NE(saved.find("\tReuters\thttps://www.reuters.com/\t"), std::string::npos);
+  for (const auto& c : cases) EXPECT_EQ(saved.find(c.title), std::string::npos) << c.title;
   program.Stop();
 }
 

@@ -304,6 +304,40 @@ TEST_F(ListBoxTest, ATitleTipShowsTheWholeTitleOfALineThatDoesNotFit) {
   EXPECT_TRUE(e2e::WaitUntil([&] { return tip() == nullptr; }, kTimeout));
 }
 
+// A tip belongs to the line it stood over: when the column is filled again
+// (here a marked bookmark pasted above the long title) it goes.
+TEST_F(ListBoxTest, ATitleTipGoesWhenItsColumnIsFilledAgain) {
+  ASSERT_TRUE(Open(5, 2, "Google Translate"));
+  const std::vector<std::string> before = Lines(bookmarks_);
+  ASSERT_GT(before.size(), 3u);
+  auto tip = [&]() -> HWND {
+    for (HWND w : e2e::TopLevelWindows(program_.Id(), "VelloxTitleTip"))
+      if (IsWindowVisible(w)) return w;
+    return nullptr;
+  };
+  // Google Translate marked, the line under the long title selected.
+  Click(bookmarks_, 0);
+  ASSERT_TRUE(
+      e2e::WaitUntil([&] { return SendMessageA(bookmarks_, LB_GETCURSEL, 0, 0) == 0; }, kTimeout));
+  SendMessageA(main_, WM_COMMAND, ID_CMD_MARK_BOOKMARK, 0);
+  Click(bookmarks_, 3);
+  ASSERT_TRUE(
+      e2e::WaitUntil([&] { return SendMessageA(bookmarks_, LB_GETCURSEL, 0, 0) == 3; }, kTimeout));
+  SetForegroundWindow(main_);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return GetForegroundWindow() == main_; }, kTimeout));
+  Post(bookmarks_, WM_MOUSEMOVE, 0, LinePoint(bookmarks_, 2));
+  ASSERT_TRUE(e2e::WaitUntil([&] { return tip() != nullptr; }, kTimeout));
+
+  PostMessageA(main_, WM_COMMAND, ID_CMD_EDIT_PASTE, 0);
+  ASSERT_TRUE(e2e::WaitUntil(
+      [&] {
+        std::vector<std::string> lines = Lines(bookmarks_);
+        return lines.size() > 2 && lines[2] == before[0];
+      },
+      kTimeout));
+  EXPECT_TRUE(e2e::WaitUntil([&] { return tip() == nullptr; }, kTimeout));
+}
+
 // The pop-up menu the program shows, or null.
 HWND VisibleMenu(DWORD pid) {
   for (HWND w : e2e::TopLevelWindows(pid, "#32768"))

@@ -313,6 +313,95 @@ TEST_F(SearchTest, FindNextGoesOnIntoTheOtherListAndSwitchingSearchesAgain) {
   program.Stop();
 }
 
+// Enter after the typing pause has shown the results is the explicit
+// search the typing was not: with Auto-open the one bookmark found is
+// chosen (the first match is its subcategory). The Search button keeps
+// its toggle. "archive" is in "Books and Archives" and Internet Archive.
+TEST_F(SearchTest, EnterAfterATypedSearchSearchesExplicitlyAndCtrlFStillToggles) {
+  SampleList list;
+  ASSERT_TRUE(list.Written());
+  e2e::VelloxProcess program;
+  HWND main = StartOn(program, "\"" + list.Path() + "\"");
+  ASSERT_NE(main, nullptr);
+  SendMessageA(main, WM_COMMAND, ID_CMD_AUTO_OPEN, 0);
+  const struct {
+    int command;  // after the typing pause
+    const char* status;
+    const char* bookmark;
+  } cases[] = {
+      {IDOK, "Matches found: ", "Internet Archive"},
+      {ID_CMD_SEARCH, "List ", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.command);
+    SetWindowTextA(GetDlgItem(main, IDC_SEARCH_TEXT), "archiv");
+    SetWindowTextA(GetDlgItem(main, IDC_SEARCH_TEXT), "archive");
+    // The search box's change made the search pending at once; the pause
+    // has run it when the button reads "Search" again.
+    ASSERT_TRUE(e2e::WaitUntil(
+        [&] {
+          return ControlText(main, IDC_SEARCH) == "Search" &&
+                 StatusStartsWith(main, "Matches found: ") &&
+                 SelectedLine(main, IDC_SUBCATEGORY_LIST) == "Books and Archives";
+        },
+        kTimeout))
+        << ControlText(main, IDC_STATUS_LINE);
+    ASSERT_EQ(SelectedLine(main, IDC_BOOKMARK_LIST), "");
+    SendMessageA(main, WM_COMMAND, c.command, 0);
+    EXPECT_TRUE(StatusStartsWith(main, c.status)) << ControlText(main, IDC_STATUS_LINE);
+    EXPECT_EQ(SelectedLine(main, IDC_BOOKMARK_LIST), c.bookmark);
+  }
+  program.Stop();
+}
+
+// The advanced dialog's Search button searches with the dialog's options
+// when the results shown came from others (here the search box's, typed
+// after "as a list" was chosen); on results of its own it hides and shows
+// them, as the main window's button does.
+TEST_F(SearchTest, TheAdvancedSearchButtonSearchesWithTheDialogsOptions) {
+  SampleList list;
+  ASSERT_TRUE(list.Written());
+  e2e::VelloxProcess program;
+  HWND main = StartOn(program, "\"" + list.Path() + "\"");
+  ASSERT_NE(main, nullptr);
+  SetWindowTextA(GetDlgItem(main, IDC_SEARCH_TEXT), "weather");
+  PostMessageA(main, WM_COMMAND, ID_CMD_ADVANCED_SEARCH, 0);
+  HWND dialog = e2e::WaitForWindow(program.Id(), "Search Bookmark List");
+  ASSERT_NE(dialog, nullptr);
+  SendMessageA(GetDlgItem(dialog, IDC_SHOW_AS_LIST), BM_CLICK, 0, 0);
+  HWND listView = e2e::WaitForWindow(program.Id(), "List View");
+  ASSERT_NE(listView, nullptr);
+  SendMessageA(listView, WM_COMMAND, IDCANCEL, 0);
+  ASSERT_FALSE(IsWindowVisible(listView));
+
+  // Typed in the search box: its own options, shown by highlighting.
+  SetWindowTextA(GetDlgItem(main, IDC_SEARCH_TEXT), "weathe");
+  SetWindowTextA(GetDlgItem(main, IDC_SEARCH_TEXT), "weather");
+  ASSERT_TRUE(e2e::WaitUntil(
+      [&] {
+        return ControlText(main, IDC_STATUS_LINE) ==
+               "Matches found: 3 (including 2 unique bookmarks)";
+      },
+      kTimeout))
+      << ControlText(main, IDC_STATUS_LINE);
+  EXPECT_FALSE(IsWindowVisible(listView));
+
+  const struct {
+    bool listShown;
+    const char* status;
+  } presses[] = {{true, "Matches found: "}, {false, "List "}, {true, "Matches found: "}};
+  for (const auto& press : presses) {
+    SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(StatusStartsWith(main, press.status)) << ControlText(main, IDC_STATUS_LINE);
+    if (press.listShown) {
+      EXPECT_TRUE(e2e::WaitUntil([&] { return IsWindowVisible(listView) != FALSE; }, kTimeout));
+      EXPECT_EQ(SendMessageA(GetDlgItem(listView, IDC_VIEW_SHOW), CB_GETCURSEL, 0, 0),
+                kSearchResultsEntry);
+    }
+  }
+  program.Stop();
+}
+
 TEST_F(SearchTest, APresetSavedInTheDialogSurvivesARestart) {
   SampleList list;
   ASSERT_TRUE(list.Written());

@@ -1,9 +1,8 @@
 // The main window's controls as the window is made as small as it allows
 // and then large, in each mode: nothing overlaps, nothing leaves the
 // window, and the lists take the room.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -48,8 +47,8 @@ std::vector<std::string> LayoutFaults(HWND main) {
   std::vector<std::string> faults;
   for (size_t i = 0; i < controls.size(); ++i) {
     const RECT& r = controls[i].rect;
-    if (r.right <= r.left || r.bottom <= r.top || r.left < 0 || r.top < 0 || r.right > client.right ||
-        r.bottom > client.bottom)
+    if (r.right <= r.left || r.bottom <= r.top || r.left < 0 || r.top < 0 ||
+        r.right > client.right || r.bottom > client.bottom)
       faults.push_back(std::to_string(controls[i].id) + ">out");
     for (size_t j = i + 1; j < controls.size(); ++j) {
       RECT both;
@@ -122,6 +121,36 @@ TEST_F(WindowLayoutTest, EveryModeKeepsItsControlsApartFromSmallestToLarge) {
   Resize(compact, compactSmallest.cx + 150, compactSmallest.cy + 150);
   EXPECT_EQ(LayoutFaults(compact), std::vector<std::string>()) << "large Compact";
   EXPECT_EQ(ControlWidth(compact, IDC_BOOKMARK_LIST), listAtSmallest + 150);
+  program.Stop();
+}
+
+// Maximized, the window covers the work area with only its frame beyond
+// it, as every other program's window does: its caption (with the Restore
+// and Close buttons) is on the screen and no strip is left below.
+TEST_F(WindowLayoutTest, AMaximizedWindowKeepsItsCaptionOnTheScreen) {
+  e2e::TempList list("E2E Maximized");
+  ASSERT_TRUE(list.Written());
+  e2e::VelloxProcess program;
+  ASSERT_TRUE(program.Start(e2e::VelloxExePath(), "\"" + list.Path() + "\""));
+  HWND main = e2e::WaitForMainWith(program.Id(), IDC_CATEGORY_LIST);
+  ASSERT_NE(main, nullptr);
+  RECT work = {}, window = {}, normal = {};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  GetWindowRect(main, &normal);
+  PostMessageA(main, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  // The style says maximized before the window has moved.
+  ASSERT_TRUE(e2e::WaitUntil(
+      [&] {
+        GetWindowRect(main, &window);
+        return IsZoomed(main) && !EqualRect(&window, &normal);
+      },
+      e2e::kWindowTimeout));
+  EXPECT_EQ(work.top - window.top, window.bottom - work.bottom);
+  EXPECT_EQ(work.left - window.left, window.right - work.right);
+  EXPECT_LT(work.top - window.top, 10) << "only the frame above the work area";
+  LRESULT hit =
+      SendMessageA(main, WM_NCHITTEST, 0, MAKELPARAM((work.left + work.right) / 2, work.top + 2));
+  EXPECT_EQ(hit, HTCAPTION);
   program.Stop();
 }
 

@@ -141,4 +141,70 @@ TEST(ListFilesWin, ReplaceRefusedWhileAnotherProgramReadsKeepsBothFiles) {
             platform::kErrorSharingViolation);
 }
 
+// The helper side: reads the file named in its task ("r|path": others may
+// read it; "rw|path": read and write it), as a viewer or a virus scanner
+// would, until it is released.
+TEST(FileReaderHelper, ReadsItsFile) {
+  std::string task = wintest::HelperTask();
+  if (task.empty()) GTEST_SKIP() << "runs only as a helper process";
+  size_t bar = task.find('|');
+  ASSERT_NE(bar, std::string::npos);
+  DWORD share = task.substr(0, bar) == "rw" ? FILE_SHARE_READ | FILE_SHARE_WRITE : FILE_SHARE_READ;
+  HANDLE reader = CreateFileA(task.substr(bar + 1).c_str(), GENERIC_READ, share, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(reader, INVALID_HANDLE_VALUE) << GetLastError();
+  wintest::SignalHelperReady();
+  EXPECT_TRUE(wintest::WaitHelperRelease(kHelperTimeout));
+  CloseHandle(reader);
+}
+
+// A program whose first wait during a save sees the other reader let go.
+class ReleasingHost : public ListHost {
+ public:
+  explicit ReleasingHost(HelperProcess* reader) : reader_(reader) {}
+  void PumpWait(uint32_t /*milliseconds*/) override {
+    ++waits;
+    if (!reader_) return;
+    reader_->Release();
+    EXPECT_TRUE(reader_->WaitForExit(kHelperTimeout));
+    reader_ = nullptr;
+  }
+  int waits = 0;
+
+ private:
+  HelperProcess* reader_;
+};
+
+// Held: the list file (the replace is refused), the temporary file shared
+// for writing (the replace is refused) or only for reading (it cannot even
+// be written).
+TEST(ListFilesWin, ASaveRefusedWhileAnotherProgramReadsIsTriedAgainOnceItLetsGo) {
+  const struct {
+    bool temporary;
+    const char* share;
+  } cases[] = {{false, "rw"}, {true, "rw"}, {true, "r"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.temporary ? "temporary " : "list ") + c.share);
+    ::TempFolder folder;
+    const std::string path = folder.Path("Held while saving.bkl");
+    listtest::WriteSampleFile(path, 3);
+    auto list = listtest::OpenListFile(path);
+    BookmarkItem& record = list->Decode(FindTitle(*list, "Site 1"), false);
+    record.title = "Changed";
+    record.changed = 1;
+    const std::string held = c.temporary ? TemporarySavePath(path) : path;
+    if (c.temporary) ASSERT_EQ(platform::WriteWholeFile(held.c_str(), "left over"), 0u);
+    HelperProcess reader;
+    ASSERT_TRUE(reader.Start("FileReaderHelper.ReadsItsFile", std::string(c.share) + "|" + held));
+    ASSERT_TRUE(reader.WaitReady(kHelperTimeout));
+
+    ReleasingHost host(&reader);
+    ASSERT_EQ(SaveList(*list, false, &host), kSaveOk) << list->lastError;
+    EXPECT_LE(host.waits, 1);
+    EXPECT_NE(ReadBytes(path).find("Changed"), std::string::npos);
+    EXPECT_FALSE(platform::FileExists(TemporarySavePath(path).c_str()));
+    EXPECT_FALSE(list->modified);
+  }
+}
+
 }  // namespace

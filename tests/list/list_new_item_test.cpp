@@ -138,6 +138,34 @@ TEST_F(NewItem, RefusedWithoutParentOrUnderASeparator) {
   EXPECT_EQ(AddNewItem(list, Record(kLevelSubcategory, "under separator")), kEditFailed);
 }
 
+// A separator selected in a column above is no container for a new
+// bookmark: it goes under "Uncategorized", as without a selection there.
+TEST_F(NewItem, ABookmarkWithASeparatorSelectedAboveGoesUnderUncategorized) {
+  BookmarkItem separator = Record(kLevelSubcategory, "");
+  separator.flags = kFlagSeparator;
+  uint16_t subSeparator = list.AddItem(c2, separator, 0);  // in C1, after S1's subtree
+  separator.level = kLevelCategory;
+  uint16_t categorySeparator = list.AddItem(0, separator, 0);
+  const struct {
+    uint16_t category, subcategory;
+    const char* shape;
+  } cases[] = {
+      {c1, subSeparator, "0C1 1S1 2B1 1- 1Uncategorized 2Sub 0C2 1S2 2B2 0-"},
+      {categorySeparator, 0,
+       "0C1 1S1 2B1 1- 1Uncategorized 2Sub 0C2 1S2 2B2 0- 0Uncategorized 1Uncategorized 2Cat"},
+  };
+  const char* titles[] = {"Sub", "Cat"};
+  for (size_t i = 0; i < 2; ++i) {
+    SCOPED_TRACE(i);
+    list.FillColumn(0, cases[i].category);
+    list.FillColumn(1, cases[i].subcategory);
+    int added = AddNewItem(list, Record(kLevelBookmark, titles[i], "http://x.example/"));
+    ASSERT_GT(added, 0);
+    EXPECT_EQ(list.columns[2].SelectedItem(), added);
+    EXPECT_EQ(Shape(list), cases[i].shape);
+  }
+}
+
 TEST_F(NewItem, AKeptSortedParentTakesTheNewItemInOrder) {
   list.FillColumn(0, c2);
   list.FillColumn(1, s2);

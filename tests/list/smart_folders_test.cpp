@@ -131,6 +131,38 @@ TEST_F(SmartFolders, FrequentlyVisitedAdmissionThreshold) {
   EXPECT_EQ(Titles(kSmartFrequentlyVisited), (Titles_{"four", "five"}));
 }
 
+// Showing a folder puts its entries in order without counting as a change
+// of the list: the order follows from the entries, so nothing is lost when
+// it is not saved.
+TEST_F(SmartFolders, ShowingASortedFolderDoesNotMarkTheListModified) {
+  list.settings.maxSmartItems = 5;
+  uint16_t one = Add("one", 1), three = Add("three", 3), two = Add("two", 2);
+  for (int type : {kSmartFavorites, kSmartFrequentlyVisited})
+    for (uint16_t b : {one, three, two}) AddToSmartFolder(list, type, b);
+  for (uint16_t b : {one, three}) {
+    clock.now += 100;
+    RecordVisit(list, b);
+  }
+  clock.now += 100;
+  RecordVisit(list, one);  // already in Recently visited: stays below "three"
+  const struct {
+    int type;
+    Titles_ before, after;
+  } cases[] = {
+      {kSmartFavorites, {"two", "three", "one"}, {"one", "three", "two"}},
+      {kSmartFrequentlyVisited, {"one", "three", "two"}, {"three", "one", "two"}},
+      {kSmartRecentlyVisited, {"three", "one"}, {"one", "three"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.type);
+    ASSERT_EQ(Titles(c.type), c.before);
+    list.modified = false;
+    Show(c.type);
+    EXPECT_EQ(Titles(c.type), c.after);
+    EXPECT_FALSE(list.modified);
+  }
+}
+
 TEST_F(SmartFolders, DueVisitScanWorksInBatchesAndPauses) {
   std::vector<uint16_t> due;
   for (int i = 0; i < 450; ++i) {
