@@ -12,6 +12,7 @@
 #include "settings/settings_store.h"
 #include "setup/installer.h"
 #include "setup/uninstaller.h"
+#include "ui/command_table.h"
 #include "util/single_instance_win.h"
 
 AppCommandWindow::AppCommandWindow() = default;
@@ -130,6 +131,11 @@ void AppCommandWindow::OnUninstallCommand() {
 }
 
 bool AppCommandWindow::OnCommand(int id, int /*code*/, HWND /*control*/) {
+  // Posted while a prompt or a save holds the lists: it runs afterwards.
+  if (ReplacesOpenLists(id) && ListsInUse()) {
+    RunWhenIdle(id);
+    return true;
+  }
   switch (id) {
     case ID_CMD_SETUP:
       OnSetupCommand();
@@ -167,26 +173,53 @@ void AppCommandWindow::SwitchMode(int mode) {
 }
 
 bool AppCommandWindow::OnClose() {
+  if (ListsInUse()) {
+    waitingWork_.push_back({WM_CLOSE, 0});
+    return true;
+  }
   // Closing the program from outside (the installer replacing it) offers
   // to save the list first, asking when the user chose to be asked.
   return mainWindow_ && !mainWindow_->SaveBeforeLeavingLists(true);
 }
 
+bool AppCommandWindow::ListsInUse() const {
+  // A modal prompt or dialog disables the window that owns it: the command
+  // window (setup, uninstall) or the main window (the save prompt, the
+  // revert and password dialogs, the file dialogs, any message box).
+  if (!IsWindowEnabled(hwnd_)) return true;
+  if (mainWindow_ && !IsWindowEnabled(mainWindow_->Handle())) return true;
+  return ListsWaitingInSave();
+}
+
+bool AppCommandWindow::RunWaitingWork() {
+  if (ListsInUse()) return false;
+  if (!waitingWork_.empty()) {
+    WaitingWork work = waitingWork_.front();
+    waitingWork_.pop_front();
+    Send(work.message, work.message == WM_COMMAND ? static_cast<WPARAM>(work.command) : 0, 0);
+  } else if (!handedOverPaths_.empty()) {
+    OpenHandedOverList();
+  }
+  return !waitingWork_.empty() || !handedOverPaths_.empty();
+}
+
 LRESULT AppCommandWindow::OnCopyData(const COPYDATASTRUCT* data) {
-  if (!mainWindow_ || !data || !data->lpData || data->cbData == 0) return 0;
+  if (!data || !data->lpData || data->cbData == 0) return 0;
   // The text comes from another process: never read past its size.
   const char* text = static_cast<const char*>(data->lpData);
   std::string path(text, strnlen(text, data->cbData));
   if (path.empty()) return 0;
   // The other copy waits for this reply: the save prompt and the opening
-  // run after it, from this window's queue.
+  // run after it, from this window's queue, or when the program is idle
+  // again if the lists are in use then.
   handedOverPaths_.push_back(std::move(path));
   Post(kMsgOpenHandedOver, 0, 0);
   return 1;
 }
 
 void AppCommandWindow::OpenHandedOverList() {
-  if (handedOverPaths_.empty()) return;
+  // Under a prompt, a save or a dialog the path waits for RunWaitingWork.
+  if (handedOverPaths_.empty() || ListsInUse()) return;
   std::string path = std::move(handedOverPaths_.front());
   handedOverPaths_.pop_front();
   if (!mainWindow_) return;
@@ -211,6 +244,11 @@ LRESULT AppCommandWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_COPYDATA:
       return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lp));
+    case WM_QUERYENDSESSION:
+      return OnQueryEndSession() ? TRUE : FALSE;
+    case WM_ENDSESSION:
+      OnEndSession(wp != FALSE);
+      return 0;
     case kMsgOpenHandedOver:
       OpenHandedOverList();
       return 0;

@@ -1,9 +1,11 @@
 // The hidden top-level command window: owns the main window, answers a
 // second copy's "I AM VELLOXFL" and takes the command line it hands over,
-// minimizes or restores the whole program, and runs the setup and
-// uninstall dialogs (the "Setup" and "Uninstall" commands, the first run
-// of a user without settings, and "-uninstall"). It is what the main
-// window knows of the program (ProgramControl).
+// minimizes or restores the whole program, runs the setup and uninstall
+// dialogs (the "Setup" and "Uninstall" commands, the first run of a user
+// without settings, and "-uninstall") and saves everything when the
+// session ends (log-off, shut-down). It is what the main window knows of
+// the program (ProgramControl). Whatever would replace or close the open
+// lists while they are in use waits here until the program is idle.
 #pragma once
 
 #include <deque>
@@ -41,9 +43,15 @@ class AppCommandWindow : public framework::Window, public ProgramControl {
   // The uninstall dialog; after a removal the program must end without
   // saving its settings.
   void RunUninstall();
+  // Runs the oldest piece of work that waited for the lists (a handed-over
+  // path, a command, a close); the application calls it when idle. True
+  // when more is waiting.
+  bool RunWaitingWork();
 
   // ProgramControl
   void PostProgramCommand(int id) override { PostCommand(id); }
+  bool ListsInUse() const override;
+  void RunWhenIdle(int id) override { waitingWork_.push_back({WM_COMMAND, id}); }
   void EndProgram() override;
   void MinimizeProgram() override;
   bool ProgramMinimized() const override;
@@ -75,10 +83,27 @@ class AppCommandWindow : public framework::Window, public ProgramControl {
   // after the save prompt.
   void SwitchMode(int mode);
 
+  // The session is ending: saves the lists (asking only when the user
+  // chose "ask before saving") and the settings. False when the user
+  // cancelled, which keeps the session going.
+  bool OnQueryEndSession();
+  // The session ends (ending) or goes on: what the question could not
+  // save is saved now, without asking.
+  void OnEndSession(bool ending);
+
   std::unique_ptr<MainWindow> mainWindow_;
   // The conversations with browsers, whose answers come to this window.
   std::unique_ptr<browser::DdeClient> dde_;
   ProgramUiWait uiWait_;
+  // A message that waited while the lists were in use: WM_COMMAND with its
+  // command id, or WM_CLOSE.
+  struct WaitingWork {
+    UINT message;
+    int command;
+  };
+  std::deque<WaitingWork> waitingWork_;
+  // The session-end question ran the save step (so No stays No at the end).
+  bool sessionEndAsked_ = false;
   // Paths handed over by second copies, oldest first, each with its
   // kMsgOpenHandedOver posted.
   std::deque<std::string> handedOverPaths_;

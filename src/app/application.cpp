@@ -19,7 +19,6 @@ constexpr char kHelpFileName[] = "VelloxFl.chm";
 constexpr DWORD kCommandWindowStyle =
     0x90CA0080;  // popup, visible, caption, system menu, minimize box
 constexpr DWORD kHiddenCommandWindowStyle = 0x80CA0080;
-constexpr uint32_t kAutosaveSeconds = 600;
 }  // namespace
 
 VelloxApp& App() { return *theApp; }
@@ -173,9 +172,12 @@ int VelloxApp::ExitInstance() {
 }
 
 bool VelloxApp::OnIdle(long /*count*/) {
-  if (lists.HasCurrent() && Main() && lists.CurrentIsWritable() && lists.CurrentIsModified() &&
-      lists.SecondsSinceSave() > kAutosaveSeconds) {
-    Main()->SaveIfChanged(false, settings.HasBehaviour(kBehaviourAskBeforeSaving), false);
+  // Only the message loop itself calls this, never a modal one: what
+  // waited for the lists to be free runs now.
+  if (commandWindow && commandWindow->RunWaitingWork()) return true;
+  if (Main() && lists.AutosaveDue()) {
+    lists.Autosave(settings.HasBehaviour(kBehaviourAskBeforeSaving));
+    if (Main()) Main()->UpdateStatusLine();
   }
   if (lists.ScanDueVisits() && Main() && Main()->IsVisible()) Main()->ShowDueVisitAlert();
   if (lists.DueVisitScanInProgress()) return true;

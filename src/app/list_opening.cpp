@@ -23,7 +23,7 @@ class ProgramListHost : public ListHost {
   void ListsChanged() override {
     if (Main()) Main()->RefreshDisplay();
   }
-  void SaveSettings() override { ::SaveSettings(App().settings, false); }
+  void SaveSettings() override { ::SaveSettings(App().settings, true); }
   bool RequestPassword(const std::string& title, std::string* password) override {
     return RunPasswordDialog(MainHandle(), title, password);
   }
@@ -38,20 +38,30 @@ class ProgramListHost : public ListHost {
                       std::string* path) override {
     return ChooseSaveCopyPath(MainHandle(), title, folder, name, path);
   }
-  void PumpWait(uint32_t milliseconds) override { framework::PumpWait(milliseconds); }
+  void PumpWait(uint32_t milliseconds) override {
+    ++waiting_;
+    framework::PumpWait(milliseconds);
+    --waiting_;
+  }
+  bool Waiting() const { return waiting_ > 0; }
   void BeginWaitCursor() override { previousCursor_ = SetCursor(LoadCursor(nullptr, IDC_WAIT)); }
   void EndWaitCursor() override { SetCursor(previousCursor_); }
 
  private:
   HCURSOR previousCursor_ = nullptr;
+  int waiting_ = 0;
 };
 
-}  // namespace
-
-ListHost& AppListHost() {
+ProgramListHost& TheHost() {
   static ProgramListHost host;
   return host;
 }
+
+}  // namespace
+
+ListHost& AppListHost() { return TheHost(); }
+
+bool ListsWaitingInSave() { return TheHost().Waiting(); }
 
 bool OpenListByPath(const std::string& path) { return App().lists.OpenListByPath(path, false); }
 

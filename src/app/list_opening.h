@@ -15,3 +15,6 @@ ListHost& AppListHost();
 bool OpenListByPath(const std::string& path);
 // Opens entry index of the known lists.
 bool OpenKnownList(int index);
+// True while a save waits with the message pump (for the site checker):
+// the lists must not be replaced under it.
+bool ListsWaitingInSave();

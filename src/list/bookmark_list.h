@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "list/change_flag.h"
 #include "list/line_table.h"
 #include "list/list_cipher.h"
 #include "list/list_result.h"
@@ -56,7 +57,7 @@ class BookmarkList {
   std::string path;
   platform::File file;  // the list file while the list is open
   bool readOnly = true;
-  bool modified = false;
+  ChangeFlag modified;  // changed since it was loaded or saved
   bool full = false;
   bool needsRepair = false;      // LoadLines found outline damage
   bool linesLeftUnread = false;  // LoadLines stopped at the limit before the end

@@ -29,7 +29,9 @@ class ListHost {
   virtual void ShowMainWindow() {}
   // The slots or the current list changed: bring the display up to date.
   virtual void ListsChanged() {}
-  // Writes the settings back (a list was added to the known lists).
+  // Writes the settings back with their backup file (a list was chosen or
+  // added to the known lists), so that a lost registry key comes back with
+  // the user's lists.
   virtual void SaveSettings() {}
 
   // Dialog 515: the typed password, or false on Cancel (or while such a

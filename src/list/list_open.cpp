@@ -33,14 +33,14 @@ struct LoadOutcome {
 
 // Results after which the new list is not installed: the previous list
 // stays shown. (An unreadable or undecryptable list would only replace it
-// with an empty one.)
+// with an empty one.) A damaged list is shown read-only with the part that
+// could be read, so that it can be looked at and rescued with Save Copy.
 bool Discarded(ListResult header, const LoadOutcome& load) {
   if (header != ListResult::ReadWrite && header != ListResult::ReadOnly &&
       header != ListResult::OtherVersion)
     return true;
   if (load.decryptionFailed) return true;
-  return load.result == ListResult::Damaged || load.result == ListResult::OutOfMemory ||
-         load.result == ListResult::CannotOpen;
+  return load.result == ListResult::OutOfMemory || load.result == ListResult::CannotOpen;
 }
 
 }  // namespace
@@ -185,6 +185,7 @@ bool ListSlots::OpenKnownList(int knownIndex, bool forceReload) {
   if (knownIndex < 0 || static_cast<size_t>(knownIndex) >= settings_->lists.size()) return false;
   if (markHoldingList && markHoldingListIndex == knownIndex) {
     ExchangeSlots();
+    host_->SaveSettings();
     return true;
   }
   if (currentList && currentListIndex == knownIndex) {
@@ -192,7 +193,10 @@ bool ListSlots::OpenKnownList(int knownIndex, bool forceReload) {
     return ReloadCurrent(knownIndex);
   }
   const KnownListEntry& entry = settings_->lists[static_cast<size_t>(knownIndex)];
-  return OpenList(entry.path, knownIndex, entry.start, false);
+  if (!OpenList(entry.path, knownIndex, entry.start, false)) return false;
+  // The chosen list is stored at once, with the settings backup.
+  host_->SaveSettings();
+  return true;
 }
 
 bool ListSlots::OpenListByPath(const std::string& path, bool keepCurrent) {

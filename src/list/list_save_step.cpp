@@ -50,6 +50,11 @@ void ListSlots::StoreSelection(BookmarkList& list, int knownIndex) {
 
 bool ListSlots::SaveListStep(BookmarkList& list, int knownIndex, bool exiting, bool askFirst,
                              bool force) {
+  return SaveStep(list, knownIndex, exiting, askFirst, force, exiting);
+}
+
+bool ListSlots::SaveStep(BookmarkList& list, int knownIndex, bool exiting, bool askFirst,
+                         bool force, bool noKeepsChanges) {
   list.EncodeCurrentIfChanged();
   StoreSelection(list, knownIndex);
   if (list.readOnly || (!list.modified && !force)) return true;
@@ -59,7 +64,7 @@ bool ListSlots::SaveListStep(BookmarkList& list, int knownIndex, bool exiting, b
                                   platform::kMbYesNoCancel | platform::kMbIconQuestion,
                                   {NameOf(list, knownIndex), exiting ? "exiting" : "continuing"});
     if (answer == kIdNo) {
-      if (exiting) return true;
+      if (noKeepsChanges) return true;
       // The changes are dropped: the list is read again from its file.
       if (&list == currentList.get()) return ReloadCurrent(currentListIndex);
       if (&list == markHoldingList.get()) {
@@ -79,6 +84,32 @@ bool ListSlots::SaveListStep(BookmarkList& list, int knownIndex, bool exiting, b
     if (answer == kIdRetry) continue;
     return answer == kIdIgnore;
   }
+}
+
+bool ListSlots::AutosaveDue() const {
+  if (!CurrentIsWritable() || !CurrentIsModified() || SecondsSinceSave() <= kAutosaveSeconds)
+    return false;
+  if (!autosaveHold_.active) return true;
+  const uint32_t now = clock();
+  if (now <= autosaveHold_.until) return false;
+  return !autosaveHold_.untilChanged || currentList->modified.Changes() != autosaveHold_.changes;
+}
+
+void ListSlots::Autosave(bool askFirst) {
+  if (!AutosaveDue()) return;
+  BookmarkList* list = currentList.get();
+  bool goOn = SaveStep(*list, currentListIndex, false, askFirst, false, true);
+  if (goOn && markHoldingList)
+    goOn = SaveStep(*markHoldingList, markHoldingListIndex, false, askFirst, false, true);
+  // Whatever the answer, the current list is the one it was.
+  if (currentList.get() != list || !list->modified) {
+    autosaveHold_ = AutosaveHold();
+    return;
+  }
+  autosaveHold_.active = true;
+  autosaveHold_.until = clock() + kAutosaveSeconds;
+  autosaveHold_.untilChanged = goOn;
+  autosaveHold_.changes = list->modified.Changes();
 }
 
 bool ListSlots::SaveCopy() {

@@ -78,6 +78,7 @@ void ListSlots::Install(std::unique_ptr<BookmarkList> list, int knownIndex, bool
   if (currentListIndex >= 0 && currentListIndex != knownIndex) previousListIndex = currentListIndex;
   currentList = std::move(list);
   currentListIndex = knownIndex;
+  autosaveHold_ = AutosaveHold();
   if (knownIndex >= 0) settings_->currentListIndex = knownIndex;
   host_->ListsChanged();
 }
@@ -86,6 +87,7 @@ void ListSlots::ExchangeSlots() {
   if (currentListIndex >= 0) previousListIndex = currentListIndex;
   std::swap(currentList, markHoldingList);
   std::swap(currentListIndex, markHoldingListIndex);
+  autosaveHold_ = AutosaveHold();
   if (currentListIndex >= 0) settings_->currentListIndex = currentListIndex;
   host_->ListsChanged();
 }

@@ -22,6 +22,9 @@
 
 // The List menu holds at most this many lists.
 constexpr size_t kMaxKnownLists = 100;
+// A changed list is saved by itself this long after it was last saved or
+// loaded.
+constexpr uint32_t kAutosaveSeconds = 600;
 
 // How the last opening went, for tools that report it.
 struct OpenReport {
@@ -68,6 +71,15 @@ class ListSlots {
   // selected item, asks first when askFirst, saves with backups and
   // handles failures with Abort/Retry/Ignore. False: the user cancelled.
   bool SaveListStep(BookmarkList& list, int knownIndex, bool exiting, bool askFirst, bool force);
+  // The timer's save, when AutosaveDue: the save step of both lists, asking
+  // first when askFirst. Unlike leaving the lists, No keeps the changes
+  // (the user asked for nothing) and the question waits for the next
+  // change and another kAutosaveSeconds; Cancel, or a failed save given up,
+  // waits kAutosaveSeconds.
+  void Autosave(bool askFirst);
+  // The current list is writable, changed, was last saved or loaded more
+  // than kAutosaveSeconds ago, and the user has not put the question off.
+  bool AutosaveDue() const;
   // "Save Copy": the current list into a file the user chooses; the list
   // stays attached to its own file. False when cancelled or failed.
   bool SaveCopy();
@@ -135,6 +147,10 @@ class ListSlots {
   void DiscardMarkHolding();
   bool ReloadCurrent(int knownIndex);
   bool ShowsCurrentUnlocked(int knownIndex) const;
+  // SaveListStep; noKeepsChanges: No leaves the list as it is (exiting,
+  // the autosave) instead of reading it again from its file.
+  bool SaveStep(BookmarkList& list, int knownIndex, bool exiting, bool askFirst, bool force,
+                bool noKeepsChanges);
   bool RevertToBackup(const std::string& backupPath);
   void StoreSelection(BookmarkList& list, int knownIndex);
   void* Owner() const { return host_->OwnerWindow(); }
@@ -144,6 +160,15 @@ class ListSlots {
   std::vector<std::string> rememberedPasswords_;  // by known index
   bool askingPassword_ = false;
   OpenReport lastOpen_;
+  // The autosave question put off for the current list (cleared whenever
+  // another list takes the slot): not before `until`, and with
+  // untilChanged not before the list's change count passes `changes`.
+  struct AutosaveHold {
+    bool active = false;
+    uint32_t until = 0;
+    bool untilChanged = false;
+    uint32_t changes = 0;
+  } autosaveHold_;
 };
 
 // True when the list holds marked items.

@@ -19,13 +19,28 @@ std::string FileNameOf(const std::string& path) {
   return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
-// Copy, then delete: the list is never lost half way. True when moved.
+// True when nothing holds the file in a way that keeps it from being
+// deleted (another program with the list open, say).
+bool CanBeDeleted(const std::string& path) {
+  HANDLE file =
+      CreateFileA(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  return true;
+}
+
+// Copy, then delete: the list is never lost half way. True when moved;
+// false leaves only the old file, so that it stays the one the menu names
+// (a copy whose original could not be deleted is removed again).
 bool MoveFileAcross(const std::string& from, const std::string& to) {
+  SetFileAttributesA(from.c_str(), FILE_ATTRIBUTE_NORMAL);
+  if (!CanBeDeleted(from)) return false;
   SetFileAttributesA(to.c_str(), FILE_ATTRIBUTE_NORMAL);
   if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) return false;
-  SetFileAttributesA(from.c_str(), FILE_ATTRIBUTE_NORMAL);
-  DeleteFileA(from.c_str());
-  return true;
+  if (DeleteFileA(from.c_str())) return true;
+  DeleteFileA(to.c_str());
+  return false;
 }
 
 void MoveBackups(const std::string& fileName, const std::string& from, const std::string& to) {

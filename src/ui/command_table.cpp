@@ -116,6 +116,24 @@ const CommandRow* FindCommand(int id) {
   return nullptr;
 }
 
+bool ReplacesOpenLists(int id) {
+  if (id >= ID_CMD_LIST_BASE && id <= ID_CMD_LIST_BASE + 99) return true;
+  switch (id) {
+    case ID_CMD_FILE_OPEN:
+    case ID_CMD_REVERT:
+    case ID_CMD_PREVIOUS_LIST:
+    case ID_CMD_APP_EXIT:
+    case ID_CMD_SETUP:
+    case ID_CMD_UNINSTALL:
+    case ID_CMD_MODE_COMPACT:
+    case ID_CMD_MODE_REGULAR:
+    case ID_CMD_MODE_ORGANIZE:
+      return true;
+    default:
+      return false;
+  }
+}
+
 const CommandRow* CommandRows(size_t* count) {
   *count = sizeof kRows / sizeof kRows[0];
   return kRows;

@@ -30,3 +30,7 @@ const CommandRow* FindCommand(int id);
 bool CommandEnabled(const CommandRow& row, const MainWindow& window);
 // Every row, for the enabling of the menu bar.
 const CommandRow* CommandRows(size_t* count);
+// True for the commands that replace or close the open lists (opening,
+// switching, reverting, exit, setup, uninstall, a mode rebuild): they wait
+// while the lists are in use (ProgramControl::ListsInUse).
+bool ReplacesOpenLists(int id);

@@ -307,7 +307,7 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
         if (lp != 0 && settings_.HasBehaviour(kBehaviourUseTray))
           OnMinimize();
         else
-          OnExit();
+          RouteCommand(ID_CMD_APP_EXIT);
         *result = TRUE;
         return true;
       }
@@ -317,7 +317,7 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
       }
       return false;
     case WM_CLOSE:
-      OnExit();
+      RouteCommand(ID_CMD_APP_EXIT);
       *result = TRUE;
       return true;
     case WM_TIMER:
@@ -395,6 +395,12 @@ bool MainWindow::OnCommand(int id, int code, HWND control) {
 }
 
 void MainWindow::RouteCommand(int id) {
+  // A command posted while a prompt or a save holds the lists (they would
+  // be replaced under it) waits until that is over.
+  if (ReplacesOpenLists(id) && program_.ListsInUse()) {
+    program_.RunWhenIdle(id);
+    return;
+  }
   if (const CommandRow* row = FindCommand(id)) {
     if (row->handler && CommandEnabled(*row, *this)) (this->*(row->handler))(id);
     if (row->handler) return;

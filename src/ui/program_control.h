@@ -18,6 +18,13 @@ class ProgramControl {
   // setup and uninstall, or a main-window command meant for whichever main
   // window exists by then.
   virtual void PostProgramCommand(int id) = 0;
+  // True while something that holds the open lists is running: a modal
+  // prompt or dialog, or a save waiting with the message pump. A message
+  // that would replace or close the lists must not run under it.
+  virtual bool ListsInUse() const = 0;
+  // Runs command id (through the command window, as PostProgramCommand
+  // does) once the program is idle again, after whatever is running.
+  virtual void RunWhenIdle(int id) = 0;
   // Ends the run once the current message is handled; the main window is
   // destroyed first, so that it can store its place.
   virtual void EndProgram() = 0;

@@ -367,6 +367,93 @@ TEST_F(Slots, DamagedListIsRepairedWithACopy) {
   EXPECT_TRUE(slots.CurrentIsWritable());
 }
 
+TEST_F(Slots, DamagedListIsShownReadOnlyWithWhatCouldBeRead) {
+  const std::string plain = NewList("Plain.bkl");
+  const std::string path = NewEncryptedList("Damaged.bkl", kEncryptWholeList, "pw");
+  WriteBytes(path, ReadBytes(path) + "not a ciphered line!\r\n");
+  ASSERT_TRUE(slots.OpenList(plain, -1, 0, false));
+  user.passwords = {"pw"};
+  ASSERT_TRUE(slots.OpenList(path, -1, 0, false));
+  EXPECT_EQ(user.Captions(), std::vector<std::string>{"List File Is Corrupt"});
+  EXPECT_EQ(user.shown[0].type, platform::kMbOk | platform::kMbIconInformation);
+  EXPECT_EQ(slots.currentList->path, path);
+  EXPECT_NE(FindTitle(*slots.currentList, "Site 2"), 0);
+  EXPECT_FALSE(slots.CurrentIsWritable());
+  EXPECT_FALSE(slots.currentList->file.IsOpen()) << "a read-only list holds no file";
+}
+
+TEST_F(Slots, ChosenListsAreStoredWithTheSettings) {
+  const std::string a = NewList("A.bkl"), b = NewList("B.bkl");
+  ASSERT_TRUE(slots.OpenListByPath(a, false));
+  ASSERT_TRUE(slots.OpenListByPath(b, false));
+  const int saved = user.settingsSaved;
+  ASSERT_TRUE(slots.OpenKnownList(0, false));  // a switch through the list menu
+  EXPECT_EQ(user.settingsSaved, saved + 1);
+  EXPECT_EQ(settings.currentListIndex, 0);
+  slots.currentList->markedCount[2] = 1;
+  ASSERT_TRUE(slots.OpenKnownList(1, false));
+  ASSERT_TRUE(slots.OpenKnownList(0, false));  // the slots exchanged
+  EXPECT_EQ(user.settingsSaved, saved + 3);
+  // The list already shown, or read again, is no new choice.
+  ASSERT_TRUE(slots.OpenKnownList(0, false));
+  ASSERT_TRUE(slots.OpenKnownList(0, true));
+  EXPECT_EQ(user.settingsSaved, saved + 3);
+}
+
+TEST_F(Slots, AutosaveQuestionNeverDiscardsAndWaitsAfterNoOrCancel) {
+  uint32_t now = 1700000000;
+  slots.clock = [&now] { return now; };
+  const std::string path = NewList("Timed.bkl");
+  ASSERT_TRUE(slots.OpenListByPath(path, false));
+  auto rename = [&](const std::string& from, const std::string& to) {
+    BookmarkList& list = *slots.currentList;
+    BookmarkItem& record = list.Decode(FindTitle(list, from), false);
+    record.title = to;
+    record.changed = 1;
+    list.EncodeCurrentIfChanged();
+  };
+  rename("Site 1", "Typed");
+  EXPECT_FALSE(slots.AutosaveDue()) << "within ten minutes of the loading";
+  now += kAutosaveSeconds + 1;
+  ASSERT_TRUE(slots.AutosaveDue());
+
+  // No: the work stays, unsaved, and is not asked about again until it
+  // changes once more, however long that takes.
+  user.answers = {kIdNo};
+  slots.Autosave(true);
+  ASSERT_EQ(user.Captions(), std::vector<std::string>{"Vellox"});
+  EXPECT_NE(user.shown[0].text.find("before continuing?"), std::string::npos);
+  EXPECT_NE(FindTitle(*slots.currentList, "Typed"), 0) << "the list was read again";
+  EXPECT_TRUE(slots.CurrentIsModified());
+  EXPECT_EQ(ReadBytes(path).find("Typed"), std::string::npos);
+  EXPECT_FALSE(slots.AutosaveDue());
+  now += 5 * kAutosaveSeconds;
+  EXPECT_FALSE(slots.AutosaveDue()) << "asked again without a change";
+  rename("Typed", "Typed again");
+  EXPECT_TRUE(slots.AutosaveDue());
+
+  // Cancel: another ten minutes, change or not.
+  user.answers = {kIdCancel};
+  slots.Autosave(true);
+  now += kAutosaveSeconds / 2;
+  EXPECT_FALSE(slots.AutosaveDue()) << "asked again at the next idle moment";
+  now += kAutosaveSeconds / 2 + 1;
+  ASSERT_TRUE(slots.AutosaveDue());
+
+  // Yes saves, and the clock starts again from the save.
+  user.answers = {kIdYes};
+  slots.Autosave(true);
+  EXPECT_NE(ReadBytes(path).find("Typed again"), std::string::npos);
+  EXPECT_FALSE(slots.CurrentIsModified());
+  EXPECT_EQ(user.Captions().size(), 3u);
+  // Without the question the autosave just saves.
+  rename("Typed again", "Quietly");
+  now += kAutosaveSeconds + 1;
+  slots.Autosave(false);
+  EXPECT_NE(ReadBytes(path).find("Quietly"), std::string::npos);
+  EXPECT_EQ(user.Captions().size(), 3u);
+}
+
 TEST_F(Slots, ListsClosedByAnOpeningKeepTheirChanges) {
   const std::string a = NewList("A.bkl"), b = NewList("B.bkl"), c = NewList("C.bkl");
   ASSERT_TRUE(slots.OpenList(a, -1, 0, false));

@@ -146,6 +146,28 @@ TEST_F(Installer, OverwritingAMovedListNeedsAYesAndAnUnreachableListCanStay) {
   EXPECT_EQ(Read(to + "Home.bkl"), "home");
 }
 
+TEST_F(Installer, AListHeldOpenStaysWhereItIsAndTheMenuKeepsPointingAtIt) {
+  const std::string from = sandbox_.Folder("Old"), to = sandbox_.Folder("New");
+  Put(from + "Open.bkl", "open");
+  Put(to + "placeholder", "");
+  Settings settings;
+  settings.lists = {{"Open", from + "Open.bkl", 0}};
+  // As a running copy holds its list: readable by others, never deleted.
+  HANDLE held = CreateFileA((from + "Open.bkl").c_str(), GENERIC_READ | GENERIC_WRITE,
+                            FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  ScriptedAnswers answers({IDOK});
+  InstallPrompter prompter(nullptr, false);
+  MoveListsToFolder(&settings, from, to, &prompter);
+  CloseHandle(held);
+  ASSERT_EQ(answers.Captions().size(), 1u);
+  EXPECT_EQ(answers.Captions()[0], "File Error");
+  EXPECT_NE(answers.Texts()[0].find(from + "Open.bkl"), std::string::npos);
+  EXPECT_EQ(settings.lists[0].path, from + "Open.bkl");
+  EXPECT_EQ(Read(from + "Open.bkl"), "open");
+  EXPECT_FALSE(platform::FileExists((to + "Open.bkl").c_str())) << "a second copy was left";
+}
+
 TEST_F(Installer, NewListFolderGetsMyBookmarksOnce) {
   const std::string lists = sandbox_.Folder("Lists");
   CreateDirectoryA(lists.c_str(), nullptr);
