@@ -62,11 +62,13 @@ uint32_t CopyFileStamped(const std::string& from, const std::string& to, uint32_
   std::string bytes;
   if (uint32_t e = platform::ReadWholeFile(from.c_str(), &bytes)) return e;
   // A copy cut short (the program killed while it writes) must never stand
-  // as the backup: it is written beside it and takes its name in one rename.
+  // as the backup: it is written beside it and takes its name in one rename
+  // (not flushed to disk: a backup guards against the program's end, and a
+  // flush per copy would double a save's time).
   std::string temporary = TemporarySavePath(to);
   uint32_t e = platform::WriteWholeFile(temporary.c_str(), bytes);
   if (e == platform::kErrorNone) e = platform::SetFileLastWriteTime(temporary.c_str(), time);
-  if (e == platform::kErrorNone) e = platform::CommitReplacing(temporary.c_str(), to.c_str());
+  if (e == platform::kErrorNone) e = platform::MoveReplacing(temporary.c_str(), to.c_str());
   if (e != platform::kErrorNone) platform::RemoveFile(temporary.c_str());
   return e;
 }

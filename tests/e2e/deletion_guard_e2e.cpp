@@ -72,7 +72,8 @@ TEST_F(DeletionGuard, RevertOffersTheFileAsItWasBeforeALargeDeletion) {
   e2e::ChooseListLine(main, IDC_CATEGORY_LIST, reference);
   PostMessageA(main, WM_COMMAND, ID_CMD_DELETE_CATEGORY, 0);
   ASSERT_TRUE(e2e::Answer(pid, "Delete All?", IDOK));
-  ASSERT_EQ(LineOf(main, IDC_CATEGORY_LIST, "Reference"), -1);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return LineOf(main, IDC_CATEGORY_LIST, "Reference") == -1; },
+                             e2e::kWindowTimeout));
   ASSERT_TRUE(Command(pid, main, ID_CMD_FILE_SAVE));
   EXPECT_EQ(ReadFileBytes(snapshot), original);
   EXPECT_NE(ReadFileBytes(list.Path()), original);
@@ -93,7 +94,8 @@ TEST_F(DeletionGuard, RevertOffersTheFileAsItWasBeforeALargeDeletion) {
   ASSERT_TRUE(e2e::Answer(pid, kRevertTitle, IDOK));
 
   // The category is back, and the next save writes it over the list file.
-  EXPECT_GE(LineOf(main, IDC_CATEGORY_LIST, "Reference"), 0);
+  EXPECT_TRUE(e2e::WaitUntil([&] { return LineOf(main, IDC_CATEGORY_LIST, "Reference") >= 0; },
+                             e2e::kWindowTimeout));
   EXPECT_EQ(e2e::WindowTitle(main), std::string(kName) + " - Vellox");
   ASSERT_TRUE(Command(pid, main, ID_CMD_FILE_SAVE));
   EXPECT_NE(ReadFileBytes(list.Path()).find("Encyclopaedia Britannica"), std::string::npos);

@@ -52,16 +52,16 @@ std::unique_ptr<BookmarkList> SavedSample(const std::string& path, int bookmarks
 TEST(DeletionGuard, ASaveThatLosesManyItemsKeepsTheFileBeforeIt) {
   struct Row {
     const char* name;
-    int bookmarks;  // live items: these and four containers
+    int bookmarks;  // with a category and a subcategory for every 50
     int deleted;    // bookmarks deleted before the save
     const char* password;
     bool snapshot;
   };
   const Row rows[] = {
-      {"a fifth of 24 items is 4.8: 5 lost is large", 20, 5, "", true},
-      {"4 of 24 lost is not", 20, 4, "", false},
-      {"1,001 of 10,004 lost is large by count", 10000, 1001, "", true},
-      {"1,000 of 10,004 lost is not", 10000, 1000, "", false},
+      {"a fifth of 22 items is 4.4: 5 lost is large", 20, 5, "", true},
+      {"4 of 22 lost is not", 20, 4, "", false},
+      {"1,001 of 10,400 lost is large by count", 10000, 1001, "", true},
+      {"1,000 of 10,400 lost is not", 10000, 1000, "", false},
       {"an encrypted list keeps an encrypted snapshot", 20, 10, "secret", true},
   };
   for (const Row& row : rows) {
@@ -70,18 +70,19 @@ TEST(DeletionGuard, ASaveThatLosesManyItemsKeepsTheFileBeforeIt) {
     const std::string path = folder.Path("Guarded.bkl");
     const std::string snapshot = BackupPath(path, BackupKind::kBeforeLargeDeletion);
     auto list = SavedSample(path, row.bookmarks, row.password);
-    EXPECT_EQ(list->liveItemsSaved, static_cast<uint32_t>(row.bookmarks + 4));
+    const uint32_t live = static_cast<uint32_t>(row.bookmarks + 2 * ((row.bookmarks + 49) / 50));
+    EXPECT_EQ(list->liveItemsSaved, live);
     const std::string before = ReadBytes(path);
     DeleteLastBookmarks(*list, row.deleted);
     ASSERT_EQ(SaveList(*list, true), kSaveOk);
     ASSERT_EQ(Exists(snapshot), row.snapshot);
-    EXPECT_EQ(list->liveItemsSaved, static_cast<uint32_t>(row.bookmarks - row.deleted + 4));
+    EXPECT_EQ(list->liveItemsSaved, live - static_cast<uint32_t>(row.deleted));
     if (!row.snapshot) continue;
     EXPECT_EQ(ReadBytes(snapshot), before);
     if (*row.password) {
       EXPECT_EQ(ReadBytes(snapshot).find("Site 1"), std::string::npos);
       auto reopened = OpenListFile(snapshot, row.password);
-      EXPECT_EQ(CountLiveItems(*reopened), static_cast<uint32_t>(row.bookmarks + 4));
+      EXPECT_EQ(CountLiveItems(*reopened), live);
       reopened->file.Close();
     }
     // The yardstick moved with the save: the next small save keeps the
