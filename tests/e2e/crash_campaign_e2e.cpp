@@ -157,8 +157,8 @@ TEST_F(CrashCampaign, KilledWhileSavingTheListOpensOldOrNew) {
     PostMessageA(main, WM_COMMAND, ID_CMD_FILE_SAVE, 0);
     ASSERT_TRUE(e2e::WaitForPostedMessages(program.Id()));
     QueryPerformanceCounter(&now);
+    program.Stop();  // it holds the list file locked against writers
     ASSERT_EQ(Check(), Outcome::kNew);
-    program.Stop();
   }
   const double saveSeconds = Seconds(start, now);
 
