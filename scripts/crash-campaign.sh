@@ -69,10 +69,11 @@ reset_list() {
 
 temporary_files() { compgen -G "$work/~*" >/dev/null; }
 
-# old, new or damaged, after a kill.
+# old, new, damaged (the list) or damaged-backup (the recent backup cut
+# short), after a kill.
 outcome() {
   local recent="$work/Autobackup of L.bkl"
-  if [ -f "$recent" ] && ! cmp -s "$recent" "$work/old.bkl"; then echo damaged; return; fi
+  if [ -f "$recent" ] && ! cmp -s "$recent" "$work/old.bkl"; then echo damaged-backup; return; fi
   if cmp -s "$work/L.bkl" "$work/old.bkl"; then echo old
   elif cmp -s "$work/L.bkl" "$work/new.bkl"; then echo new
   else echo damaged
@@ -115,8 +116,9 @@ run_native() {
     case "$result" in
       old) old=$((old + 1)) ;;
       new) new=$((new + 1)) ;;
-      *) bad=$((bad + 1)); echo "crash-campaign: kill $kill after ${wait_us} us damaged the list" >&2
-         cp "$work/L.bkl" "$top/build/crash-campaign-damaged-$kill.bkl" 2>/dev/null || true ;;
+      damaged-backup) bad=$((bad + 1))
+         echo "crash-campaign: kill $kill after ${wait_us} us left the recent backup cut short" >&2 ;;
+      *) bad=$((bad + 1)); echo "crash-campaign: kill $kill after ${wait_us} us damaged the list" >&2 ;;
     esac
     # The next save must not trip over what the kill left.
     if temporary_files; then
