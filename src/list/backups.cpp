@@ -61,8 +61,16 @@ void RewriteBackup(BookmarkList& list, const std::string& path) {
 uint32_t CopyFileStamped(const std::string& from, const std::string& to, uint32_t time) {
   std::string bytes;
   if (uint32_t e = platform::ReadWholeFile(from.c_str(), &bytes)) return e;
-  if (uint32_t e = platform::WriteWholeFile(to.c_str(), bytes)) return e;
-  return platform::SetFileLastWriteTime(to.c_str(), time);
+  // A copy cut short (the program killed while it writes) must never stand
+  // as the backup: it is written beside it and takes its name in one rename
+  // (not flushed to disk: a backup guards against the program's end, and a
+  // flush per copy would double a save's time).
+  std::string temporary = TemporarySavePath(to);
+  uint32_t e = platform::WriteWholeFile(temporary.c_str(), bytes);
+  if (e == platform::kErrorNone) e = platform::SetFileLastWriteTime(temporary.c_str(), time);
+  if (e == platform::kErrorNone) e = platform::MoveReplacing(temporary.c_str(), to.c_str());
+  if (e != platform::kErrorNone) platform::RemoveFile(temporary.c_str());
+  return e;
 }
 
 void RotateBackups(const std::string& listPath, uint32_t now) {
@@ -77,7 +85,8 @@ void RotateBackups(const std::string& listPath, uint32_t now) {
 }
 
 void RewriteBackups(BookmarkList& list) {
-  for (BackupKind kind : {BackupKind::kRecent, BackupKind::kOlder, BackupKind::kOldest})
+  for (BackupKind kind : {BackupKind::kRecent, BackupKind::kOlder, BackupKind::kOldest,
+                          BackupKind::kBeforeLargeDeletion})
     RewriteBackup(list, BackupPath(list.path, kind));
   // The temporary file of an earlier save that failed holds the list as it
   // was then.

@@ -20,13 +20,16 @@ constexpr uint32_t kOlderBackupSeconds = 86400;
 void RotateBackups(const std::string& listPath, uint32_t now);
 
 // Copies a file whole, readable while another handle holds it open for
-// writing, and sets the copy's last-write time. 0 or the system error.
+// writing, and sets the copy's last-write time. The copy is written to "~"
+// + its name and renamed into place, so that to holds its old or its new
+// content at every moment. 0 or the system error.
 uint32_t CopyFileStamped(const std::string& from, const std::string& to, uint32_t time);
 
 // After encryption was switched on or its password changed: each automatic
-// backup is loaded (with the list's earlier or current password where it is
-// encrypted), given the list's options and password and written back in
-// place, keeping its last-write time. A backup that cannot be rewritten is
-// removed when it may hold passwords in plain text (it is not encrypted or
-// cannot be read); one encrypted under an unknown password stays.
+// backup, and the snapshot kept before a large deletion, is loaded (with
+// the list's earlier or current password where it is encrypted), given the
+// list's options and password and written back in place, keeping its
+// last-write time. A backup that cannot be rewritten is removed when it may
+// hold passwords in plain text (it is not encrypted or cannot be read); one
+// encrypted under an unknown password stays.
 void RewriteBackups(BookmarkList& list);

@@ -36,6 +36,7 @@ void BookmarkList::Reset() {
   linesLeftUnread = false;
   lastSaveTime = 0;
   lastError = 0;
+  liveItemsSaved = 0;
   smartFolderIndex.fill(0);
   for (ListColumn& c : columns) c = ListColumn();
   markedCount.fill(0);

@@ -63,6 +63,9 @@ class BookmarkList {
   bool linesLeftUnread = false;  // LoadLines stopped at the limit before the end
   uint32_t lastSaveTime = 0;
   uint32_t lastError = 0;
+  // Live bookmarks and containers as the list was last loaded or saved:
+  // the yardstick of the guard before large deletions (deletion_guard.h).
+  uint32_t liveItemsSaved = 0;
 
   std::array<uint16_t, kSmartFolderSlots> smartFolderIndex{};
   std::array<ListColumn, 3> columns;

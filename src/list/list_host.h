@@ -11,12 +11,19 @@
 
 class BookmarkList;
 
-// The four choices of the revert dialog: the list file, then the recent,
-// older and oldest backups.
+// The revert dialog's entry of the snapshot kept before a large deletion.
+constexpr int kRevertSnapshotChoice = 4;
+
+// The choices of the revert dialog: the list file, then the recent, older
+// and oldest backups, and the snapshot taken before a large deletion.
 struct RevertChoices {
   std::string prompt;                 // "Revert to previously-saved copy of '...':"
   std::array<std::string, 4> labels;  // "Last-saved (...)" ... or "... (not found)"
   std::array<bool, 4> available{};    // false: the file is missing, its button is disabled
+  // The fifth choice (4), offered only when the snapshot kept before a
+  // large deletion exists: "Before large deletion (...)".
+  std::string snapshotLabel;
+  bool snapshotAvailable = false;
 };
 
 class ListHost {
@@ -44,7 +51,7 @@ class ListHost {
   virtual void RaisePasswordRequest() {}
   // Dialog 525; true when "Do not warn me again" was ticked.
   virtual bool ShowReadOnlyWarning() { return false; }
-  // Dialog 530: the chosen entry (0-3), or -1 for Cancel.
+  // Dialog 530: the chosen entry (0-3, 4 the snapshot), or -1 for Cancel.
   virtual int ChooseRevert(const RevertChoices& /*choices*/) { return -1; }
   // The save-file dialog of "Save Copy", starting in folder with name;
   // false on Cancel.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "list/bookmark_list.h"
+#include "list/deletion_guard.h"
 #include "list/item_codec.h"
 #include "list/list_file.h"
 
@@ -269,5 +270,7 @@ class ListLoader {
 };
 
 ListResult LoadLines(BookmarkList& list, uint32_t selectId) {
-  return ListLoader(list).Run(selectId);
+  ListResult result = ListLoader(list).Run(selectId);
+  list.liveItemsSaved = CountLiveItems(list);
+  return result;
 }

@@ -40,6 +40,8 @@ std::string BackupPath(const std::string& listPath, BackupKind kind) {
       return Prefixed(listPath, "Autobackup (older) of ");
     case BackupKind::kOldest:
       return Prefixed(listPath, "Autobackup (oldest) of ");
+    case BackupKind::kBeforeLargeDeletion:
+      return Prefixed(listPath, "Before large deletion of ");
   }
   return std::string();
 }

@@ -9,15 +9,17 @@
 // The extension of a list file.
 constexpr char kListExtension[] = ".bkl";
 
-enum class BackupKind { kRecent, kOlder, kOldest };
+// The three rotating backups, and the snapshot a save keeps of the list
+// file before it writes a list that has lost many items.
+enum class BackupKind { kRecent, kOlder, kOldest, kBeforeLargeDeletion };
 
 // The folder with its trailing separator ("" for a bare file name), and the
 // file name.
 std::string FolderOf(const std::string& path);
 std::string FileNameOf(const std::string& path);
 
-// "Autobackup of ", "Autobackup (older) of ", "Autobackup (oldest) of "
-// before the file name, in the list's folder.
+// "Autobackup of ", "Autobackup (older) of ", "Autobackup (oldest) of " or
+// "Before large deletion of " before the file name, in the list's folder.
 std::string BackupPath(const std::string& listPath, BackupKind kind);
 // "~" before the file name: the temporary file of a save.
 std::string TemporarySavePath(const std::string& listPath);

@@ -1,6 +1,7 @@
 #include "list/list_save.h"
 
 #include "list/backups.h"
+#include "list/deletion_guard.h"
 #include "list/encryption.h"
 #include "list/list_file.h"
 #include "list/list_paths.h"
@@ -90,6 +91,7 @@ int SaveList(BookmarkList& list, bool makeBackups, ListHost* host) {
   if (host) host->BeginWaitCursor();
   WaitForSiteCheck(list, host);
   list.EncodeCurrentIfChanged();
+  uint32_t liveItems = GuardLargeDeletion(list, list.Now());
   if (makeBackups) RotateBackups(list.path, list.Now());
 
   std::string temporary = TemporarySavePath(list.path);
@@ -109,6 +111,7 @@ int SaveList(BookmarkList& list, bool makeBackups, ListHost* host) {
     if (result == kSaveOk) {
       list.modified = false;
       list.lastSaveTime = list.Now();
+      list.liveItemsSaved = liveItems;
       if (reopened != ListResult::ReadWrite) {
         list.file.Close();
         list.readOnly = true;

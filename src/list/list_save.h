@@ -29,7 +29,9 @@ int WriteListFile(BookmarkList& list, const std::string& path, uint32_t* error);
 int WriteListFileReplacing(BookmarkList& list, const std::string& path, uint32_t* error);
 
 // Saves a writable list to its file. Nothing is done (0) for a read-only
-// list. With makeBackups the automatic backups rotate first. Returns
+// list. With makeBackups the automatic backups rotate first; a save that
+// drops many live items first keeps the list file as the "Before large
+// deletion" snapshot (deletion_guard.h). Returns
 // kSaveOk, kSaveFileError, kSaveEncryptionFailed or kSaveReopenedReadOnly.
 // The list's file is locked again afterwards, also after a failed replace.
 // With a host, writing the temporary file or the replace, refused because

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "list/item_codec.h"
+#include "list/list_host.h"
 #include "list/list_paths.h"
 #include "list/list_save.h"
 #include "list/list_slots.h"
@@ -148,9 +149,17 @@ bool ListSlots::Revert() {
     choices.labels[i] = TimeLabel(IDS_REVERT_LAST_SAVED + i, paths[i]);
     choices.available[i] = platform::FileExists(paths[i].c_str());
   }
+  const std::string snapshot = BackupPath(listPath, BackupKind::kBeforeLargeDeletion);
+  choices.snapshotAvailable = platform::FileExists(snapshot.c_str());
+  if (choices.snapshotAvailable)
+    choices.snapshotLabel = TimeLabel(IDS_REVERT_BEFORE_LARGE_DELETION, snapshot);
   int choice = host_->ChooseRevert(choices);
-  if (choice < 0 || choice > 3 || !choices.available[choice]) return false;
-  bool reverted = choice == 0 ? ReloadCurrent(currentListIndex) : RevertToBackup(paths[choice]);
+  bool offered = (choice >= 0 && choice <= 3 && choices.available[choice]) ||
+                 (choice == kRevertSnapshotChoice && choices.snapshotAvailable);
+  if (!offered) return false;
+  bool reverted = choice == 0                       ? ReloadCurrent(currentListIndex)
+                  : choice == kRevertSnapshotChoice ? RevertToBackup(snapshot)
+                                                    : RevertToBackup(paths[choice]);
   if (!reverted)
     MessageFromTable(Owner(), IDS_REVERT_FAILED, platform::kMbOk | platform::kMbIconStop);
   return reverted;
@@ -188,6 +197,9 @@ bool ListSlots::RevertToBackup(const std::string& backupPath) {
   BookmarkList& restored = *currentList;
   restored.file.Close();
   restored.path = previous.path;
+  // The file still holds what the list held: a backup far smaller than it
+  // is a large deletion when it is saved.
+  restored.liveItemsSaved = previous.liveItemsSaved;
   CloseList(previous, true, host_);
   markHoldingList.reset();
   restored.modified = true;

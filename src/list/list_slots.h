@@ -84,8 +84,8 @@ class ListSlots {
   // stays attached to its own file. False when cancelled or failed.
   bool SaveCopy();
   // "Revert": back to the list file as last saved, or to one of its
-  // backups, which then takes the list's place. False when cancelled or
-  // failed.
+  // backups or the snapshot kept before a large deletion, which then takes
+  // the list's place. False when cancelled or failed.
   bool Revert();
 
   // ---- Passwords --------------------------------------------------------

@@ -163,6 +163,7 @@
 #define IDC_REVERT_RECENT 2412
 #define IDC_REVERT_OLDER 2413
 #define IDC_REVERT_OLDEST 2414
+#define IDC_REVERT_BEFORE_LARGE_DELETION 2415  // the fifth, shown when the snapshot exists
 
 // Main window (522 Regular/Organize, 523 Compact).
 #define IDC_CATEGORY_LIST 2067  // owner-drawn list boxes, columns 1-3
@@ -535,6 +536,7 @@
 #define IDS_REVERT_NOT_FOUND 10084
 #define IDS_REVERT_PROMPT 10085
 #define IDS_PASSWORD_WRONG 10086
+#define IDS_REVERT_BEFORE_LARGE_DELETION 10087
 #define IDS_CONVERT_FROM_UNICODE 10089
 #define IDS_ENCRYPTED_UNICODE 10090
 #define IDS_NO_ENCRYPTION_OPTION 10092

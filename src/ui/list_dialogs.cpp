@@ -65,12 +65,18 @@ class RevertDialog : public framework::Dialog {
       SetItemText(kRevertButtons[i], choices_.labels[i]);
       EnableItem(kRevertButtons[i], choices_.available[i]);
     }
+    // The snapshot kept before a large deletion is offered only while it
+    // exists.
+    SetItemText(IDC_REVERT_BEFORE_LARGE_DELETION, choices_.snapshotLabel);
+    ShowItem(IDC_REVERT_BEFORE_LARGE_DELETION, choices_.snapshotAvailable);
     CheckButton(kRevertButtons[0], true);
     return true;
   }
   void OnOK() override {
     for (int i = 0; i < 4; ++i)
       if (IsChecked(kRevertButtons[i]) && choices_.available[i]) choice = i;
+    if (IsChecked(IDC_REVERT_BEFORE_LARGE_DELETION) && choices_.snapshotAvailable)
+      choice = kRevertSnapshotChoice;
     End(IDOK);
   }
 

@@ -18,7 +18,8 @@ HWND OpenPasswordDialog();
 // 525: true when "Do not warn me again" was ticked.
 bool RunReadOnlyWarning(HWND parent);
 
-// 530: the chosen entry (0 the list file, 1-3 the backups), -1 on Cancel.
+// 530: the chosen entry (0 the list file, 1-3 the backups, 4 the snapshot
+// before a large deletion), -1 on Cancel.
 int RunRevertDialog(HWND parent, const RevertChoices& choices);
 
 // 506 for list: true when the new options were applied.

@@ -39,7 +39,8 @@ TempList::TempList(const std::string& name, const std::string& bytes)
 TempList::~TempList() {
   std::string folder = TempFolder();
   DeleteFileA(path_.c_str());
-  for (const char* prefix : {"Autobackup of ", "Backup of ", "Backup1 of ", "Backup2 of "})
+  for (const char* prefix : {"Autobackup of ", "Backup of ", "Backup1 of ", "Backup2 of ",
+                             "Before large deletion of "})
     DeleteFileA((folder + prefix + name_ + ".bkl").c_str());
   DeleteFileA((folder + name_ + ".bak").c_str());
 }

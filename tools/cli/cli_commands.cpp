@@ -1,6 +1,7 @@
 #include "cli_commands.h"
 
 #include <deque>
+#include <vector>
 
 #include "cli_messages.h"
 #include "list/bookmark_list.h"
@@ -24,11 +25,16 @@ int PrintMessageBox(void*, const std::string& text, const std::string& caption, 
     if (c == '\n') c = ' ';
   std::fprintf(messageOut, "message: %s\n", line.c_str());
   switch (type & 0xF) {
-    case platform::kMbOkCancel: case platform::kMbYesNoCancel: case platform::kMbRetryCancel:
+    case platform::kMbOkCancel:
+    case platform::kMbYesNoCancel:
+    case platform::kMbRetryCancel:
       return platform::kIdCancel;
-    case platform::kMbYesNo: return platform::kIdNo;
-    case platform::kMbAbortRetryIgnore: return platform::kIdAbort;
-    default: return platform::kIdOk;
+    case platform::kMbYesNo:
+      return platform::kIdNo;
+    case platform::kMbAbortRetryIgnore:
+      return platform::kIdAbort;
+    default:
+      return platform::kIdOk;
   }
 }
 
@@ -53,7 +59,8 @@ class ToolUser : public ListHost {
 // password, repair), with the messages printed to out.
 class ToolSession {
  public:
-  ToolSession(const std::string& password, std::FILE* out) : user_(password), slots_(&settings_, &user_) {
+  ToolSession(const std::string& password, std::FILE* out)
+      : user_(password), slots_(&settings_, &user_) {
     messageOut = out;
     SetMessageBoxHandler(PrintMessageBox);
   }
@@ -68,7 +75,8 @@ class ToolSession {
   const char* Result() const {
     const OpenReport& r = slots_.LastOpen();
     if (r.decryptionFailed) return "DecryptionFailed";
-    if (!HeaderAllowsLoading(r.header) || r.load == ListResult::ReadWrite) return ResultName(r.header);
+    if (!HeaderAllowsLoading(r.header) || r.load == ListResult::ReadWrite)
+      return ResultName(r.header);
     return ResultName(r.load);
   }
 
@@ -119,7 +127,8 @@ int RunResave(const std::string& path, const std::string& outPath, const std::st
   uint32_t error = 0;
   int written = WriteListFileReplacing(list, outPath, &error);
   if (written == kSaveOk) return 0;
-  WriteResult result = written == kSaveEncryptionFailed ? WriteResult::EncryptionFailed : WriteResult::CannotWrite;
+  WriteResult result =
+      written == kSaveEncryptionFailed ? WriteResult::EncryptionFailed : WriteResult::CannotWrite;
   std::fprintf(out, "result: %s\n", ResultName(result));
   if (const struct MessageText* message = MessageFor(result))
     std::fprintf(out, "message: %s\n", MessageLine(*message, SystemErrorText(error)).c_str());
@@ -138,16 +147,64 @@ int RunEncrypt(const std::string& path, uint32_t options, const std::string& pas
   choice.changePassword = true;
   choice.chosen = choice.reentered = password;
   choice.current = current;
-  if (ApplyEncryptionChoice(nullptr, list, choice) != EncryptionVerdict::kApplied) return Fail(out, "Refused");
+  if (ApplyEncryptionChoice(nullptr, list, choice) != EncryptionVerdict::kApplied)
+    return Fail(out, "Refused");
   int saved = SaveList(list, true);
   if (saved == kSaveOk) {
     std::fprintf(out, "encryption: %u\n", list.encryptionOptions);
     return 0;
   }
-  WriteResult result = saved == kSaveEncryptionFailed ? WriteResult::EncryptionFailed : WriteResult::CannotWrite;
+  WriteResult result =
+      saved == kSaveEncryptionFailed ? WriteResult::EncryptionFailed : WriteResult::CannotWrite;
   std::fprintf(out, "result: %s\n", ResultName(result));
   if (const struct MessageText* message = MessageFor(result))
-    std::fprintf(out, "message: %s\n", MessageLine(*message, SystemErrorText(list.lastError)).c_str());
+    std::fprintf(out, "message: %s\n",
+                 MessageLine(*message, SystemErrorText(list.lastError)).c_str());
+  return 1;
+}
+
+namespace {
+
+// The first and the last live bookmark of the outline (not aliases).
+std::vector<uint16_t> FirstAndLastBookmark(const BookmarkList& list) {
+  std::vector<uint16_t> found;
+  for (uint16_t i = list.Next(kRootIndex, true); i != kRootIndex; i = list.Next(i, true)) {
+    if (list.IsAlias(i) || (list.Link(i).flags & kFlagBookmark) == 0) continue;
+    if (found.size() < 2) found.push_back(i);
+    found.back() = i;
+  }
+  return found;
+}
+
+}  // namespace
+
+int RunSave(const std::string& path, const std::string& touch, const std::string& password,
+            std::FILE* out) {
+  ToolSession session(password, out);
+  if (!session.Open(path)) return Fail(out, session.Result());
+  BookmarkList& list = *session.List();
+  if (list.readOnly) return Fail(out, "ReadOnly");
+  if (!touch.empty()) {
+    for (uint16_t index : FirstAndLastBookmark(list)) {
+      BookmarkItem& record = list.Decode(index, false);
+      record.title += touch;
+      record.changed = 1;
+    }
+    list.EncodeCurrentIfChanged();
+  }
+  std::fprintf(out, "saving: %s\n", path.c_str());
+  std::fflush(out);
+  int saved = SaveList(list, true);
+  if (saved == kSaveOk) {
+    std::fprintf(out, "result: Saved\n");
+    return 0;
+  }
+  WriteResult result =
+      saved == kSaveEncryptionFailed ? WriteResult::EncryptionFailed : WriteResult::CannotWrite;
+  std::fprintf(out, "result: %s\n", ResultName(result));
+  if (const struct MessageText* message = MessageFor(result))
+    std::fprintf(out, "message: %s\n",
+                 MessageLine(*message, SystemErrorText(list.lastError)).c_str());
   return 1;
 }
 

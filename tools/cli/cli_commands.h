@@ -22,5 +22,13 @@ int RunResave(const std::string& path, const std::string& outPath, const std::st
 // then a save with backups.
 int RunEncrypt(const std::string& path, uint32_t options, const std::string& password,
                const std::string& current, std::FILE* out);
+// save LIST [--touch TEXT]: opens LIST as the program does and saves it as
+// the program's Save does (backups, the guard before large deletions, the
+// temporary file and the replace). TEXT is first appended to the titles of
+// the first and the last bookmark, so that the new content differs from
+// the old. Prints "saving: LIST" just before the save starts (the moment a
+// crash campaign counts from) and "result: Saved" after it.
+int RunSave(const std::string& path, const std::string& touch, const std::string& password,
+            std::FILE* out);
 // new OUT: writes a new list file (never over an existing one).
 int RunNew(const std::string& outPath, std::FILE* out);

@@ -2,6 +2,7 @@
 //   vellox-cli info LIST [--password P]
 //   vellox-cli resave LIST OUT [--password P]
 //   vellox-cli encrypt LIST OPTIONS PASSWORD [CURRENT]
+//   vellox-cli save LIST [--touch TEXT] [--password P]
 //   vellox-cli new OUT
 //   vellox-cli search LIST TERM [options]
 //   vellox-cli import FORMAT SOURCE LIST [--rating N]
@@ -26,6 +27,7 @@ int Usage() {
       "usage: vellox-cli info LIST [--password P]\n"
       "       vellox-cli resave LIST OUT [--password P]\n"
       "       vellox-cli encrypt LIST OPTIONS PASSWORD [CURRENT]\n"
+      "       vellox-cli save LIST [--touch TEXT] [--password P]\n"
       "       vellox-cli new OUT\n"
       "       vellox-cli search LIST TERM [options]\n"
       "       vellox-cli import FORMAT SOURCE LIST [--rating N]\n"
@@ -44,7 +46,7 @@ int main(int argc, char** argv) {
   std::string command = argv[1];
   // "--password P" at the end of info and resave.
   std::string password;
-  if ((command == "info" || command == "resave") && argc >= 5 &&
+  if ((command == "info" || command == "resave" || command == "save") && argc >= 5 &&
       std::strcmp(argv[argc - 2], "--password") == 0) {
     password = argv[argc - 1];
     argc -= 2;
@@ -54,6 +56,9 @@ int main(int argc, char** argv) {
   if (command == "encrypt" && (argc == 5 || argc == 6))
     return RunEncrypt(argv[2], static_cast<uint32_t>(std::strtoul(argv[3], nullptr, 10)), argv[4],
                       argc == 6 ? argv[5] : "", stdout);
+  if (command == "save" && argc == 3) return RunSave(argv[2], "", password, stdout);
+  if (command == "save" && argc == 5 && std::strcmp(argv[3], "--touch") == 0)
+    return RunSave(argv[2], argv[4], password, stdout);
   if (command == "new" && argc == 3) return RunNew(argv[2], stdout);
   if (command == "search") return RunSearchCommand(argc - 2, argv + 2, stdout);
   if (command == "import") return RunImportCommand(argc - 2, argv + 2, stdout);
