@@ -3,6 +3,7 @@
 #include <deque>
 
 #include "cli_messages.h"
+#include "cli_session.h"
 #include "list/bookmark_list.h"
 #include "list/encryption_options.h"
 #include "list/list_file.h"
@@ -13,70 +14,6 @@
 #include "util/messages.h"
 
 namespace {
-
-std::FILE* messageOut = stdout;
-
-// Message boxes become "message: Caption: text" lines, answered as a
-// cautious user would (Cancel, No, Abort).
-int PrintMessageBox(void*, const std::string& text, const std::string& caption, unsigned type) {
-  std::string line = caption + ": " + text;
-  for (char& c : line)
-    if (c == '\n') c = ' ';
-  std::fprintf(messageOut, "message: %s\n", line.c_str());
-  switch (type & 0xF) {
-    case platform::kMbOkCancel: case platform::kMbYesNoCancel: case platform::kMbRetryCancel:
-      return platform::kIdCancel;
-    case platform::kMbYesNo: return platform::kIdNo;
-    case platform::kMbAbortRetryIgnore: return platform::kIdAbort;
-    default: return platform::kIdOk;
-  }
-}
-
-// The tool's user: types the given password once when asked.
-class ToolUser : public ListHost {
- public:
-  explicit ToolUser(const std::string& password) {
-    if (!password.empty()) passwords_.push_back(password);
-  }
-  bool RequestPassword(const std::string&, std::string* password) override {
-    if (passwords_.empty()) return false;
-    *password = passwords_.front();
-    passwords_.pop_front();
-    return true;
-  }
-
- private:
-  std::deque<std::string> passwords_;
-};
-
-// Opening as the program does (read-only fallback, conversion offer,
-// password, repair), with the messages printed to out.
-class ToolSession {
- public:
-  ToolSession(const std::string& password, std::FILE* out) : user_(password), slots_(&settings_, &user_) {
-    messageOut = out;
-    SetMessageBoxHandler(PrintMessageBox);
-  }
-  ~ToolSession() { SetMessageBoxHandler(nullptr); }
-  bool Open(const std::string& path) { return slots_.OpenList(path, -1, 0, false); }
-  BookmarkList* List() { return slots_.currentList.get(); }
-  // False when the header let no line be read (a list file of another
-  // format version opens as an empty list).
-  bool Loaded() const { return HeaderAllowsLoading(slots_.LastOpen().header); }
-  // The result as the tool prints it: the header's, unless loading reported
-  // something (a repair, the limit, damage).
-  const char* Result() const {
-    const OpenReport& r = slots_.LastOpen();
-    if (r.decryptionFailed) return "DecryptionFailed";
-    if (!HeaderAllowsLoading(r.header) || r.load == ListResult::ReadWrite) return ResultName(r.header);
-    return ResultName(r.load);
-  }
-
- private:
-  Settings settings_;
-  ToolUser user_;
-  ListSlots slots_;
-};
 
 int Fail(std::FILE* out, const char* result) {
   std::fprintf(out, "result: %s\n", result);
@@ -119,7 +56,8 @@ int RunResave(const std::string& path, const std::string& outPath, const std::st
   uint32_t error = 0;
   int written = WriteListFileReplacing(list, outPath, &error);
   if (written == kSaveOk) return 0;
-  WriteResult result = written == kSaveEncryptionFailed ? WriteResult::EncryptionFailed : WriteResult::CannotWrite;
+  WriteResult result =
+      written == kSaveEncryptionFailed ? WriteResult::EncryptionFailed : WriteResult::CannotWrite;
   std::fprintf(out, "result: %s\n", ResultName(result));
   if (const struct MessageText* message = MessageFor(result))
     std::fprintf(out, "message: %s\n", MessageLine(*message, SystemErrorText(error)).c_str());
@@ -138,16 +76,19 @@ int RunEncrypt(const std::string& path, uint32_t options, const std::string& pas
   choice.changePassword = true;
   choice.chosen = choice.reentered = password;
   choice.current = current;
-  if (ApplyEncryptionChoice(nullptr, list, choice) != EncryptionVerdict::kApplied) return Fail(out, "Refused");
+  if (ApplyEncryptionChoice(nullptr, list, choice) != EncryptionVerdict::kApplied)
+    return Fail(out, "Refused");
   int saved = SaveList(list, true);
   if (saved == kSaveOk) {
     std::fprintf(out, "encryption: %u\n", list.encryptionOptions);
     return 0;
   }
-  WriteResult result = saved == kSaveEncryptionFailed ? WriteResult::EncryptionFailed : WriteResult::CannotWrite;
+  WriteResult result =
+      saved == kSaveEncryptionFailed ? WriteResult::EncryptionFailed : WriteResult::CannotWrite;
   std::fprintf(out, "result: %s\n", ResultName(result));
   if (const struct MessageText* message = MessageFor(result))
-    std::fprintf(out, "message: %s\n", MessageLine(*message, SystemErrorText(list.lastError)).c_str());
+    std::fprintf(out, "message: %s\n",
+                 MessageLine(*message, SystemErrorText(list.lastError)).c_str());
   return 1;
 }
 

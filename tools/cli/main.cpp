@@ -7,11 +7,13 @@
 //   vellox-cli import FORMAT SOURCE LIST [--rating N]
 //   vellox-cli export TEMPLATE LIST OUT [--marked] [--no-smartfolders] [--password P]
 //   vellox-cli templates DIR
+//   vellox-cli check LIST [--jobs N] [--all]
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "cli_check.h"
 #include "cli_commands.h"
 #include "cli_export.h"
 #include "cli_import.h"
@@ -28,7 +30,8 @@ int Usage() {
       "       vellox-cli search LIST TERM [options]\n"
       "       vellox-cli import FORMAT SOURCE LIST [--rating N]\n"
       "       vellox-cli export TEMPLATE LIST OUT [--marked] [--no-smartfolders] [--password P]\n"
-      "       vellox-cli templates DIR\n",
+      "       vellox-cli templates DIR\n"
+      "       vellox-cli check LIST [--jobs N] [--all]\n",
       stderr);
   return 2;
 }
@@ -55,5 +58,6 @@ int main(int argc, char** argv) {
   if (command == "import") return RunImportCommand(argc - 2, argv + 2, stdout);
   if (command == "export") return RunExportCommand(argc - 2, argv + 2, stdout);
   if (command == "templates") return RunTemplatesCommand(argc - 2, argv + 2, stdout);
+  if (command == "check") return RunCheckCommand(argc - 2, argv + 2, stdout);
   return Usage();
 }
