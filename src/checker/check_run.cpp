@@ -62,7 +62,7 @@ uint16_t CheckRun::CandidateAfter(uint16_t index) const {
 }
 
 bool CheckRun::NeedsCheck(uint16_t index, BookmarkItem* target) const {
-  const_cast<BookmarkList&>(list_).DecodeInto(index, true, target);
+  list_.DecodeInto(index, true, target);
   if (target->url.empty() || pool_.IsChecking(target->index)) return false;
   if (target->siteStatus == kSiteNotChecked) return true;
   // An invalid address is never checked again until reset.

@@ -76,7 +76,7 @@ class CheckRun {
   uint32_t Total() const { return total_; }
   uint16_t ScopeRoot() const { return scopeRoot_; }
   uint16_t ScopeEnd() const { return scopeEnd_; }
-  const BookmarkList& List() const { return list_; }
+  BookmarkList& List() const { return list_; }
 
  private:
   bool Eligible(uint16_t index) const;
