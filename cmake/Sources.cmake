@@ -2,7 +2,7 @@
 # edit here:
 #   portable core   src/{list,view,search,exchange,util,settings,checker}/*.cpp
 #                   with their *_posix.cpp natively, and
-#                   src/platform/*_win.cpp on Windows
+#                   src/{platform,checker}/*_win.cpp on Windows
 #   Win32 only      src/{app,ui,setup,framework}/**/*.cpp and every
 #                   other *_win.cpp (not src/app/main.cpp)
 # A new subsystem folder is added to one of the two lists when it is made.
@@ -18,7 +18,9 @@ function(vellox_collect_core_sources out)
   list(FILTER result EXCLUDE REGEX "_win\\.cpp$")
   if(WIN32)
     list(FILTER result EXCLUDE REGEX "_posix\\.cpp$")
-    file(GLOB platform_win CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/*_win.cpp)
+    # The site checker's probe too: the core's checks need it on both sides.
+    file(GLOB platform_win CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/*_win.cpp
+         ${CMAKE_SOURCE_DIR}/src/checker/*_win.cpp)
     list(APPEND result ${platform_win})
   endif()
   set(${out} ${result} PARENT_SCOPE)
@@ -35,5 +37,6 @@ function(vellox_collect_win_sources out)
     list(APPEND result ${found})
   endforeach()
   list(FILTER result EXCLUDE REGEX "/src/app/main\\.cpp$")
+  list(FILTER result EXCLUDE REGEX "/src/checker/")
   set(${out} ${result} PARENT_SCOPE)
 endfunction()

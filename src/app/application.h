@@ -10,6 +10,7 @@
 
 #include "app/app_command_window.h"
 #include "app/list_opening.h"
+#include "checker/site_checks.h"
 #include "framework/message_loop.h"
 #include "framework/scoped_handle.h"
 #include "settings/settings.h"
@@ -38,6 +39,8 @@ class VelloxApp : public framework::Application {
   ATOM commandWindowClass = 0;
   std::unique_ptr<AppCommandWindow> commandWindow;
   ListSlots lists{&settings, &AppListHost()};
+  // After the lists: the runs go first, their lists after them.
+  SiteChecks checks;
   // The installer's result: 0, the failure's message id, or IDCANCEL.
   int installerExitCode = 0;
 

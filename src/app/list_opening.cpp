@@ -38,6 +38,7 @@ class ProgramListHost : public ListHost {
                       std::string* path) override {
     return ChooseSaveCopyPath(MainHandle(), title, folder, name, path);
   }
+  bool SiteCheckRunning(const BookmarkList& list) override { return App().checks.AnyRunning(list); }
   void PumpWait(uint32_t milliseconds) override { framework::PumpWait(milliseconds); }
   void BeginWaitCursor() override { previousCursor_ = SetCursor(LoadCursor(nullptr, IDC_WAIT)); }
   void EndWaitCursor() override { SetCursor(previousCursor_); }
