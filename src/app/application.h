@@ -37,10 +37,11 @@ class VelloxApp : public framework::Application {
   framework::ScopedModule accessibilityLibrary;
   framework::ScopedAccelerators acceleratorTable;
   ATOM commandWindowClass = 0;
+  // The site check runs: they outlive the windows that use them, and
+  // dropping a run never touches its list.
+  SiteChecks checks;
   std::unique_ptr<AppCommandWindow> commandWindow;
   ListSlots lists{&settings, &AppListHost()};
-  // After the lists: the runs go first, their lists after them.
-  SiteChecks checks;
   // The installer's result: 0, the failure's message id, or IDCANCEL.
   int installerExitCode = 0;
 

@@ -51,6 +51,9 @@ void MainWindow::OnCheckStatus(int id) {
   CheckRun& run = checks_->RunFor(*list, RunOptions(settings_));
   run.StartScope(scope);
   if (checking_) checking_->ShowRun(run);
+  // A command sent from another thread or program leaves the message loop
+  // without a posted message, so idle processing would not start the run.
+  PostMessageA(hwnd_, WM_NULL, 0, 0);
 }
 
 bool MainWindow::CheckingStep() {
