@@ -21,9 +21,9 @@ LoopbackServer& Server() {
   return server;
 }
 
-// Bookmarks over every host in turn. With browserPages, one in twenty is a
-// page that opens in a browser although its server first refuses HEAD,
-// asks to come back later, or resets the connection once.
+// Bookmarks over every host in turn. With browserPages, 7 in 100 are pages
+// that open in a browser although their server first refuses HEAD, asks to
+// come back later, or resets the connection once.
 void Fill(BookmarkList& list, int bookmarks, bool browserPages, const std::string& run) {
   BookmarkItem folder;
   folder.level = kLevelCategory;
