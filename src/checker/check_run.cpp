@@ -23,7 +23,10 @@ ProbeOptions ProbeOptionsOf(const CheckRunOptions& options) {
 }  // namespace
 
 CheckRun::CheckRun(BookmarkList& list, const CheckRunOptions& options)
-    : list_(list), options_(options), pool_(options.jobs, ProbeOptionsOf(options), options.wake) {}
+    : list_(list),
+      listPath_(list.path),
+      options_(options),
+      pool_(options.jobs, ProbeOptionsOf(options), options.wake) {}
 
 void CheckRun::StartScope(uint16_t scopeRoot) {
   scopeRoot_ = list_.IsIndex(scopeRoot) ? scopeRoot : 0;

@@ -77,6 +77,8 @@ class CheckRun {
   uint16_t ScopeRoot() const { return scopeRoot_; }
   uint16_t ScopeEnd() const { return scopeEnd_; }
   BookmarkList& List() const { return list_; }
+  // The list's file when the run was made.
+  const std::string& ListPath() const { return listPath_; }
 
  private:
   bool Eligible(uint16_t index) const;
@@ -88,6 +90,7 @@ class CheckRun {
   void Store(const CheckOutcome& outcome);
 
   BookmarkList& list_;
+  std::string listPath_;
   CheckRunOptions options_;
   CheckPool pool_;
   uint16_t scopeRoot_ = 0;

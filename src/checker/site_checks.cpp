@@ -17,7 +17,9 @@ CheckRun* SiteChecks::Find(const BookmarkList* list) {
 void SiteChecks::KeepOnly(const BookmarkList* first, const BookmarkList* second) {
   runs_.erase(std::remove_if(runs_.begin(), runs_.end(),
                              [&](const std::unique_ptr<CheckRun>& run) {
-                               return &run->List() != first && &run->List() != second;
+                               const BookmarkList* list = &run->List();
+                               return (list != first && list != second) ||
+                                      list->path != run->ListPath();
                              }),
               runs_.end());
 }

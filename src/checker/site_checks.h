@@ -15,7 +15,8 @@ class SiteChecks {
   // The run of list, or null.
   CheckRun* Find(const BookmarkList* list);
   // Drops the runs of every list other than first and second (the lists
-  // still open): their running checks are abandoned, nothing is written.
+  // still open), and of a list object now holding another file: their
+  // running checks are abandoned, nothing is written.
   void KeepOnly(const BookmarkList* first, const BookmarkList* second);
   // True while a check of list runs (its worker has not finished).
   bool AnyRunning(const BookmarkList& list) const;
