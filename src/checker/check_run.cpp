@@ -9,10 +9,6 @@ static_assert(sizeof(kCheckerUserAgent) - 1 <= 64, "the user agent is limited to
 
 namespace {
 
-// Bookmarks taken in one step at most, so that a long run of skipped
-// bookmarks does not hold up the user interface.
-constexpr int kMaxTakenPerStep = 200;
-
 ProbeOptions ProbeOptionsOf(const CheckRunOptions& options) {
   ProbeOptions probe;
   probe.userAgent = kCheckerUserAgent;

@@ -28,6 +28,9 @@ constexpr int kPollRunning = 1;
 constexpr int kPollStored = 4;
 
 constexpr uint32_t kRecheckAfterSeconds = 3600;
+// Bookmarks taken in one idle step at most, so that a long stretch of
+// bookmarks that need no check does not hold up the user interface.
+constexpr int kMaxTakenPerStep = 200;
 
 class CheckRun {
  public:

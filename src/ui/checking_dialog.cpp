@@ -14,10 +14,6 @@
 
 namespace {
 
-// Bookmarks taken in one step at most, so that a long run of bookmarks
-// that need no check does not hold up the window.
-constexpr int kMaxTakenPerStep = 200;
-
 // A static shows "&" as a mnemonic: the title's own are doubled.
 std::string WithoutMnemonics(const std::string& text) {
   std::string result;
