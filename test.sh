@@ -55,7 +55,7 @@ passed=$((native_total - native_failed))
 failed=$native_failed
 echo
 echo "test.sh: native cases: $passed passed, $native_failed failed"
-for side in "Wine cases:wine_tests" "end-to-end cases:e2e_tests"; do
+for side in "Wine cases:wine_tests" "end-to-end cases:e2e_tests" "checker end-to-end cases:checking_e2e_tests"; do
   label="${side%%:*}" name="${side##*:}"
   counts="$(gtest_counts "$wintree" "$name")"
   if [ -z "$counts" ]; then

@@ -53,3 +53,10 @@ if(VELLOX_TESTS)
     find_package(GTest REQUIRED)
   endif()
 endif()
+
+# The site checker's requests: natively libcurl (Debian's
+# libcurl4-openssl-dev), on Windows WinINet (linked by vellox_win).
+if(NOT WIN32)
+  find_package(CURL REQUIRED)
+  find_package(Threads REQUIRED)
+endif()

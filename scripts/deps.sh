@@ -17,7 +17,7 @@ pkg_ok() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok i
 
 for p in cmake g++ make libgtest-dev googletest libsqlite3-dev libbenchmark-dev \
          g++-mingw-w64-i686-posix mingw-w64-i686-dev g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine wine32:i386 wine64 xvfb xauth \
-         xdotool imagemagick file fonts-wine ccache nlohmann-json3-dev rapidjson-dev; do
+         xdotool imagemagick file fonts-wine ccache nlohmann-json3-dev rapidjson-dev libcurl4-openssl-dev; do
   pkg_ok "$p" || need_apt+=("$p")
 done
 
@@ -30,6 +30,8 @@ fi
 
 # npm normally comes with the machine's Node.js; Debian's npm only when absent.
 have npm || need_apt+=(npm)
+# The loopback test server of the site checker's tests (tools/peers).
+have python3 || need_apt+=(python3)
 
 if [ ${#need_apt[@]} -gt 0 ]; then
   echo "deps: installing ${need_apt[*]}"

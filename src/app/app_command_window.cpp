@@ -73,6 +73,7 @@ void AppCommandWindow::BuildMainWindow(int mode, bool startMinimized, bool start
   context.settings = &app.settings;
   context.lists = &app.lists;
   context.program = this;
+  context.checks = &app.checks;
   mainWindow_ = CreateMainWindow(mode, context, Handle(), startMinimized, startHidden);
 }
 

@@ -180,6 +180,13 @@ bool VelloxApp::OnIdle(long /*count*/) {
     if (Main()) Main()->UpdateStatusLine();
   }
   if (lists.ScanDueVisits() && Main() && Main()->IsVisible()) Main()->ShowDueVisitAlert();
-  if (lists.DueVisitScanInProgress()) return true;
+  // The site checks: the current list's through the checking dialog, then
+  // a check started in the list that holds marks. A closed list's checks
+  // are dropped, and nothing is written into it.
+  checks.KeepOnly(lists.currentList.get(), lists.markHoldingList.get());
+  bool checking = Main() && Main()->CheckingStep();
+  if (CheckRun* other = checks.Find(lists.markHoldingList.get()))
+    checking = other->PollCheck(nullptr) == kPollStored || checking;
+  if (lists.DueVisitScanInProgress() || checking) return true;
   return false;
 }

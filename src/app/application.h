@@ -10,6 +10,7 @@
 
 #include "app/app_command_window.h"
 #include "app/list_opening.h"
+#include "checker/site_checks.h"
 #include "framework/message_loop.h"
 #include "framework/scoped_handle.h"
 #include "settings/settings.h"
@@ -36,6 +37,9 @@ class VelloxApp : public framework::Application {
   framework::ScopedModule accessibilityLibrary;
   framework::ScopedAccelerators acceleratorTable;
   ATOM commandWindowClass = 0;
+  // The site check runs: they outlive the windows that use them, and
+  // dropping a run never touches its list.
+  SiteChecks checks;
   std::unique_ptr<AppCommandWindow> commandWindow;
   ListSlots lists{&settings, &AppListHost()};
   // The installer's result: 0, the failure's message id, or IDCANCEL.

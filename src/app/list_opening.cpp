@@ -38,6 +38,7 @@ class ProgramListHost : public ListHost {
                       std::string* path) override {
     return ChooseSaveCopyPath(MainHandle(), title, folder, name, path);
   }
+  bool SiteCheckRunning(const BookmarkList& list) override { return App().checks.AnyRunning(list); }
   void PumpWait(uint32_t milliseconds) override {
     ++waiting_;
     framework::PumpWait(milliseconds);

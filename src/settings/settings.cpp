@@ -28,13 +28,14 @@ bool operator==(const Settings& a, const Settings& b) {
          a.listBoxWidths == b.listBoxWidths && a.columnOrder == b.columnOrder &&
          a.columnWidths == b.columnWidths && a.listFolder == b.listFolder &&
          a.recentPeriod == b.recentPeriod && a.maxSmartItems == b.maxSmartItems &&
-         a.quickLoginDelay == b.quickLoginDelay && a.fontFace == b.fontFace &&
-         a.fontSize == b.fontSize && a.windowPositions == b.windowPositions &&
-         a.programHotKeys == b.programHotKeys && a.colors == b.colors && a.lists == b.lists &&
-         a.currentListIndex == b.currentListIndex && a.browsers == b.browsers &&
-         a.defaultBrowser == b.defaultBrowser && a.exchangeEntries == b.exchangeEntries &&
-         a.exchangeIndex == b.exchangeIndex && a.searchPresets == b.searchPresets &&
-         a.appPath == b.appPath && a.installer == b.installer && a.startMenu == b.startMenu;
+         a.quickLoginDelay == b.quickLoginDelay && a.simultaneousChecks == b.simultaneousChecks &&
+         a.fontFace == b.fontFace && a.fontSize == b.fontSize &&
+         a.windowPositions == b.windowPositions && a.programHotKeys == b.programHotKeys &&
+         a.colors == b.colors && a.lists == b.lists && a.currentListIndex == b.currentListIndex &&
+         a.browsers == b.browsers && a.defaultBrowser == b.defaultBrowser &&
+         a.exchangeEntries == b.exchangeEntries && a.exchangeIndex == b.exchangeIndex &&
+         a.searchPresets == b.searchPresets && a.appPath == b.appPath &&
+         a.installer == b.installer && a.startMenu == b.startMenu;
 }
 
 void ResetSettingsToDefaults(Settings* settings) {

@@ -90,6 +90,7 @@ constexpr int kHotKeyCount = 4;
 constexpr int kColorCount = 8;
 
 constexpr uint32_t kDefaultBehaviourFlags = 0x01904C12;
+constexpr uint32_t kDefaultSimultaneousChecks = 8;
 
 struct Settings {
   uint32_t behaviourFlags = kDefaultBehaviourFlags;
@@ -103,6 +104,9 @@ struct Settings {
   uint32_t recentPeriod = 3;  // days
   uint32_t maxSmartItems = 25;
   uint32_t quickLoginDelay = 350;  // milliseconds ("Delay")
+  // Site checks run at once ("Simultaneous checks"); 1 checks one bookmark
+  // at a time.
+  uint32_t simultaneousChecks = kDefaultSimultaneousChecks;
   std::string fontFace;
   uint32_t fontSize = 0;  // tenths of a point
   // Left, top, right, bottom per family and window (kWinPos...); all zero

@@ -62,6 +62,7 @@ void ReadPlainValues(HKEY key, Settings* settings) {
   ReadUint32(key, "Recent Period", &settings->recentPeriod);
   ReadUint32(key, "Max Smart Items", &settings->maxSmartItems);
   ReadUint32(key, "Delay", &settings->quickLoginDelay);
+  ReadUint32(key, "Simultaneous checks", &settings->simultaneousChecks);
   RegReadStringValue(key, "Font Face", &settings->fontFace);
   ReadUint32(key, "Font Size", &settings->fontSize);
   RegReadDwordSet(key, "Hot Keys", settings->programHotKeys.data(), kHotKeyCount);
@@ -108,6 +109,7 @@ bool WritePlainValues(HKEY key, const Settings& settings) {
   ok = RegWriteDword(key, "Recent Period", settings.recentPeriod) && ok;
   ok = RegWriteDword(key, "Max Smart Items", settings.maxSmartItems) && ok;
   ok = RegWriteDword(key, "Delay", settings.quickLoginDelay) && ok;
+  ok = RegWriteDword(key, "Simultaneous checks", settings.simultaneousChecks) && ok;
   ok = RegWriteString(key, nullptr, "Font Face", settings.fontFace) && ok;
   ok = RegWriteDword(key, "Font Size", settings.fontSize) && ok;
   ok = RegWriteDwordSet(key, "Hot Keys", settings.programHotKeys.data(), kHotKeyCount, false) && ok;

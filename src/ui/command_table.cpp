@@ -45,7 +45,7 @@ const CommandRow kRows[] = {
     {ID_CMD_SORT_ALL_BOOKMARKS, ID_CMD_SORT_ALL_BOOKMARKS, &M::OnSort, R::kWritableList},
     {ID_CMD_INSERT_SEPARATOR, ID_CMD_SEPARATOR_BOOKMARK, &M::OnSeparator, R::kWritableList},
     {ID_CMD_TOGGLE_BOLD, ID_CMD_BOLD_BOOKMARK, &M::OnBold, R::kWritableList},
-    {ID_CMD_CHECK_SELECTED, ID_CMD_CHECK_BOOKMARK, nullptr, R::kWritableList},
+    {ID_CMD_CHECK_SELECTED, ID_CMD_CHECK_BOOKMARK, &M::OnCheckStatus, R::kWritableList},
     {ID_CMD_MANAGE_DUPLICATES, ID_CMD_MANAGE_DUPLICATES, &M::OnShowListViewEntry, R::kWritableList},
     {ID_CMD_UNDELETE_ITEMS, ID_CMD_UNDELETE_ITEMS, &M::OnShowListViewEntry, R::kWritableList},
     {ID_CMD_OPEN_BLANK_TAB, ID_CMD_OPEN_BLANK_TAB, &M::OnOpenBlankTab, R::kAlways},
@@ -98,7 +98,7 @@ const CommandRow kRows[] = {
     {ID_CMD_FOCUS_NOTE_TEXT, ID_CMD_FOCUS_KEYWORDS, nullptr, R::kList},
     {ID_CMD_DOCK_OFF, ID_CMD_DOCK_BELOW, nullptr, R::kAlways},
     {ID_CMD_AUTO_HIDE_NOTES, ID_CMD_AUTO_HIDE_NOTES, nullptr, R::kAlways},
-    {ID_CMD_RESET_SITE_STATUS, ID_CMD_RESET_SITE_STATUS, nullptr, R::kWritableList},
+    {ID_CMD_RESET_SITE_STATUS, ID_CMD_RESET_SITE_STATUS, &M::OnResetSiteStatus, R::kWritableList},
     // Browser n of the configured browsers; an n past the end is ignored.
     {ID_CMD_BLANK_TAB_BASE, ID_CMD_BLANK_TAB_BASE + 99, &M::OnOpenBlankTab, R::kAlways},
     {ID_CMD_OPEN_WITH_BASE, ID_CMD_OPEN_WITH_BASE + 99, &M::OnOpenWithBrowser, R::kList},

@@ -6,6 +6,7 @@
 #include "resources/resource.h"
 #include "ui/advanced_search_dialog.h"
 #include "ui/bookmark_list_box.h"
+#include "ui/checking_dialog.h"
 #include "ui/command_table.h"
 #include "ui/compact_window.h"
 #include "ui/list_line_drawing.h"
@@ -54,6 +55,7 @@ std::unique_ptr<MainWindow> CreateMainWindow(int mode, const MainWindowContext& 
   if (!window->Create(owner)) return nullptr;
   window->CreateAdvancedSearch();
   window->CreateListView();
+  window->CreateCheckingDialog();
   if (settings.HasWindowFlag(window->Family(), kWindowKeepAtFront)) window->ApplyKeepAtFront();
   if (!startHidden) window->Show(startMinimized ? SW_SHOWMINNOACTIVE : SW_SHOW);
   window->RefreshDisplay();
@@ -65,6 +67,7 @@ void DeleteMainWindow(std::unique_ptr<MainWindow> window) {
   window->SaveWindowPositions();
   window->DestroyAdvancedSearch();
   window->DestroyListView();
+  window->DestroyCheckingDialog();
 }
 
 MainWindow::MainWindow(int templateId, int mode, const MainWindowContext& context)
@@ -72,7 +75,8 @@ MainWindow::MainWindow(int templateId, int mode, const MainWindowContext& contex
       mode_(mode),
       settings_(*context.settings),
       lists_(*context.lists),
-      program_(*context.program) {}
+      program_(*context.program),
+      checks_(context.checks) {}
 
 MainWindow::~MainWindow() {
   // The window goes first: its list boxes report to the columns, and the

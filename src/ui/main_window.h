@@ -22,6 +22,8 @@
 
 class AdvancedSearchDialog;
 class BookmarkList;
+class CheckingDialog;
+class SiteChecks;
 class ListViewDialog;
 
 class ColumnControls;
@@ -129,6 +131,25 @@ class MainWindow : public framework::Dialog {
   void DestroyListView();
   void CreateAdvancedSearch();
   void DestroyAdvancedSearch();
+
+  // The site checker (main_window_checking.cpp): commands 5130-5134 (a
+  // scope, then the checking dialog) and 5129 (reset the selected
+  // bookmark), the dialog's progress step from the idle processing, and
+  // what the notes window's site-status menu (109) calls: CheckBookmarkNow
+  // (5134 there: the bookmark at once, without the dialog) and
+  // ResetSiteStatus (5129).
+  void OnCheckStatus(int id);
+  void OnResetSiteStatus(int id);
+  bool CheckingStep();
+  void CheckBookmarkNow(uint16_t item);
+  void ResetSiteStatus(uint16_t item);
+  // Results were stored for these items: the displays that show them are
+  // brought up to date.
+  void SiteStatusesStored(const std::vector<uint16_t>& items);
+  SiteChecks* Checks() const { return checks_; }
+  HWND CheckingDialogWindow() const;
+  void CreateCheckingDialog();
+  void DestroyCheckingDialog();
 
   // Search: handed to the window's SearchController (search_controller.h).
   void SetSearchState(int state, bool advanced) { search_.SetState(state, advanced); }
@@ -278,6 +299,8 @@ class MainWindow : public framework::Dialog {
   ProgramControl& program_;
   std::unique_ptr<ListViewDialog> listView_;
   std::unique_ptr<AdvancedSearchDialog> advancedSearch_;
+  SiteChecks* checks_;
+  std::unique_ptr<CheckingDialog> checking_;
   // LineData of each line, per level (the list box keeps the text and the
   // item index).
   std::array<std::vector<uint32_t>, 3> lineData_;

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 class ListSlots;
+class SiteChecks;
 struct Settings;
 
 class ProgramControl {
@@ -49,4 +50,6 @@ struct MainWindowContext {
   Settings* settings = nullptr;
   ListSlots* lists = nullptr;
   ProgramControl* program = nullptr;
+  // The site check runs of the open lists (null: no checking).
+  SiteChecks* checks = nullptr;
 };

@@ -79,6 +79,7 @@ class SettingsStore : public ::testing::Test {
     s.recentPeriod = 7;
     s.maxSmartItems = 40;
     s.quickLoginDelay = 500;
+    s.simultaneousChecks = 3;
     s.fontFace = "Tahoma";
     s.fontSize = 85;
     for (int family = 0; family < kFamilyCount; ++family)
@@ -236,6 +237,7 @@ TEST_F(SettingsStore, OwnValuesWinOverOlderOnes) {
   EXPECT_EQ(loaded.searchPresets, Fresh().searchPresets);  // "Search Options" ignored
   EXPECT_EQ(loaded.recentPeriod, 0u);
   EXPECT_EQ(loaded.maxSmartItems, 25u);  // missing: default
+  EXPECT_EQ(loaded.simultaneousChecks, kDefaultSimultaneousChecks);
 }
 
 TEST_F(SettingsStore, ListInsideTheApplicationFolderFollowsTheFolder) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli_messages.h"
+#include "cli_session.h"
 #include "list/bookmark_list.h"
 #include "list/encryption_options.h"
 #include "list/list_file.h"
@@ -14,77 +15,6 @@
 #include "util/messages.h"
 
 namespace {
-
-std::FILE* messageOut = stdout;
-
-// Message boxes become "message: Caption: text" lines, answered as a
-// cautious user would (Cancel, No, Abort).
-int PrintMessageBox(void*, const std::string& text, const std::string& caption, unsigned type) {
-  std::string line = caption + ": " + text;
-  for (char& c : line)
-    if (c == '\n') c = ' ';
-  std::fprintf(messageOut, "message: %s\n", line.c_str());
-  switch (type & 0xF) {
-    case platform::kMbOkCancel:
-    case platform::kMbYesNoCancel:
-    case platform::kMbRetryCancel:
-      return platform::kIdCancel;
-    case platform::kMbYesNo:
-      return platform::kIdNo;
-    case platform::kMbAbortRetryIgnore:
-      return platform::kIdAbort;
-    default:
-      return platform::kIdOk;
-  }
-}
-
-// The tool's user: types the given password once when asked.
-class ToolUser : public ListHost {
- public:
-  explicit ToolUser(const std::string& password) {
-    if (!password.empty()) passwords_.push_back(password);
-  }
-  bool RequestPassword(const std::string&, std::string* password) override {
-    if (passwords_.empty()) return false;
-    *password = passwords_.front();
-    passwords_.pop_front();
-    return true;
-  }
-
- private:
-  std::deque<std::string> passwords_;
-};
-
-// Opening as the program does (read-only fallback, conversion offer,
-// password, repair), with the messages printed to out.
-class ToolSession {
- public:
-  ToolSession(const std::string& password, std::FILE* out)
-      : user_(password), slots_(&settings_, &user_) {
-    messageOut = out;
-    SetMessageBoxHandler(PrintMessageBox);
-  }
-  ~ToolSession() { SetMessageBoxHandler(nullptr); }
-  bool Open(const std::string& path) { return slots_.OpenList(path, -1, 0, false); }
-  BookmarkList* List() { return slots_.currentList.get(); }
-  // False when the header let no line be read (a list file of another
-  // format version opens as an empty list).
-  bool Loaded() const { return HeaderAllowsLoading(slots_.LastOpen().header); }
-  // The result as the tool prints it: the header's, unless loading reported
-  // something (a repair, the limit, damage).
-  const char* Result() const {
-    const OpenReport& r = slots_.LastOpen();
-    if (r.decryptionFailed) return "DecryptionFailed";
-    if (!HeaderAllowsLoading(r.header) || r.load == ListResult::ReadWrite)
-      return ResultName(r.header);
-    return ResultName(r.load);
-  }
-
- private:
-  Settings settings_;
-  ToolUser user_;
-  ListSlots slots_;
-};
 
 int Fail(std::FILE* out, const char* result) {
   std::fprintf(out, "result: %s\n", result);

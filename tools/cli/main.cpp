@@ -10,11 +10,13 @@
 //   vellox-cli export TEMPLATE LIST OUT [--marked] [--no-smartfolders] [--password P]
 //   vellox-cli export favorites LIST FOLDER [--marked] [--no-smartfolders]
 //   vellox-cli templates DIR
+//   vellox-cli check LIST [--jobs N] [--all]
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "cli_check.h"
 #include "cli_commands.h"
 #include "cli_export.h"
 #include "cli_import.h"
@@ -34,7 +36,8 @@ int Usage() {
       "       vellox-cli import favorites FOLDER LIST [--rating N]\n"
       "       vellox-cli export TEMPLATE LIST OUT [--marked] [--no-smartfolders] [--password P]\n"
       "       vellox-cli export favorites LIST FOLDER [--marked] [--no-smartfolders]\n"
-      "       vellox-cli templates DIR\n",
+      "       vellox-cli templates DIR\n"
+      "       vellox-cli check LIST [--jobs N] [--all]\n",
       stderr);
   return 2;
 }
@@ -64,5 +67,6 @@ int main(int argc, char** argv) {
   if (command == "import") return RunImportCommand(argc - 2, argv + 2, stdout);
   if (command == "export") return RunExportCommand(argc - 2, argv + 2, stdout);
   if (command == "templates") return RunTemplatesCommand(argc - 2, argv + 2, stdout);
+  if (command == "check") return RunCheckCommand(argc - 2, argv + 2, stdout);
   return Usage();
 }

@@ -1,0 +1,122 @@
+#include "ui/checking_dialog.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "checker/check_run.h"
+#include "checker/site_checks.h"
+#include "resources/resource.h"
+#include "settings/settings.h"
+#include "ui/main_window.h"
+
+namespace {
+
+// A static shows "&" as a mnemonic: the title's own are doubled.
+std::string WithoutMnemonics(const std::string& text) {
+  std::string result;
+  for (char c : text) {
+    result += c;
+    if (c == '&') result += '&';
+  }
+  return result;
+}
+
+}  // namespace
+
+CheckingDialog::CheckingDialog(MainWindow& owner)
+    : Dialog(IDD_CHECKING), owner_(owner), family_(owner.Family()) {}
+
+CheckRun* CheckingDialog::Run() const {
+  SiteChecks* checks = owner_.Checks();
+  return checks ? checks->Find(owner_.List()) : nullptr;
+}
+
+bool CheckingDialog::OnInit() {
+  // Only the top-left corner is kept; with none stored, centred on the owner.
+  const Rect& stored = owner_.UserSettings().windowPositions[family_][kWinPosChecking];
+  RECT r = WindowRect();
+  int x = stored.left, y = stored.top;
+  if (stored.right <= stored.left || stored.bottom <= stored.top) {
+    RECT owner = {};
+    GetWindowRect(GetWindow(hwnd_, GW_OWNER), &owner);
+    x = (owner.left + owner.right - (r.right - r.left)) / 2;
+    y = (owner.top + owner.bottom - (r.bottom - r.top)) / 2;
+  }
+  SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return true;
+}
+
+void CheckingDialog::StorePosition() const {
+  if (!hwnd_) return;
+  RECT r = WindowRect();
+  owner_.UserSettings().windowPositions[family_][kWinPosChecking] =
+      Rect{r.left, r.top, r.right, r.bottom};
+}
+
+void CheckingDialog::ShowRun(const CheckRun& run) {
+  SendMessageA(Item(IDC_PROGRESS), PBM_SETRANGE32, 0, static_cast<LPARAM>(run.Total()));
+  SendMessageA(Item(IDC_PROGRESS), PBM_SETPOS, 0, 0);
+  SetItemText(IDC_CHECKING_TITLE, "");
+  SetItemText(IDC_PROGRESS_COUNT, "");
+  SetItemText(IDCANCEL, "&Cancel");
+  SetItemText(IDC_PAUSE, "&Pause");
+  EnableItem(IDC_PAUSE, true);
+  allDoneShown_ = false;
+  ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
+}
+
+void CheckingDialog::ShowCount(const CheckRun& run) {
+  const int done = std::max(run.Done(), 0);
+  char text[32];
+  std::snprintf(text, sizeof text, "%u/%u", static_cast<unsigned>(done), run.Total());
+  SetItemText(IDC_PROGRESS_COUNT, text);
+  SendMessageA(Item(IDC_PROGRESS), PBM_SETPOS, static_cast<WPARAM>(done), 0);
+}
+
+void CheckingDialog::ShowAllDone() {
+  SetItemText(IDC_CHECKING_TITLE, "All done");
+  SetItemText(IDCANCEL, "&Close");
+  EnableItem(IDC_PAUSE, false);
+}
+
+bool CheckingDialog::Step(CheckRun& run, std::vector<uint16_t>* stored) {
+  const bool storedOne = run.PollCheck(stored) == kPollStored;
+  int taken = 0;
+  uint16_t lastTaken = 0;
+  for (; taken < kMaxTakenPerStep && run.CanTakeNext(); ++taken) {
+    if (!run.NextCheck()) break;
+    lastTaken = run.Current();
+  }
+  if (lastTaken != 0) {
+    BookmarkItem record;
+    run.List().DecodeInto(lastTaken, true, &record);
+    SetItemText(IDC_CHECKING_TITLE, WithoutMnemonics(record.title));
+  }
+  if (storedOne || taken != 0) ShowCount(run);
+  if (run.Finished() && !allDoneShown_) {
+    allDoneShown_ = true;
+    ShowAllDone();
+  }
+  return storedOne || taken == kMaxTakenPerStep;
+}
+
+bool CheckingDialog::OnCommand(int id, int code, HWND control) {
+  if (id == IDC_PAUSE) {
+    CheckRun* run = Run();
+    if (run && run->CanToggle()) {
+      run->SetActive(!run->Active());
+      SetItemText(IDC_PAUSE, run->Active() ? "&Pause" : "&Resume");
+    }
+    return true;
+  }
+  return Dialog::OnCommand(id, code, control);
+}
+
+void CheckingDialog::OnCancel() {
+  // A check that is running completes and is stored by the idle processing.
+  if (CheckRun* run = Run()) run->Cancel();
+  ShowWindow(hwnd_, SW_HIDE);
+}
