@@ -114,6 +114,19 @@ class CommandSweep : public ::testing::Test {
       DeleteFileA((folder_ + name).c_str());
   }
 
+  // The program's top-level windows, for a failure's message.
+  std::string Describe() {
+    std::string text;
+    for (HWND w : e2e::TopLevelWindows(program_.Id(), "")) {
+      char title[256] = {}, cls[256] = {};
+      GetWindowTextA(w, title, sizeof title);
+      GetClassNameA(w, cls, sizeof cls);
+      text += std::string("\n  [") + cls + "] \"" + title + "\"" +
+              (IsWindowVisible(w) ? " visible" : "") + (IsWindowEnabled(w) ? "" : " disabled");
+    }
+    return text;
+  }
+
   bool Alive() const { return WaitForSingleObject(program_.Handle(), 0) == WAIT_TIMEOUT; }
 
   // The program answers and waits on nothing: every dialog a command
@@ -143,7 +156,7 @@ class CommandSweep : public ::testing::Test {
     HWND main = MainOf(program_.Id());
     ASSERT_NE(main, nullptr) << mode << ": no main window before " << id;
     PostMessageA(main, WM_COMMAND, static_cast<WPARAM>(id), 0);
-    ASSERT_TRUE(Settle()) << mode << ": the program did not settle after " << id;
+    ASSERT_TRUE(Settle()) << mode << ": the program did not settle after " << id << Describe();
     ASSERT_TRUE(Alive()) << mode << ": the program ended on command " << id;
   }
 

@@ -320,17 +320,20 @@ TEST_F(SearchTest, FindNextGoesOnIntoTheOtherListAndSwitchingSearchesAgain) {
 TEST_F(SearchTest, EnterAfterATypedSearchSearchesExplicitlyAndCtrlFStillToggles) {
   SampleList list;
   ASSERT_TRUE(list.Written());
+  e2e::UseProgramPeerAsBrowser();
   e2e::VelloxProcess program;
   HWND main = StartOn(program, "\"" + list.Path() + "\"");
   ASSERT_NE(main, nullptr);
   SendMessageA(main, WM_COMMAND, ID_CMD_AUTO_OPEN, 0);
+  // The auto-open comes last: the visit it records and the minimizing
+  // after it would change what the other case finds.
   const struct {
     int command;  // after the typing pause
     const char* status;
     const char* bookmark;
   } cases[] = {
-      {IDOK, "Matches found: ", "Internet Archive"},
       {ID_CMD_SEARCH, "List ", ""},
+      {IDOK, "Matches found: ", "Internet Archive"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.command);

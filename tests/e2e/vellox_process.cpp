@@ -58,8 +58,8 @@ bool VelloxProcess::Start(const std::string& exePath, const std::string& argumen
   if (!arguments.empty()) commandLine += " " + arguments;
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
-  return CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info_) != 0;
+  return CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &info_) != 0;
 }
 
 bool VelloxProcess::WaitForExit(DWORD milliseconds, DWORD* exitCode) {
@@ -68,7 +68,8 @@ bool VelloxProcess::WaitForExit(DWORD milliseconds, DWORD* exitCode) {
   for (;;) {
     DWORD elapsed = GetTickCount() - start;
     if (elapsed >= milliseconds) return false;
-    DWORD r = MsgWaitForMultipleObjects(1, &info_.hProcess, FALSE, milliseconds - elapsed, QS_ALLINPUT);
+    DWORD r =
+        MsgWaitForMultipleObjects(1, &info_.hProcess, FALSE, milliseconds - elapsed, QS_ALLINPUT);
     if (r == WAIT_OBJECT_0) break;
     PumpPending();
   }
@@ -122,7 +123,8 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds) {
 bool IsMainWindowTitle(const std::string& title) {
   static const std::string kSuffix = " - Vellox";
   return title == "Vellox" ||
-         (title.size() > kSuffix.size() && title.compare(title.size() - kSuffix.size(), kSuffix.size(), kSuffix) == 0);
+         (title.size() > kSuffix.size() &&
+          title.compare(title.size() - kSuffix.size(), kSuffix.size(), kSuffix) == 0);
 }
 
 std::vector<HWND> MainWindows(DWORD pid) {
@@ -141,8 +143,8 @@ HWND MainWindowOf(DWORD pid) {
 
 void EnsureUserSettingsKey() {
   HKEY key;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) ==
-      ERROR_SUCCESS)
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                      nullptr) == ERROR_SUCCESS)
     RegCloseKey(key);
 }
 
@@ -154,9 +156,11 @@ void DeleteUserSettingsKey() {
     while (RegEnumKeyA(key, 0, name, sizeof name) == ERROR_SUCCESS) {
       std::string sub = std::string(kSettingsKey) + "\\" + name;
       HKEY child;
-      if (RegOpenKeyExA(HKEY_CURRENT_USER, sub.c_str(), 0, KEY_ALL_ACCESS, &child) == ERROR_SUCCESS) {
+      if (RegOpenKeyExA(HKEY_CURRENT_USER, sub.c_str(), 0, KEY_ALL_ACCESS, &child) ==
+          ERROR_SUCCESS) {
         char grand[256];
-        while (RegEnumKeyA(child, 0, grand, sizeof grand) == ERROR_SUCCESS) RegDeleteKeyA(child, grand);
+        while (RegEnumKeyA(child, 0, grand, sizeof grand) == ERROR_SUCCESS)
+          RegDeleteKeyA(child, grand);
         RegCloseKey(child);
       }
       if (RegDeleteKeyA(key, name) != ERROR_SUCCESS) break;
@@ -196,8 +200,9 @@ void InstancePeer::ShowWindow() {
 LRESULT CALLBACK InstancePeer::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   static const UINT kIAmVellox = RegisterWindowMessageA("I AM VELLOXFL");
   if (msg == WM_NCCREATE)
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
+    SetWindowLongPtrA(
+        hwnd, GWLP_USERDATA,
+        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
   auto* self = reinterpret_cast<InstancePeer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (msg == kIAmVellox) return kIAmVellox;
   if (msg == WM_COPYDATA && self) {
@@ -207,6 +212,31 @@ LRESULT CALLBACK InstancePeer::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
     return 1;
   }
   return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+void UseProgramPeerAsBrowser() {
+  HKEY row;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kSettingsKey) + "\\Browsers\\0").c_str(), 0,
+                      nullptr, 0, KEY_WRITE, nullptr, &row, nullptr) != ERROR_SUCCESS)
+    return;
+  const std::pair<const char*, std::string> columns[] = {
+      {"", "Peer"},
+      {"Path", ProgramFolder() + "program_peer.exe"},
+      {"DDE", "velloxpeer"},
+      {"Method", "DDE"}};
+  for (const auto& column : columns)
+    RegSetValueExA(row, column.first, 0, REG_SZ,
+                   reinterpret_cast<const BYTE*>(column.second.c_str()),
+                   static_cast<DWORD>(column.second.size() + 1));
+  RegCloseKey(row);
+  HKEY table;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kSettingsKey) + "\\Browsers").c_str(), 0,
+                      nullptr, 0, KEY_WRITE, nullptr, &table, nullptr) != ERROR_SUCCESS)
+    return;
+  const DWORD defaultBrowser = 0;
+  RegSetValueExA(table, "index", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&defaultBrowser),
+                 sizeof defaultBrowser);
+  RegCloseKey(table);
 }
 
 }  // namespace e2e

@@ -12,6 +12,10 @@ namespace e2e {
 
 // The folder of the running test program, with a trailing backslash.
 std::string ProgramFolder();
+// Makes the program peer beside the tests the one configured browser, so
+// that a test whose program opens a web bookmark starts no real browser
+// (Wine's own is found when no browser is configured).
+void UseProgramPeerAsBrowser();
 std::string VelloxExePath();
 
 // A started program; ended (politely, then by force) when destroyed.
