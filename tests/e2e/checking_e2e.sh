@@ -12,19 +12,17 @@ fi
 shift
 exe="$1"
 shift
-ready="$(mktemp)"
-trap 'rm -f "$ready"' EXIT
-# The server runs until its standard input (descriptor 3 here) closes.
-exec 3> >(exec python3 "$top/tools/peers/site_server.py" --hosts 6 >"$ready")
-for _ in $(seq 1 100); do
-  grep -q '^ready ' "$ready" && break
-  sleep 0.1
-done
-read -r _ port refused <"$ready"
+# The server runs until its standard input closes, and says "ready PORT
+# REFUSED" on its standard output once it listens.
+coproc server { exec python3 "$top/tools/peers/site_server.py" --hosts 6; }
+if ! read -r -t 10 -u "${server[0]}" word port refused || [ "$word" != ready ]; then
+  echo "checking_e2e.sh: the loopback web server did not start" >&2
+  exit 1
+fi
 export VELLOX_LOOPBACK_PORT="$port" VELLOX_LOOPBACK_REFUSED="$refused"
 export VELLOX_WINEPREFIX="$top/build/wineprefix-checking-$("$top/scripts/wine-arch.sh")"
 status=0
 "$top/scripts/wine-run.sh" "$exe" --gtest_filter='Checking.*' "$@" || status=$?
 WINEPREFIX="$VELLOX_WINEPREFIX" wineserver -k >/dev/null 2>&1 || true
-exec 3>&-
+exec {server[1]}>&-
 exit $status
