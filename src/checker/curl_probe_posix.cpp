@@ -1,11 +1,16 @@
 // The native probe: libcurl, one easy handle per request, so that every
-// worker thread has its own.
+// worker thread has its own. The library is loaded when the first probe is
+// made, not linked: libcurl and the dozens of libraries it needs cost every
+// start of vellox-cli about 16 ms of dynamic linking, and only the check
+// command uses it.
 #include <curl/curl.h>
+#include <dlfcn.h>
 #include <netdb.h>
 #include <sys/socket.h>
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <mutex>
 
 #include "checker/site_address.h"
@@ -13,16 +18,48 @@
 
 namespace {
 
+// The entry points the probe uses, found in the loaded library.
+struct CurlApi {
+  CURLcode (*globalInit)(long flags) = nullptr;
+  CURL* (*easyInit)() = nullptr;
+  CURLcode (*easySetopt)(CURL*, CURLoption, ...) = nullptr;
+  CURLcode (*easyPerform)(CURL*) = nullptr;
+  CURLcode (*easyGetinfo)(CURL*, CURLINFO, ...) = nullptr;
+  void (*easyCleanup)(CURL*) = nullptr;
+};
+
+template <typename Function>
+bool Resolve(void* library, const char* name, Function* function) {
+  *function = reinterpret_cast<Function>(dlsym(library, name));
+  return *function != nullptr;
+}
+
+// Loads the library and runs curl_global_init (not thread-safe) once,
+// before any worker; null when the library or an entry point is missing.
+// The library stays loaded for the rest of the run.
+const CurlApi* LoadCurlOnce() {
+  static std::once_flag once;
+  static CurlApi api;
+  static bool loaded = false;
+  std::call_once(once, [] {
+    void* library = dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
+    if (!library) return;
+    loaded = Resolve(library, "curl_global_init", &api.globalInit) &&
+             Resolve(library, "curl_easy_init", &api.easyInit) &&
+             Resolve(library, "curl_easy_setopt", &api.easySetopt) &&
+             Resolve(library, "curl_easy_perform", &api.easyPerform) &&
+             Resolve(library, "curl_easy_getinfo", &api.easyGetinfo) &&
+             Resolve(library, "curl_easy_cleanup", &api.easyCleanup) &&
+             api.globalInit(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+  });
+  return loaded ? &api : nullptr;
+}
+
 struct EasyDeleter {
-  void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+  const CurlApi* api;
+  void operator()(CURL* handle) const { api->easyCleanup(handle); }
 };
 using ScopedEasy = std::unique_ptr<CURL, EasyDeleter>;
-
-// curl_global_init is not thread-safe: it runs once, before any worker.
-void InitCurlOnce() {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 // Collects Retry-After from the header lines of the last answer.
 size_t OnHeader(char* data, size_t size, size_t count, void* user) {
@@ -67,7 +104,7 @@ ProbeOutcome OutcomeOf(CURLcode code) {
 
 class CurlProbe : public SiteProbe {
  public:
-  explicit CurlProbe(const ProbeOptions& options) : options_(options) {}
+  CurlProbe(const CurlApi& curl, const ProbeOptions& options) : curl_(curl), options_(options) {}
 
   ProbeAnswer Ask(const std::string& url, ProbeVerb verb) override {
     ProbeAnswer answer;
@@ -76,33 +113,33 @@ class CurlProbe : public SiteProbe {
       answer.outcome = ProbeOutcome::kNotHttp;
       return answer;
     }
-    ScopedEasy easy(curl_easy_init());
+    ScopedEasy easy(curl_.easyInit(), EasyDeleter{&curl_});
     if (!easy) return answer;
     CURL* h = easy.get();
-    curl_easy_setopt(h, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(h, CURLOPT_USERAGENT, options_.userAgent.c_str());
-    curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);  // time-outs without SIGALRM in threads
-    curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 0L);
-    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(options_.timeoutMs));
-    curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(options_.timeoutMs));
-    curl_easy_setopt(h, CURLOPT_FILETIME, 1L);
-    curl_easy_setopt(h, CURLOPT_HEADERFUNCTION, OnHeader);
-    curl_easy_setopt(h, CURLOPT_HEADERDATA, &answer.retryAfter);
+    curl_.easySetopt(h, CURLOPT_URL, url.c_str());
+    curl_.easySetopt(h, CURLOPT_USERAGENT, options_.userAgent.c_str());
+    curl_.easySetopt(h, CURLOPT_NOSIGNAL, 1L);  // time-outs without SIGALRM in threads
+    curl_.easySetopt(h, CURLOPT_FOLLOWLOCATION, 0L);
+    curl_.easySetopt(h, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(options_.timeoutMs));
+    curl_.easySetopt(h, CURLOPT_TIMEOUT_MS, static_cast<long>(options_.timeoutMs));
+    curl_.easySetopt(h, CURLOPT_FILETIME, 1L);
+    curl_.easySetopt(h, CURLOPT_HEADERFUNCTION, OnHeader);
+    curl_.easySetopt(h, CURLOPT_HEADERDATA, &answer.retryAfter);
     if (verb == ProbeVerb::kHead) {
-      curl_easy_setopt(h, CURLOPT_NOBODY, 1L);
+      curl_.easySetopt(h, CURLOPT_NOBODY, 1L);
     } else {
-      curl_easy_setopt(h, CURLOPT_HTTPGET, 1L);
-      curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, StopAtBody);
+      curl_.easySetopt(h, CURLOPT_HTTPGET, 1L);
+      curl_.easySetopt(h, CURLOPT_WRITEFUNCTION, StopAtBody);
     }
-    CURLcode result = curl_easy_perform(h);
+    CURLcode result = curl_.easyPerform(h);
     long code = 0;
-    curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &code);
+    curl_.easyGetinfo(h, CURLINFO_RESPONSE_CODE, &code);
     // A GET stopped at its body (CURLE_WRITE_ERROR) has been answered.
     if (code != 0 && (result == CURLE_OK || result == CURLE_WRITE_ERROR)) {
       answer.outcome = ProbeOutcome::kAnswered;
       answer.code = static_cast<int>(code);
       long fileTime = -1;
-      if (curl_easy_getinfo(h, CURLINFO_FILETIME, &fileTime) == CURLE_OK && fileTime > 0)
+      if (curl_.easyGetinfo(h, CURLINFO_FILETIME, &fileTime) == CURLE_OK && fileTime > 0)
         answer.lastModified = static_cast<uint32_t>(fileTime);
       return answer;
     }
@@ -124,12 +161,14 @@ class CurlProbe : public SiteProbe {
   }
 
  private:
+  const CurlApi& curl_;
   ProbeOptions options_;
 };
 
 }  // namespace
 
 std::unique_ptr<SiteProbe> MakeSiteProbe(const ProbeOptions& options) {
-  InitCurlOnce();
-  return std::make_unique<CurlProbe>(options);
+  const CurlApi* curl = LoadCurlOnce();
+  if (!curl) return nullptr;
+  return std::make_unique<CurlProbe>(*curl, options);
 }

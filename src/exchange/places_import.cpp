@@ -120,6 +120,15 @@ class PlaceExtras {
            (keywords_ || !variant.keywordByPlace);
   }
 
+  // Makes the tables ready for the places and items of rows bookmarks, so
+  // that reading them does not rehash over and over.
+  void Reserve(size_t rows) {
+    holders_by_place_.reserve(rows);
+    lastVisits_.reserve(rows);
+    if (notes_) notesByItem_.reserve(rows);
+    if (keywords_) keywordsByPlace_.reserve(rows);
+  }
+
   bool Read() {
     sqlite3_stmt* s = holders_.get();
     int step;
@@ -240,8 +249,14 @@ class PlacesWalk {
 
  private:
   int Walk() {
-    if (!Prepare() || !extras_.Read()) return kImportFailed;
-    ReserveText();
+    if (!Prepare()) return kImportFailed;
+    size_t rows = CountRows();
+    extras_.Reserve(rows);
+    if (!extras_.Read()) return kImportFailed;
+    // Room for the lines of every bookmark row at once, rather than the
+    // line table growing and copying itself many times over.
+    constexpr size_t kLineBytes = 200;
+    if (rows > 0) out_.List().ReserveLineText(rows * kLineBytes);
     std::vector<Frame> stack;
     if (!Enter(kMenuFolder, 0, &stack)) return kImportFailed;
     while (!stack.empty() && !out_.Full()) {
@@ -279,18 +294,18 @@ class PlacesWalk {
     return row.type == kBookmarkRow && row.url.compare(0, 6, "place:") == 0;
   }
 
-  // Room for the lines of every bookmark row at once, rather than the line
-  // table growing and copying itself many times over.
-  void ReserveText() {
+  // The number of rows in the bookmarks table (0 when it cannot be counted),
+  // at most a million: the sizes the tables are made for.
+  size_t CountRows() {
+    constexpr int64_t kMostRows = 1 << 20;
     sqlite3_stmt* count = nullptr;
+    int64_t rows = 0;
     if (sqlite3_prepare_v2(db_, "SELECT COUNT(*) FROM moz_bookmarks", -1, &count, nullptr) ==
             SQLITE_OK &&
-        sqlite3_step(count) == SQLITE_ROW) {
-      constexpr int64_t kLineBytes = 200, kMostRows = 1 << 20;
-      int64_t rows = std::min<int64_t>(sqlite3_column_int64(count, 0), kMostRows);
-      if (rows > 0) out_.List().ReserveLineText(static_cast<size_t>(rows * kLineBytes));
-    }
+        sqlite3_step(count) == SQLITE_ROW)
+      rows = std::clamp<int64_t>(sqlite3_column_int64(count, 0), 0, kMostRows);
     sqlite3_finalize(count);
+    return static_cast<size_t>(rows);
   }
 
   bool Prepare() {
@@ -457,16 +472,75 @@ std::string PlacesCopyFolder() {
   return platform::TempFolder();
 }
 
+namespace {
+
+// The connection belongs to the importing thread alone: no mutex around
+// every call into SQLite.
+constexpr int kPrivateConnection = SQLITE_OPEN_NOMUTEX;
+
+// True when a write-ahead log beside the database holds changes that are
+// not in the database file yet (the browser is running, or was killed).
+bool HasPendingLog(const std::string& path) {
+  platform::File wal;
+  std::string name = path + "-wal";
+  return wal.Open(name.c_str(), platform::FileAccess::kRead) == platform::kErrorNone &&
+         wal.Size() != 0;
+}
+
+// Reads the whole database into memory and opens that private copy, which
+// costs no temporary file and no second pass over the disk. Only for a
+// database without pending log changes, which a memory copy cannot apply.
+bool OpenMemoryCopy(const std::string& path, sqlite3** db) {
+  constexpr int64_t kMostBytes = int64_t{1} << 30;
+  platform::File file;
+  if (file.Open(path.c_str(), platform::FileAccess::kRead) != platform::kErrorNone) return false;
+  int64_t size = file.Size();
+  if (size < 100 || size > kMostBytes) return false;  // smaller than a database header
+  auto* bytes = static_cast<unsigned char*>(sqlite3_malloc64(static_cast<sqlite3_uint64>(size)));
+  if (!bytes) return false;
+  platform::AdviseHugePages(bytes, static_cast<size_t>(size));
+  int64_t done = 0;
+  for (long n; done < size && (n = file.Read(bytes + done, static_cast<size_t>(size - done))) > 0;)
+    done += n;
+  // A database in write-ahead-log mode opens from memory only in the
+  // rollback mode; the log is empty, so the two read the same.
+  constexpr int kWriteVersion = 18, kReadVersion = 19, kWalMode = 2, kRollbackMode = 1;
+  if (done == size && bytes[kWriteVersion] == kWalMode) bytes[kWriteVersion] = kRollbackMode;
+  if (done == size && bytes[kReadVersion] == kWalMode) bytes[kReadVersion] = kRollbackMode;
+  if (done != size || sqlite3_open_v2(":memory:", db, kPrivateConnection | SQLITE_OPEN_READWRITE,
+                                      nullptr) != SQLITE_OK) {
+    sqlite3_free(bytes);
+    return false;
+  }
+  // SQLite owns the bytes from here on, also when this fails.
+  return sqlite3_deserialize(*db, "main", bytes, size, size,
+                             SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY) ==
+         SQLITE_OK;
+}
+
+int WalkDatabase(BookmarkList& list, sqlite3* db, uint8_t rating) {
+  PlacesWalk walk(list, db, rating);
+  return walk.Run();
+}
+
+}  // namespace
+
 int ImportPlacesDatabase(BookmarkList& list, const std::string& path, uint8_t rating) {
+  sqlite3* db = nullptr;
+  if (!HasPendingLog(path)) {
+    bool opened = OpenMemoryCopy(path, &db);
+    int result = opened ? WalkDatabase(list, db, rating) : kImportFailed;
+    sqlite3_close(db);
+    // A file SQLite could not read from memory may still open as a file.
+    if (opened) return result;
+    db = nullptr;
+  }
   std::string copy = CopyDatabase(path);
   if (copy.empty()) return kImportFailed;
-  sqlite3* db = nullptr;
   int result = kImportFailed;
-  if (sqlite3_open_v2(platform::AnsiToUtf8(copy).c_str(), &db, SQLITE_OPEN_READONLY, nullptr) ==
-      SQLITE_OK) {
-    PlacesWalk walk(list, db, rating);
-    result = walk.Run();
-  }
+  if (sqlite3_open_v2(platform::AnsiToUtf8(copy).c_str(), &db,
+                      kPrivateConnection | SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK)
+    result = WalkDatabase(list, db, rating);
   sqlite3_close(db);
   RemoveCopy(copy);
   return result;

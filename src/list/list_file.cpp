@@ -6,6 +6,7 @@
 
 #include "list/item_codec.h"
 #include "list/salt.h"
+#include "platform/platform.h"
 
 const char kColumnLine[] =
     "ID\tLevel\tFlags\tTimeModified\tAliasID\tTitle\tURL\tNotes\tKeywords\tLogin\tPassword\t"
@@ -219,6 +220,7 @@ WriteResult RenderList(BookmarkList& list, std::string* bytes) {
     // Every line's text is in the line table's buffer: an upper bound.
     bytes->reserve(list.LineBytes() * (encrypted ? 2 : 1) + 2 * (size_t{list.itemCount} + 1) +
                    1024);
+    platform::AdviseHugePages(bytes->data(), bytes->capacity());
     bytes->append(FormatHeader(list.encryptionOptions, list.lastId, list.salt, list.checkValue));
     bytes->append(kColumnLine);
     std::string sealed;
