@@ -116,7 +116,14 @@ class BookmarksWriter {
   unsigned id_ = 3;
 };
 
+// A generated file in the temporary folder, removed when the run ends.
 struct BookmarksFile {
+  BookmarksFile() = default;
+  BookmarksFile(const BookmarksFile&) = delete;
+  BookmarksFile& operator=(const BookmarksFile&) = delete;
+  ~BookmarksFile() {
+    if (!path.empty()) platform::RemoveFile(path.c_str());
+  }
   std::string path;
   int64_t bytes = 0;
 };
