@@ -6,6 +6,7 @@
 #include <oleauto.h>
 
 #include "browser/companion_class_win.h"
+#include "platform/platform.h"
 
 namespace browser {
 
@@ -41,10 +42,8 @@ class OwnedText {
  public:
   OwnedText() = default;
   explicit OwnedText(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    if (length <= 0) return;
-    text_ = SysAllocStringLen(nullptr, length - 1);
-    if (text_) MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, text_, length);
+    const std::wstring wide = platform::AnsiToUtf16(text);
+    text_ = SysAllocStringLen(wide.c_str(), static_cast<UINT>(wide.size()));
   }
   ~OwnedText() { SysFreeString(text_); }
   OwnedText(const OwnedText&) = delete;
@@ -52,12 +51,7 @@ class OwnedText {
   BSTR Get() const { return text_; }
   BSTR* Receive() { return &text_; }
   std::string Ansi() const {
-    if (!text_) return "";
-    const int length = WideCharToMultiByte(CP_ACP, 0, text_, -1, nullptr, 0, nullptr, nullptr);
-    if (length <= 1) return "";
-    std::string text(length - 1, '\0');
-    WideCharToMultiByte(CP_ACP, 0, text_, -1, &text[0], length, nullptr, nullptr);
-    return text;
+    return text_ ? platform::Utf16ToAnsi(std::wstring(text_, SysStringLen(text_))) : std::string();
   }
 
  private:
