@@ -211,7 +211,8 @@ IObjectWithSite* SiteCompanion() {
   IClassFactory_CreateInstance(factory, nullptr, IID_IObjectWithSite,
                                reinterpret_cast<void**>(&object));
   IClassFactory_Release(factory);
-  if (object && FAILED(IObjectWithSite_SetSite(object, reinterpret_cast<IUnknown*>(&peerBrowser)))) {
+  if (object &&
+      FAILED(IObjectWithSite_SetSite(object, reinterpret_cast<IUnknown*>(&peerBrowser)))) {
     IObjectWithSite_Release(object);
     object = nullptr;
   }
