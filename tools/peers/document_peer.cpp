@@ -10,6 +10,7 @@
 //   open URL TARGET           the document's open
 //   LocationURL               the browser's address was read
 //   Navigate URL FLAGS        the browser's Navigate
+//   no companion              the library or its object was missing
 //
 //   document_peer --log FILE [--class CLASS] [--caption TEXT] [--url URL]
 //                 [--title TITLE] [--no-document] [--no-companion]
@@ -18,7 +19,8 @@
 // companion object, so no running-object entry.
 //
 // The two objects are plain vtables (CINTERFACE) filled with the methods a
-// client of these routes calls; the others stay empty.
+// client of these routes calls; the others stay null, so that a client
+// asking for more ends the peer, and the test that drove it fails.
 #define CINTERFACE
 #define COBJMACROS
 #include <windows.h>
