@@ -1,8 +1,10 @@
 #include "browser/browser_routes_win.h"
 
+#include "browser/browser_windows_win.h"
 #include "browser/dde_browser_win.h"
 #include "browser/dde_client_win.h"
 #include "browser/dde_topics.h"
+#include "browser/document_object_win.h"
 
 namespace browser {
 
@@ -22,8 +24,13 @@ bool OpenUrlByDde(const BrowserEntry& browser, HWND browserWindow, const std::st
   return requested;
 }
 
-// The page's document object is not reached yet: the route fails, and
-// opening goes on to DDE and then the command line.
-bool OpenUrlByCom(const BrowserEntry&, const std::string&, bool) { return false; }
+bool OpenUrlByCom(const BrowserEntry& browser, const std::string& url, bool newTab) {
+  HWND frame = FindBrowserWindow(nullptr, browser.frameClass, browser.titleText);
+  if (!frame) return false;
+  // The page shown: hidden and background tabs are passed over.
+  if (HWND page = NextDocumentWindow(frame, browser.documentClass, nullptr, PageWindows::kShown))
+    if (OpenFromDocument(page, url, newTab)) return true;
+  return NavigateByCompanion(frame, url, newTab);
+}
 
 }  // namespace browser

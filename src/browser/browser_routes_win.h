@@ -1,6 +1,6 @@
 // The two ways into a running browser that opening a bookmark shares with
 // fetching the current page: the browser's DDE service ("WWW_OpenURL") and
-// the document object of the page it shows.
+// the document object of the page it shows (document_object_win.h).
 #pragma once
 
 #include <windows.h>
@@ -18,7 +18,8 @@ bool OpenUrlByDde(const BrowserEntry& browser, HWND browserWindow, const std::st
                   bool newTab);
 
 // Opens url through the document object of the browser's visible page
-// (a new tab when newTab is set). True when the document was reached.
+// (a new tab when newTab is set), else through the companion library's
+// entry for the browser's main window. True when either was reached.
 bool OpenUrlByCom(const BrowserEntry& browser, const std::string& url, bool newTab);
 
 }  // namespace browser

@@ -31,8 +31,9 @@ int FetchBrowserIndex(const Settings& settings, int chosen);
 std::vector<OpenPageEntry> ListOpenPages(const Settings& settings, int index);
 
 // The address and title of the chosen page, or of the frontmost page of
-// browser `index` when entry is null. False when the browser did not
-// answer.
+// browser `index` when entry is null: a browser of the embedded engine
+// through its page document (document_pages_win.h), else and every other
+// browser by DDE. False when the browser did not answer.
 bool FetchPage(const Settings& settings, int index, const OpenPageEntry* entry, PageInfo* page);
 
 }  // namespace browser

@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "resources/resource.h"
 #include "settings/settings_store.h"
+#include "setup/companion_registration.h"
 #include "setup/file_tree.h"
 #include "setup/install_dialog.h"
 #include "setup/install_registry.h"
@@ -75,6 +76,7 @@ int RunInstallation(const InstallContext& context, const InstallChoices& choices
     prompter->Ask(IDS_REGISTRY_ERROR, platform::kMbOk | platform::kMbIconStop);
     return IDS_REGISTRY_ERROR;
   }
+  RegisterCompanionLibrary(appFolder);
 
   MoveListsToFolder(&settings, oldListFolder, newListFolder, prompter);
   AddStarterList(&settings, newListFolder,

@@ -6,6 +6,7 @@
 
 #include "platform/platform.h"
 #include "resources/resource.h"
+#include "setup/companion_registration.h"
 #include "setup/file_tree.h"
 #include "setup/install_registry.h"
 #include "setup/program_files.h"
@@ -15,8 +16,6 @@
 #include "setup/uninstall_dialog.h"
 
 namespace {
-
-using UnregisterServer = HRESULT(STDAPICALLTYPE*)();
 
 // Deletes one file or empty folder, else schedules it.
 void RemoveOne(const std::string& path, bool isFolder, FileRemoval* removal, bool* needBatch) {
@@ -61,17 +60,6 @@ void StartBatch(const std::string& appFolder, FileRemoval* removal) {
     return;
   ShellExecuteA(nullptr, "open", batch.c_str(), nullptr, windows, SW_HIDE);
   removal->batchStarted = true;
-}
-
-void UnregisterCompanionLibrary(const std::string& appFolder) {
-  const std::string path = appFolder + ProgramFileName(kProgramFileCompanionLibrary);
-  if (!IsExistingFile(path)) return;
-  HMODULE library = LoadLibraryA(path.c_str());
-  if (!library) return;
-  auto unregister = reinterpret_cast<UnregisterServer>(
-      reinterpret_cast<void*>(GetProcAddress(library, "DllUnregisterServer")));
-  if (unregister) unregister();
-  FreeLibrary(library);
 }
 
 }  // namespace

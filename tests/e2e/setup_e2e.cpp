@@ -15,7 +15,8 @@
 
 #if _WIN32_WINNT < 0x0600
 // The test runs on newer systems than the program targets.
-extern "C" BOOL WINAPI QueryFullProcessImageNameA(HANDLE process, DWORD flags, LPSTR name, PDWORD size);
+extern "C" BOOL WINAPI QueryFullProcessImageNameA(HANDLE process, DWORD flags, LPSTR name,
+                                                  PDWORD size);
 #endif
 
 namespace {
@@ -33,8 +34,8 @@ constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\
 constexpr char kAppPathsKey[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VelloxFl.exe";
 
-const char* const kProgramFiles[] = {"VelloxFl.exe", "VelloxFl.chm", "ReadMe.txt", "Default.bkl",
-                                     "Templates\\Plain.txt"};
+const char* const kProgramFiles[] = {"VelloxFl.exe", "VelloxFl.chm",         "ReadMe.txt",
+                                     "Default.bkl",  "Templates\\Plain.txt", "OrvandIE.dll"};
 
 std::string SampleListPath() {
   char full[MAX_PATH];
@@ -87,6 +88,9 @@ class Setup : public ::testing::Test {
     ASSERT_TRUE(CopyFileA(e2e::VelloxExePath().c_str(), (medium_ + "SETUP.EXE").c_str(), FALSE));
     ASSERT_TRUE(CopyFileA(SampleListPath().c_str(), (medium_ + "Default.bkl").c_str(), FALSE))
         << SampleListPath();
+    const std::string companion = e2e::ProgramFolder() + "OrvandIE.dll";
+    ASSERT_TRUE(CopyFileA(companion.c_str(), (medium_ + "OrvandIE.dll").c_str(), FALSE))
+        << companion;
     WriteText(medium_ + "VelloxFl.chm", "help");
     WriteText(medium_ + "ReadMe.txt", "read me");
     WriteText(medium_ + "Templates\\Plain.txt", "{{title}}");
@@ -162,7 +166,8 @@ TEST_F(Setup, InstallDialogInstallsAndLaunchStartsTheInstalledProgram) {
   ASSERT_TRUE(setup.Start(medium_ + "SETUP.EXE", ""));
   HWND dialog = WaitForWindow(setup.Id(), "Install Vellox v3.9.0");
   ASSERT_NE(dialog, nullptr);
-  SendMessageA(GetDlgItem(dialog, kAppFolderBox), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(appFolder_.c_str()));
+  SendMessageA(GetDlgItem(dialog, kAppFolderBox), WM_SETTEXT, 0,
+               reinterpret_cast<LPARAM>(appFolder_.c_str()));
   PostMessageA(dialog, WM_COMMAND, IDOK, 0);
   HWND launch = WaitForWindow(setup.Id(), "Launch?");
   ASSERT_NE(launch, nullptr);
@@ -196,6 +201,13 @@ TEST_F(Setup, UninstallWithBothBoxesRemovesSettingsEntriesShortcutsAndFiles) {
   ASSERT_TRUE(KeyExists(HKEY_CURRENT_USER, kSettingsKey));
   ASSERT_TRUE(Exists(sandbox_.Folder("Local AppData\\Velloxsoft\\Vellox\\3.0") + "VelloxFl.sav"))
       << "the settings backup was not written";
+  // Setup registered the companion library where it installed it.
+  const std::string companionServer =
+      std::string(InstallSandbox::kCompanionClassKey) + "\\InprocServer32";
+  EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, companionServer.c_str(), ""),
+            appFolder_ + "OrvandIE.dll");
+  EXPECT_EQ(ReadString(HKEY_CLASSES_ROOT, companionServer.c_str(), "ThreadingModel"), "Apartment");
+  EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, InstallSandbox::kCompanionHelperKey));
 
   VelloxProcess uninstaller;
   ASSERT_TRUE(uninstaller.Start(Program(), "-uninstall"));
@@ -231,6 +243,8 @@ TEST_F(Setup, UninstallWithBothBoxesRemovesSettingsEntriesShortcutsAndFiles) {
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kAppPathsKey));
   EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, ".bkl"));
   EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "VelloxFl"));
+  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, InstallSandbox::kCompanionClassKey));
+  EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, InstallSandbox::kCompanionHelperKey));
   EXPECT_FALSE(Exists(programGroup_));
   EXPECT_FALSE(Exists(sandbox_.Folder("Local AppData\\Velloxsoft")));
   for (const char* file : kProgramFiles) {

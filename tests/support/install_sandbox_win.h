@@ -36,6 +36,12 @@ class InstallSandbox {
   static constexpr const char kSessionManager[] =
       "System\\CurrentControlSet\\Control\\Session Manager";
   static constexpr const char kPendingValue[] = "PendingFileRenameOperations";
+  // What the companion library "OrvandIE.dll" registers when setup runs it.
+  static constexpr const char kCompanionClassKey[] =
+      "CLSID\\{5E0C7A10-3B1D-4C6E-9A51-7D2F0B6C4E31}";
+  static constexpr const char kCompanionHelperKey[] =
+      "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Browser Helper "
+      "Objects\\{5E0C7A10-3B1D-4C6E-9A51-7D2F0B6C4E31}";
 
   InstallSandbox() {
     const std::pair<HKEY, const char*> keys[] = {
@@ -46,6 +52,8 @@ class InstallSandbox {
          "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VelloxFl.exe"},
         {HKEY_CLASSES_ROOT, ".bkl"},
         {HKEY_CLASSES_ROOT, "VelloxFl"},
+        {HKEY_CLASSES_ROOT, kCompanionClassKey},
+        {HKEY_LOCAL_MACHINE, kCompanionHelperKey},
         {HKEY_CURRENT_USER, kUserShellFolders},
         {HKEY_CURRENT_USER, kShellFoldersKey},
     };
