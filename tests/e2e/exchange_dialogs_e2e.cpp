@@ -103,8 +103,9 @@ TEST_F(ExchangeDialogsTest, ImportsIntoANewListAndIntoTheOpenOne) {
   SetControlText(dialog, IDC_NEW_LIST_PATH, e2e::TempFolder() + "E2E Imported");
   ASSERT_TRUE(Answer(program.Id(), kImportCaption, IDOK));
   ASSERT_NE(e2e::WaitForMainTitled(program.Id(), "E2E Imported - Vellox"), nullptr);
+  // A new list starts with its SmartFolders.
   EXPECT_EQ(ListBoxLines(main, IDC_CATEGORY_LIST),
-            (std::vector<std::string>{"E2E Netscape Folder"}));
+            (std::vector<std::string>{"SmartFolders", "E2E Netscape Folder"}));
 
   // A places database into the open (new) list: appended after what it
   // holds, and the list is changed.
