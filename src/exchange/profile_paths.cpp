@@ -11,15 +11,6 @@ constexpr int kMsnSource = 5;
 constexpr int kPaleMoonSource = 7;
 constexpr int kEarlierListSource = 12;
 
-// A backslash-separated relative path joined to folder with the platform's
-// separator.
-std::string Join(std::string folder, const std::string& relative) {
-  if (!folder.empty() && !platform::IsPathSeparator(folder.back()))
-    folder += platform::PreferredSeparator();
-  for (char c : relative) folder += c == '\\' ? platform::PreferredSeparator() : c;
-  return folder;
-}
-
 std::string LastComponent(std::string path) {
   while (!path.empty() && platform::IsPathSeparator(path.back())) path.pop_back();
   size_t cut = platform::LastSeparator(path);
@@ -38,13 +29,13 @@ class Candidates {
   void AddProfiles(const std::string& parent, const std::string& prefix, const char* file) {
     if (!env_.listSubfolders || parent.empty()) return;
     for (const std::string& profile : env_.listSubfolders(parent)) {
-      std::string path = Join(Join(parent, profile), file);
+      std::string path = JoinBelow(JoinBelow(parent, profile), file);
       if (platform::FileExists(path.c_str())) Add(prefix + profile, path);
     }
   }
   // A profile folder that holds file, as a whole.
   void AddIfHolding(const std::string& label, const std::string& folder, const char* file) {
-    std::string path = Join(folder, file);
+    std::string path = JoinBelow(folder, file);
     if (platform::FileExists(path.c_str())) Add(label, path);
   }
   std::vector<ProfileCandidate> Take() { return std::move(found_); }
@@ -62,7 +53,7 @@ std::vector<ProfileCandidate> FindProfilePaths(int sourceCode, const ProfileEnvi
   if (!source) return found.Take();
   found.Add(kLastUsedLabel, env.lastUsed);
   const std::string roaming = env.appData.roaming;
-  const std::string mozilla = roaming.empty() ? std::string() : Join(roaming, "Mozilla");
+  const std::string mozilla = roaming.empty() ? std::string() : JoinBelow(roaming, "Mozilla");
   switch (sourceCode) {
     case kFavoritesSource:
       found.Add(env.userName, env.favorites);
@@ -74,24 +65,27 @@ std::vector<ProfileCandidate> FindProfilePaths(int sourceCode, const ProfileEnvi
       break;
     case kFirefoxSource:
       if (!mozilla.empty())
-        found.AddProfiles(Join(mozilla, "Firefox\\Profiles"), "Firefox ", source->defaultFile);
+        found.AddProfiles(JoinBelow(mozilla, "Firefox\\Profiles"), "Firefox ", source->defaultFile);
       break;
     case kNetscapeSource:
       if (mozilla.empty()) break;
-      found.AddProfiles(Join(mozilla, "SeaMonkey\\Profiles"), "SeaMonkey ", source->defaultFile);
-      found.AddProfiles(Join(mozilla, "Profiles"), "", source->defaultFile);
-      found.AddProfiles(Join(mozilla, "Firefox\\Profiles"), "Firefox (v.2) ", source->defaultFile);
+      found.AddProfiles(JoinBelow(mozilla, "SeaMonkey\\Profiles"), "SeaMonkey ",
+                        source->defaultFile);
+      found.AddProfiles(JoinBelow(mozilla, "Profiles"), "", source->defaultFile);
+      found.AddProfiles(JoinBelow(mozilla, "Firefox\\Profiles"), "Firefox (v.2) ",
+                        source->defaultFile);
       break;
     case kPaleMoonSource:
       if (!roaming.empty())
-        found.AddProfiles(Join(roaming, "Moonchild Productions\\Pale Moon\\Profiles"), "Pale Moon ",
-                          source->defaultFile);
+        found.AddProfiles(JoinBelow(roaming, "Moonchild Productions\\Pale Moon\\Profiles"),
+                          "Pale Moon ", source->defaultFile);
       break;
     case kMsnSource:
       if (roaming.empty()) break;
       for (const auto& user : env.msnUsers) {
-        std::string path = Join(roaming, std::string("MSN") + env.msnVersion + "\\UserData");
-        found.Add("MSN " + user.first, Join(Join(path, user.second), source->defaultFile));
+        std::string path = JoinBelow(roaming, std::string("MSN") + env.msnVersion + "\\UserData");
+        found.Add("MSN " + user.first,
+                  JoinBelow(JoinBelow(path, user.second), source->defaultFile));
       }
       break;
     case kOperaHotlistSource:
@@ -99,9 +93,9 @@ std::vector<ProfileCandidate> FindProfilePaths(int sourceCode, const ProfileEnvi
       if (!roaming.empty())
         found.AddIfHolding(
             env.userName,
-            Join(Join(roaming, "Opera\\" + LastComponent(env.operaFolder)), "profile"),
+            JoinBelow(JoinBelow(roaming, "Opera\\" + LastComponent(env.operaFolder)), "profile"),
             source->defaultFile);
-      found.AddIfHolding(kSharedLabel, Join(env.operaFolder, "profile"), source->defaultFile);
+      found.AddIfHolding(kSharedLabel, JoinBelow(env.operaFolder, "profile"), source->defaultFile);
       break;
     case kEarlierListSource:
       found.Add(source->shortName, env.earlierProductFolder);
