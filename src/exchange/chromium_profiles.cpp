@@ -3,18 +3,12 @@
 #include "exchange/import_sources.h"
 #include "platform/platform.h"
 
-namespace {
-
-// A backslash-separated relative path joined to folder with the platform's
-// separator.
-std::string Join(std::string folder, const std::string& relative) {
+std::string JoinBelow(std::string folder, const std::string& relative) {
   if (!folder.empty() && !platform::IsPathSeparator(folder.back()))
     folder += platform::PreferredSeparator();
   for (char c : relative) folder += c == '\\' ? platform::PreferredSeparator() : c;
   return folder;
 }
-
-}  // namespace
 
 std::vector<ProfileCandidate> FindChromiumProfiles(int sourceCode, const AppDataFolders& folders,
                                                    const SubfolderLister& listSubfolders) {
@@ -24,11 +18,11 @@ std::vector<ProfileCandidate> FindChromiumProfiles(int sourceCode, const AppData
   const std::string& root =
       source->profileRoot == ProfileRoot::kLocalAppData ? folders.local : folders.roaming;
   if (root.empty()) return found;
-  std::string parent = Join(root, source->profileParent);
+  std::string parent = JoinBelow(root, source->profileParent);
   // Opera keeps one profile in its folder itself; the others keep one
   // folder per profile ("Default", "Profile 1", ...).
   if (source->profileRoot == ProfileRoot::kRoamingAppData) {
-    std::string file = Join(parent, source->defaultFile);
+    std::string file = JoinBelow(parent, source->defaultFile);
     size_t cut = platform::LastSeparator(parent);
     std::string name = cut == std::string::npos ? parent : parent.substr(cut + 1);
     if (platform::FileExists(file.c_str()))
@@ -36,7 +30,7 @@ std::vector<ProfileCandidate> FindChromiumProfiles(int sourceCode, const AppData
     return found;
   }
   for (const std::string& profile : listSubfolders(parent)) {
-    std::string file = Join(Join(parent, profile), source->defaultFile);
+    std::string file = JoinBelow(JoinBelow(parent, profile), source->defaultFile);
     if (platform::FileExists(file.c_str()))
       found.push_back({std::string(source->shortName) + " " + profile, file});
   }

@@ -21,6 +21,10 @@ struct AppDataFolders {
 // not exist).
 using SubfolderLister = std::function<std::vector<std::string>(const std::string& folder)>;
 
+// A backslash-separated relative path joined below folder with the
+// platform's separator (so the native build reads the same tables).
+std::string JoinBelow(std::string folder, const std::string& relative);
+
 // One candidate per profile folder of the source's browser that holds its
 // default file ("Bookmarks"), labelled with the browser's short name and
 // the profile folder's name ("Chrome Default"), in the order listed. None

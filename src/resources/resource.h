@@ -157,6 +157,26 @@
 // check box of "Read-Only Bookmark List File" (525) is
 // IDC_NO_READ_ONLY_WARNING (2220), the setting it changes.
 
+// Import Bookmark Collection (509) and Export Bookmark List (507). "&Import"
+// and "&Export" are IDOK; "..." is IDC_BROWSE (2003); 507's "E&xclude
+// SmartFolders" is IDC_EXCLUDE_SMART (2469).
+#define IDC_IMPORT_SOURCE 2025      // 509 the format box
+#define IDC_PROFILE 2026            // 509/507 "&User/profile:"
+#define IDC_EXCHANGE_PATH 2027      // 509/507 "&File/folder"
+#define IDC_APPEND_TO_LIST 2028     // 509 "&Append to existing bookmark list:"
+#define IDC_APPEND_LIST 2029        // 509 the open lists
+#define IDC_SAVE_AS_NEW_LIST 2030   // 509 "Save as &new bookmark list:"
+#define IDC_NEW_LIST_PATH 2031      // 509 the new list's file
+#define IDC_UNRATED 2032            // 509 "Un&rated"
+#define IDC_RATED_THREE 2033        // 509 "&3 ***"
+#define IDC_ADD_HTTP 2034           // 509 "A&dd http:// to addresses missing protocol prefix"
+#define IDC_EXPORT_LIST 2035        // 507 the open lists
+#define IDC_ONLY_MARKED 2036        // 507 "Include only &marked bookmarks"
+#define IDC_USE_TEMPLATE 2040       // 507 "&Template:"
+#define IDC_TEMPLATE 2041           // 507 the templates by name
+#define IDC_EXPORT_FAVORITES 2042   // 507 "&Internet Explorer Favorites"
+#define IDC_EXPORT_START_MENU 2043  // 507 "&Start Menu shortcuts"
+
 // Revert bookmark list (530).
 #define IDC_REVERT_PROMPT 2410      // "Revert to previously-saved copy of '%1':"
 #define IDC_REVERT_LAST_SAVED 2411  // the four choices, in this order

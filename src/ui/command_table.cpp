@@ -13,11 +13,12 @@ using M = MainWindow;
 const CommandRow kRows[] = {
     {ID_CMD_LIST_BASE, ID_CMD_LIST_BASE + 99, &M::OnSwitchList, R::kAlways},
     {ID_CMD_FILE_OPEN, ID_CMD_FILE_OPEN, &M::OnOpenOrCreate, R::kAlways},
-    {ID_CMD_IMPORT, ID_CMD_IMPORT, nullptr, R::kWritableList},
+    // Into a new list even while the open one is read-only.
+    {ID_CMD_IMPORT, ID_CMD_IMPORT, &M::OnImport, R::kAlways},
     {ID_CMD_REVERT, ID_CMD_REVERT, &M::OnRevert, R::kList},
     {ID_CMD_FILE_SAVE, ID_CMD_FILE_SAVE, &M::OnSave, R::kWritableList},
     {ID_CMD_SAVE_COPY, ID_CMD_SAVE_COPY, &M::OnSaveCopy, R::kList},
-    {ID_CMD_EXPORT, ID_CMD_EXPORT, nullptr, R::kList},
+    {ID_CMD_EXPORT, ID_CMD_EXPORT, &M::OnExport, R::kList},
     {ID_CMD_PURGE_DELETED, ID_CMD_PURGE_DELETED, &M::OnPurgeDeleted, R::kWritableList},
     {ID_CMD_ENCRYPTION_OPTIONS, ID_CMD_ENCRYPTION_OPTIONS, &M::OnEncryptionOptions,
      R::kWritableList},
@@ -120,6 +121,7 @@ bool ReplacesOpenLists(int id) {
   if (id >= ID_CMD_LIST_BASE && id <= ID_CMD_LIST_BASE + 99) return true;
   switch (id) {
     case ID_CMD_FILE_OPEN:
+    case ID_CMD_IMPORT:  // into a new list
     case ID_CMD_REVERT:
     case ID_CMD_PREVIOUS_LIST:
     case ID_CMD_APP_EXIT:

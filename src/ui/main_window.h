@@ -17,6 +17,7 @@
 #include "list/list_slots.h"
 #include "search/search_options.h"
 #include "settings/settings.h"
+#include "ui/exchange_dialogs.h"
 #include "ui/program_control.h"
 #include "ui/search_controller.h"
 
@@ -214,6 +215,11 @@ class MainWindow : public framework::Dialog {
   void OnSetDefaultBrowser(int id);
   void OnVisitedTime(int id);
   void OnAbout(int id);
+  // File > Import and File > Export (main_window_exchange.cpp): the
+  // dialogs, and the import itself into an open list or a new one.
+  void OnImport(int id);
+  void OnExport(int id);
+  ImportOutcome PerformImport(const ImportRequest& request);
   // Opening bookmarks (main_window_opening.cpp): the selected bookmark in
   // the way the command asks (Open, the tab choices, the folder, Explore),
   // with browser n (9300 + n), every bookmark of the subcategory, the
