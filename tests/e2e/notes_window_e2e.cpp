@@ -278,11 +278,12 @@ TEST_F(NotesWindowTest, PasswordShowsPlainOnlyWhileFocusedAndIsStoredEnciphered)
   HWND lock = Control(IDC_PASSWORD_LOCK);
   PostMessageA(GetParent(lock), WM_COMMAND, MAKEWPARAM(IDC_PASSWORD_LOCK, BN_CLICKED),
                reinterpret_cast<LPARAM>(lock));
-  HWND ask = e2e::WaitForDialogWithButton(program_.Id(), "Decryption Password", IDOK);
+  const char kAsk[] = "Decrypt 'E2E Notes' bookmark list";
+  HWND ask = e2e::WaitForDialogWithButton(program_.Id(), kAsk, IDOK);
   ASSERT_NE(ask, nullptr);
   SendMessageA(GetDlgItem(ask, IDC_PASSWORD), WM_SETTEXT, 0,
                reinterpret_cast<LPARAM>(kListPassword));
-  ASSERT_TRUE(e2e::Answer(program_.Id(), "Decryption Password", IDOK));
+  ASSERT_TRUE(e2e::Answer(program_.Id(), kAsk, IDOK));
   EXPECT_TRUE(e2e::WaitUntil([&] { return Text(password) == "hunter2"; }, e2e::kWindowTimeout))
       << Text(password);
   EXPECT_TRUE(IsWindowEnabled(password));
@@ -317,72 +318,65 @@ uint32_t DueAt(int hour, int minute) {
 }
 
 TEST_F(NotesWindowTest, ScheduleDialogProposesTheHourAndStoresNoIntervalForZero) {
+  // Each dialog proposes the entry of the due time's hour and the stored
+  // interval; then it is cancelled, or set to "22:00 (10PM)" on the date
+  // shown and again every number days.
   const struct {
     Bookmark bookmark;
     const char* hourShown;
+    const char* number;  // null: cancelled
+    const char* stored;
   } rows[] = {
-      {{"Late", "", "", DueAt(23, 30), ""}, "22:00 (10PM)"},
-      {{"Evening", "", "", DueAt(21, 0), "2w"}, "20:00 (8PM)"},
-      {{"Dusk", "", "", DueAt(19, 59), ""}, "18:00 (6PM)"},
-      {{"Lunch", "", "", DueAt(13, 15), ""}, "13:00 (1PM)"},
-      {{"Early", "", "", DueAt(7, 0), ""}, "06:00 (6AM)"},
-      {{"Dawn", "", "", DueAt(5, 0), ""}, "04:00 (4AM)"},
-      {{"Night", "", "", DueAt(3, 0), ""}, "00:00 (midnight)"},
+      {{"Late", "", "", DueAt(23, 30), ""}, "22:00 (10PM)", nullptr, ""},
+      {{"Evening", "", "", DueAt(21, 0), "2w"}, "20:00 (8PM)", "0", ""},
+      {{"Night", "", "", DueAt(3, 0), ""}, "00:00 (midnight)", "3", "3d"},
   };
   std::vector<Bookmark> bookmarks;
   for (const auto& row : rows) bookmarks.push_back(row.bookmark);
   StartWith(bookmarks);
   if (HasFatalFailure()) return;
   const char kCaption[] = "Site Visit Schedule";
-  auto open = [&](size_t bookmark) {
-    Select(bookmark);
-    PostMessageA(main_, WM_COMMAND, ID_CMD_SCHEDULE_VISIT, 0);
-    return e2e::WaitForDialogWithButton(program_.Id(), kCaption, IDOK);
-  };
   for (size_t i = 0; i < sizeof rows / sizeof rows[0]; ++i) {
-    SCOPED_TRACE(rows[i].bookmark.title);
-    HWND dialog = open(i);
+    const auto& row = rows[i];
+    SCOPED_TRACE(row.bookmark.title);
+    Select(i);
+    PostMessageA(main_, WM_COMMAND, ID_CMD_SCHEDULE_VISIT, 0);
+    HWND dialog = e2e::WaitForDialogWithButton(program_.Id(), kCaption, IDOK);
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(SelectedComboText(GetDlgItem(dialog, IDC_SCHEDULE_HOUR)), rows[i].hourShown);
+    EXPECT_EQ(SelectedComboText(GetDlgItem(dialog, IDC_SCHEDULE_HOUR)), row.hourShown);
     EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_SCHEDULE_ON), BST_CHECKED);
-    const bool repeats = *rows[i].bookmark.interval != '\0';
+    const bool repeats = *row.bookmark.interval != '\0';
     EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_REPEAT_ON), repeats ? BST_CHECKED : BST_UNCHECKED);
     if (repeats) {
       EXPECT_EQ(Text(GetDlgItem(dialog, IDC_REPEAT_NUMBER)), "2");
       EXPECT_EQ(SelectedComboText(GetDlgItem(dialog, IDC_REPEAT_UNIT)), "weeks");
     }
-    ASSERT_TRUE(e2e::Answer(program_.Id(), kCaption, IDCANCEL));
-  }
-
-  // "22:00 (10PM)" on the date shown, again every 0 days: no interval; on
-  // another bookmark every 3 days is kept.
-  const struct {
-    size_t bookmark;
-    const char* number;
-    const char* stored;
-  } sets[] = {{1, "0", ""}, {3, "3", "3d"}};
-  for (const auto& set : sets) {
-    HWND dialog = open(set.bookmark);
-    ASSERT_NE(dialog, nullptr);
+    if (!row.number) {
+      ASSERT_TRUE(e2e::Answer(program_.Id(), kCaption, IDCANCEL));
+      continue;
+    }
     e2e::ChooseComboEntry(dialog, IDC_SCHEDULE_HOUR, 15);
     CheckDlgButton(dialog, IDC_REPEAT_ON, BST_CHECKED);
     SendMessageA(GetDlgItem(dialog, IDC_REPEAT_NUMBER), WM_SETTEXT, 0,
-                 reinterpret_cast<LPARAM>(set.number));
+                 reinterpret_cast<LPARAM>(row.number));
     e2e::ChooseComboEntry(dialog, IDC_REPEAT_UNIT, 1);
     ASSERT_TRUE(e2e::Answer(program_.Id(), kCaption, IDOK));
   }
   Command(ID_CMD_FILE_SAVE);
-  for (const auto& set : sets) {
-    const int id = 20 + static_cast<int>(set.bookmark);
+  for (size_t i = 0; i < sizeof rows / sizeof rows[0]; ++i) {
+    const auto& row = rows[i];
+    const int id = 20 + static_cast<int>(i);
+    const uint32_t due = row.number ? DueAt(22, 0) : row.bookmark.timeDueVisit;
     std::vector<std::string> saved;
-    ASSERT_TRUE(e2e::WaitUntil(
+    EXPECT_TRUE(e2e::WaitUntil(
         [&] {
           saved = SavedItem(list_->Path(), id);
-          return Field(saved, 18) == std::to_string(DueAt(22, 0));
+          return Field(saved, 18) == std::to_string(due);
         },
         e2e::kWindowTimeout))
-        << "TimeDueVisit of " << id << ": " << Field(saved, 18);
-    EXPECT_EQ(Field(saved, 19), set.stored) << id;
+        << row.bookmark.title << " due " << Field(saved, 18);
+    EXPECT_EQ(Field(saved, 19), row.number ? row.stored : row.bookmark.interval)
+        << row.bookmark.title;
   }
 }
 
