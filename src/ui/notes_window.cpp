@@ -80,6 +80,22 @@ std::string TableText(int id) {
   return length > 0 ? std::string(text, static_cast<size_t>(length)) : std::string();
 }
 
+// The width of a tab: the longer page name in the tabs' font, with the
+// padding on either side.
+int TabWidth(HWND tabs) {
+  HDC dc = GetDC(tabs);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(tabs, WM_GETFONT, 0, 0)));
+  int widest = 0;
+  for (const char* name : kPageNames) {
+    RECT r = {0, 0, 0, 0};
+    DrawTextA(dc, name, -1, &r, DT_CALCRECT | DT_SINGLELINE);
+    if (r.right > widest) widest = r.right;
+  }
+  SelectObject(dc, old);
+  ReleaseDC(tabs, dc);
+  return widest + 2 * kTabPaddingX;
+}
+
 struct PageLayout {
   HWND page;
   int dw, dh;
@@ -157,7 +173,8 @@ NotesWindow::~NotesWindow() {
 bool NotesWindow::OnInit() {
   HWND tabs = Tabs();
   TabCtrl_SetPadding(tabs, kTabPaddingX, kTabPaddingY);
-  TabCtrl_SetItemSize(tabs, 0, kTabHeight);
+  // Owner-drawn tabs all take the size given here: the longer name fits.
+  TabCtrl_SetItemSize(tabs, TabWidth(tabs), kTabHeight);
   for (int page = 0; page < 2; ++page) {
     TCITEMA tab = {};
     tab.mask = TCIF_TEXT;
@@ -327,7 +344,12 @@ uint16_t NotesWindow::SelectedBookmark() const {
 
 void NotesWindow::Refresh(bool autoHide) {
   BookmarkList* list = owner_.List();
-  if (!list || !hwnd_) return;
+  if (!hwnd_) return;
+  if (!list) {
+    // Nothing of a list that has gone stays on show.
+    Fill();
+    return;
+  }
   bool show = false;
   HWND main = owner_.Handle();
   if (IsWindowVisible(main) && !IsIconic(main) &&
@@ -344,8 +366,10 @@ void NotesWindow::Refresh(bool autoHide) {
 
 void NotesWindow::ShowQuietly(bool show) {
   if (!hwnd_ || show == IsVisible()) return;
-  if (show && !placed_) {
-    placed_ = true;
+  // Shown for the first time, it takes its docked place (when docking is
+  // on) rather than where it stood last.
+  if (show && !shownBefore_) {
+    shownBefore_ = true;
     Dock();
   }
   ShowWindow(hwnd_, show ? SW_SHOWNOACTIVATE : SW_HIDE);
@@ -476,7 +500,11 @@ void NotesWindow::FillBookmark(BookmarkList& list, const BookmarkItem& record) {
   }
   browsers.Select(chosen);
 
-  SetWindowTextA(Field(IDC_LAST_VISIT), FormatItemTime(record.timeLastVisit, kDateShort).c_str());
+  // The last visit's tip tells its right-click as well as the exact time.
+  FillDate(IDC_LAST_VISIT, record.timeLastVisit);
+  const std::string exact = FormatItemTime(record.timeLastVisit, kTimeLong);
+  SetTip(IDC_LAST_VISIT,
+         exact.empty() ? TableText(IDC_LAST_VISIT) : exact + "\r\n" + TableText(IDC_LAST_VISIT));
   FillDate(IDC_PREVIOUS_VISIT, record.timePreviousVisit);
   const int64_t due = DueTimeFromWallClock(record.timeDueVisit);
   FillDate(IDC_NEXT_VISIT, static_cast<uint32_t>(due > 0 ? due : 0));

@@ -117,4 +117,5 @@ class NotesWindow : public framework::Dialog {
   uint16_t shown_ = 0;
   bool filling_ = false;
   bool placed_ = false;
+  bool shownBefore_ = false;
 };

@@ -15,7 +15,6 @@
 #include "list/site_status.h"
 #include "platform/platform.h"
 #include "resources/resource.h"
-#include "ui/list_dialogs.h"
 #include "ui/main_window.h"
 #include "ui/notes_window.h"
 #include "view/marked_menus.h"
@@ -127,10 +126,9 @@ void NotesWindow::OnLockButton() {
   if (!list) return;
   ListSlots& lists = owner_.Lists();
   if (!(list->encryptionOptions & kEncryptSitePasswords)) {
-    // Off: the encryption options, where site passwords are switched on.
-    if (!list->readOnly) RunEncryptionOptionsDialog(owner_.Handle(), *list);
-    owner_.UpdateStatusLine();
-    Fill();
+    // Off: the encryption options, where site passwords are switched on;
+    // the main window refreshes everything (this window too) after them.
+    owner_.RouteCommand(ID_CMD_ENCRYPTION_OPTIONS);
     return;
   }
   if (list->keyState != 2) {
