@@ -343,24 +343,24 @@ uint16_t NotesWindow::SelectedBookmark() const {
 }
 
 void NotesWindow::Refresh(bool autoHide) {
-  BookmarkList* list = owner_.List();
   if (!hwnd_) return;
-  if (!list) {
-    // Nothing of a list that has gone stays on show.
-    Fill();
-    return;
-  }
-  bool show = false;
+  // Filled even without a list: nothing of a list that has gone stays on
+  // show.
+  Fill();
+  BookmarkList* list = owner_.List();
+  if (!list) return;
   HWND main = owner_.Handle();
-  if (IsWindowVisible(main) && !IsIconic(main) &&
-      owner_.UserSettings().HasWindowFlag(family_, kWindowNotesOpen)) {
+  // A minimized main window takes its owned windows off the screen and
+  // brings them back itself.
+  if (IsIconic(main)) return;
+  bool show = false;
+  if (IsWindowVisible(main) && owner_.UserSettings().HasWindowFlag(family_, kWindowNotesOpen)) {
     show = true;
     if (autoHide) {
       const uint16_t item = SelectedBookmark();
       show = item && (list->TestFlags(item, kFlagHasNotes) || list->TestFlags(item, kFlagHasLogin));
     }
   }
-  Fill();
   ShowQuietly(show);
 }
 
