@@ -212,12 +212,19 @@ class NotesWindowTest : public e2e::FreshSettingsTest {
 TEST_F(NotesWindowTest, TypingANoteMarksTheTitleAtOnceAndDeletingItUnmarks) {
   StartWith({{"Gamma", "", "", 0, ""}});
   if (HasFatalFailure()) return;
-  // Main window in the corner: the docked notes window goes beside it and
-  // leaves the bookmark column in view.
+  // Main window in the corner, the notes window docked below it: the
+  // bookmark column stays in view.
   SetWindowPos(main_, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Command(ID_CMD_DOCK_BELOW);
   ASSERT_TRUE(Settled());
   HWND box = GetDlgItem(main_, IDC_BOOKMARK_LIST);
-  ASSERT_FALSE(Overlap(notes_, box));
+  RECT notesRect = {}, boxRect = {};
+  GetWindowRect(notes_, &notesRect);
+  GetWindowRect(box, &boxRect);
+  ASSERT_FALSE(Overlap(notes_, box))
+      << "notes " << notesRect.left << "," << notesRect.top << " " << notesRect.right << ","
+      << notesRect.bottom << "; column " << boxRect.left << "," << boxRect.top << " "
+      << boxRect.right << "," << boxRect.bottom;
   const int bare = InkRight(box, 0);
   ASSERT_GT(bare, 0);
 
