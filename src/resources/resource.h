@@ -307,6 +307,16 @@
 #define IDC_VIEW_HELP 2437          // "&Help"
 #define IDC_VIEW_SHOW_LABEL 2438    // "&Show" label
 
+// Notes window (534): the tab control holding pages 535 and 536.
+#define IDC_NOTES_TABS 2441
+// Site Visit Schedule (519). "&Set" is IDOK.
+#define IDC_SCHEDULE_ON 2442    // "Schedule &visit for:"
+#define IDC_SCHEDULE_DATE 2443  // month calendar
+#define IDC_SCHEDULE_HOUR 2444  // hour drop-down
+#define IDC_REPEAT_ON 2445      // "&And again every"
+#define IDC_REPEAT_NUMBER 2446  // the number of units
+#define IDC_REPEAT_UNIT 2447    // "hours" ... "years"
+
 // About Vellox (500).
 #define IDC_ABOUT_VERSION 2440  // "Version 3.9.0"
 

@@ -80,6 +80,11 @@ constexpr uint32_t kBehaviourRememberPasswords = 0x00080000;  // till exit
 constexpr uint32_t kBehaviourFlatStyle = 0x00100000;       // custom (flat) look; clear: standard 3D
 constexpr uint32_t kBehaviourCustomFont = 0x00200000;      // fontFace/fontSize on the dialogs
 constexpr uint32_t kBehaviourAutoOpenUnique = 0x04000000;  // the only search match opens
+// The notes window: dock mode in bits 4-5 (kDockOff, kDockSide, kDockBelow
+// of view/notes_docking.h), and hiding it for a bookmark without details.
+constexpr uint32_t kBehaviourDockMask = 0x00000030;
+constexpr int kBehaviourDockShift = 4;
+constexpr uint32_t kBehaviourAutoHideNotes = 0x08000000;
 
 // WindowFlags bits, one word per window family.
 constexpr uint32_t kWindowKeepAtFront = 0x1;
@@ -139,6 +144,13 @@ struct Settings {
   // One bit (kBehaviour...) of the behaviour flags.
   bool HasBehaviour(uint32_t bit) const { return (behaviourFlags & bit) != 0; }
   void ToggleBehaviour(uint32_t bit) { behaviourFlags ^= bit; }
+  int DockMode() const {
+    return static_cast<int>((behaviourFlags & kBehaviourDockMask) >> kBehaviourDockShift);
+  }
+  void SetDockMode(int mode) {
+    behaviourFlags = (behaviourFlags & ~kBehaviourDockMask) |
+                     ((static_cast<uint32_t>(mode) << kBehaviourDockShift) & kBehaviourDockMask);
+  }
   // The window mode of the low nibble, and setting it.
   int WindowMode() const { return static_cast<int>(behaviourFlags & kBehaviourModeMask); }
   void SetWindowMode(int mode) {

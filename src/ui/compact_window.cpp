@@ -28,6 +28,7 @@ void CompactWindow::RefillColumns(int fromLevel, bool keepSelection) {
   FillBox(2);
   if (Columns()) Columns()->SelectionChanged();
   ListViewSelectionChanged(DeepestSelection(*list));
+  RefreshNotesWindow();
   UpdateCommandState();
   UpdateStatusLine();
 }

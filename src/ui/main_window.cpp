@@ -11,6 +11,7 @@
 #include "ui/compact_window.h"
 #include "ui/list_line_drawing.h"
 #include "ui/list_view_dialog.h"
+#include "ui/notes_window.h"
 #include "ui/three_column_window.h"
 #include "util/rect.h"
 #include "view/line_data.h"
@@ -56,6 +57,7 @@ std::unique_ptr<MainWindow> CreateMainWindow(int mode, const MainWindowContext& 
   window->CreateAdvancedSearch();
   window->CreateListView();
   window->CreateCheckingDialog();
+  window->CreateNotesWindow();
   if (settings.HasWindowFlag(window->Family(), kWindowKeepAtFront)) window->ApplyKeepAtFront();
   if (!startHidden) window->Show(startMinimized ? SW_SHOWMINNOACTIVE : SW_SHOW);
   window->RefreshDisplay();
@@ -65,6 +67,7 @@ std::unique_ptr<MainWindow> CreateMainWindow(int mode, const MainWindowContext& 
 void DeleteMainWindow(std::unique_ptr<MainWindow> window) {
   if (!window) return;
   window->SaveWindowPositions();
+  window->DestroyNotesWindow();
   window->DestroyAdvancedSearch();
   window->DestroyListView();
   window->DestroyCheckingDialog();
@@ -256,6 +259,7 @@ void MainWindow::OnActivate(bool active) {
     return;
   }
   if (IsIconic(hwnd_)) return;
+  RefreshNotesWindow();
   // Typing starts a new search, except in Organize mode where the user
   // goes on where he was.
   if (mode_ == kModeOrganize && lastFocus_ && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_)) {
@@ -294,6 +298,12 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
       return OnFlatColors(msg, wp, result);
+    case WM_WINDOWPOSCHANGED:
+      // A docked notes window follows the main window.
+      if (!(reinterpret_cast<WINDOWPOS*>(lp)->flags & SWP_NOMOVE) ||
+          !(reinterpret_cast<WINDOWPOS*>(lp)->flags & SWP_NOSIZE))
+        RedockNotesWindow();
+      return false;
     case WM_GETMINMAXINFO:
       if (templateClient_.cx == 0) return false;  // not laid out yet
       reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = MinWindowSize();

@@ -26,6 +26,7 @@ class BookmarkList;
 class CheckingDialog;
 class SiteChecks;
 class ListViewDialog;
+class NotesWindow;
 
 class ColumnControls;
 
@@ -132,6 +133,33 @@ class MainWindow : public framework::Dialog {
   void DestroyListView();
   void CreateAdvancedSearch();
   void DestroyAdvancedSearch();
+
+  // The notes window (main_window_notes.cpp), made and destroyed with the
+  // window (its rectangle stored). RefreshNotesWindow after every change of
+  // selection and edits elsewhere: shown or hidden (auto-hide) and filled.
+  // ToggleNotesWindow (F5, the Notes button, its close box): shown or
+  // hidden, the choice kept in the family's window flags. ShowNotesWindow
+  // shows it (when it is marked open) or hides it without activating
+  // anything, for whatever hides and shows the program's windows.
+  // NotesEdited: a field was typed into the selected bookmark.
+  void CreateNotesWindow();
+  void DestroyNotesWindow();
+  void RefreshNotesWindow();
+  void ToggleNotesWindow();
+  void ShowNotesWindow(bool show);
+  void RedockNotesWindow();
+  void NotesEdited();
+  HWND NotesWindowHandle() const;
+  // Whether the command table lets command id run now.
+  bool CommandAllowed(int id) const;
+  // F5, Alt+F5 (5000), Ctrl+D (5170), 5182-5186 (a field of the notes
+  // window), 5124-5126 and 5189 (docking, auto-hide), 5084 (dialog 519).
+  void OnToggleNotes(int id);
+  void OnEditNote(int id);
+  void OnInsertDate(int id);
+  void OnFocusNotesField(int id);
+  void OnNotesOption(int id);
+  void OnScheduleVisit(int id);
 
   // The site checker (main_window_checking.cpp): commands 5130-5134 (a
   // scope, then the checking dialog) and 5129 (reset the selected
@@ -307,6 +335,7 @@ class MainWindow : public framework::Dialog {
   std::unique_ptr<AdvancedSearchDialog> advancedSearch_;
   SiteChecks* checks_;
   std::unique_ptr<CheckingDialog> checking_;
+  std::unique_ptr<NotesWindow> notes_;
   // LineData of each line, per level (the list box keeps the text and the
   // item index).
   std::array<std::vector<uint32_t>, 3> lineData_;

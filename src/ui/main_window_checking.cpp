@@ -89,8 +89,9 @@ void MainWindow::OnResetSiteStatus(int /*id*/) {
 }
 
 void MainWindow::SiteStatusesStored(const std::vector<uint16_t>& /*items*/) {
-  // The List View shows the status column. The notes window, once it
-  // exists, refreshes here when it shows one of these items.
+  // The List View shows the status column, the notes window the status of
+  // the selected bookmark.
   RefreshListView();
+  RefreshNotesWindow();
   UpdateStatusLine();
 }

@@ -121,6 +121,7 @@ void ThreeColumnWindow::RefillColumns(int fromLevel, bool keepSelection) {
     ShowTitles(level);
   }
   ListViewSelectionChanged(DeepestSelection(*list));
+  RefreshNotesWindow();
   UpdateCommandState();
   UpdateStatusLine();
 }

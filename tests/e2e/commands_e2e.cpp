@@ -78,14 +78,14 @@ HWND MainOf(DWORD pid) {
   return nullptr;
 }
 
-// Visible dialogs other than the main window and its modeless List View
-// and search dialogs: what a command opened and waits on.
+// Visible dialogs other than the main window and its modeless List View,
+// search and notes windows: what a command opened and waits on.
 std::vector<HWND> ModalDialogs(DWORD pid) {
   std::vector<HWND> found;
   for (HWND w : e2e::TopLevelWindows(pid, "#32770")) {
     if (!IsWindowVisible(w)) continue;
     if (GetDlgItem(w, IDC_SEARCH_TEXT) || GetDlgItem(w, IDC_VIEW_TABLE) ||
-        GetDlgItem(w, IDC_SEARCH_FOR))
+        GetDlgItem(w, IDC_SEARCH_FOR) || GetDlgItem(w, IDC_NOTES_TABS))
       continue;
     found.push_back(w);
   }
