@@ -344,6 +344,10 @@ void MainWindow::ToggleAdvancedSearch(const std::string& mainSearchText) {
     ShowAdvancedSearch(mainSearchText);
 }
 
+HWND MainWindow::AdvancedSearchWindow() const {
+  return advancedSearch_ ? advancedSearch_->Handle() : nullptr;
+}
+
 bool MainWindow::AdvancedSearchVisible() const {
   return advancedSearch_ && advancedSearch_->IsVisible();
 }

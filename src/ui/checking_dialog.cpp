@@ -10,6 +10,8 @@
 #include "checker/site_checks.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
+#include "ui/help_topics.h"
+#include "ui/help_viewer.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -104,6 +106,10 @@ bool CheckingDialog::Step(CheckRun& run, std::vector<uint16_t>* stored) {
 }
 
 bool CheckingDialog::OnCommand(int id, int code, HWND control) {
+  if (id == IDC_HELP_BUTTON) {
+    ShowHelpTopic(hwnd_, DialogHelpContext(IDD_CHECKING));
+    return true;
+  }
   if (id == IDC_PAUSE) {
     CheckRun* run = Run();
     if (run && run->CanToggle()) {

@@ -125,6 +125,7 @@ class MainWindow : public framework::Dialog {
   void ToggleAdvancedSearch(const std::string& mainSearchText);
   void ShowAdvancedSearch(const std::string& mainSearchText);
   bool AdvancedSearchVisible() const;
+  HWND AdvancedSearchWindow() const;
   bool AdvancedSearchInput(SearchOptions* options, std::string* term) const;
   // Made and destroyed with the window (CreateMainWindow, DeleteMainWindow).
   void CreateListView();
@@ -214,6 +215,16 @@ class MainWindow : public framework::Dialog {
   void OnSetDefaultBrowser(int id);
   void OnVisitedTime(int id);
   void OnAbout(int id);
+  // The help (main_window_help.cpp): 57667 and F1 open the topic of the
+  // current context (CurrentHelpContext), 5143-5146 their own topics,
+  // WM_HELP from an open menu the highlighted command's topic; 5140 and
+  // 5141 open the product's web pages in the default browser
+  // (main_window_opening.cpp).
+  void OnHelpContents(int id);
+  void OnHelpTopic(int id);
+  void OnHelpRequest(const HELPINFO& info);
+  int CurrentHelpContext() const;
+  void OnWebPage(int id);
   // Opening bookmarks (main_window_opening.cpp): the selected bookmark in
   // the way the command asks (Open, the tab choices, the folder, Explore),
   // with browser n (9300 + n), every bookmark of the subcategory, the

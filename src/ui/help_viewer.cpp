@@ -1,0 +1,64 @@
+#include "ui/help_viewer.h"
+
+#include <htmlhelp.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include "framework/scoped_handle.h"
+#include "ui/help_topics.h"
+#include "util/web_site.h"
+
+namespace {
+
+using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+
+// The viewer's library is loaded at the first request and kept for the
+// rest of the run: its window lives on after the call, and unloading the
+// library under it would end in a crash.
+HtmlHelpFunction HtmlHelpEntry() {
+  static framework::ScopedModule library(LoadLibraryA("hhctrl.ocx"));
+  if (!library) return nullptr;
+  return reinterpret_cast<HtmlHelpFunction>(GetProcAddress(library.get(), "HtmlHelpA"));
+}
+
+bool ShowInViewer(HWND owner, const std::string& page, const std::string& caption) {
+  HtmlHelpFunction htmlHelp = HtmlHelpEntry();
+  if (!htmlHelp) return false;
+  const std::string file = HelpFilePath();
+  if (GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
+  // The topic is asked for by its page rather than by its context number:
+  // the context table that Debian's help compiler writes names the pages
+  // by their paths on the building machine, where no viewer finds them.
+  const std::string topic = file + "::/" + page;
+  HWND viewer = htmlHelp(owner, topic.c_str(), HH_DISPLAY_TOPIC, 0);
+  if (!viewer) return false;
+  // The viewer keeps the file's title whatever page it shows; naming the
+  // topic tells the user (and the tests) where F1 led.
+  SetWindowTextA(viewer, caption.c_str());
+  return true;
+}
+
+bool ShowInBrowser(HWND owner, const std::string& page) {
+  const std::string address = std::string(kOnlineHelpAddress) + page;
+  return reinterpret_cast<INT_PTR>(
+             ShellExecuteA(owner, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) > 32;
+}
+
+}  // namespace
+
+std::string HelpFilePath() {
+  char path[MAX_PATH];
+  DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path, length < MAX_PATH ? length : 0);
+  folder.erase(folder.find_last_of('\\') + 1);
+  return folder + kHelpFileName;
+}
+
+bool ShowHelpTopic(HWND owner, int contextId) {
+  const HelpTopic* topic = FindHelpTopic(contextId);
+  const std::string page = topic ? topic->page : kHelpContentsPage;
+  const std::string caption =
+      topic ? std::string(topic->title) + " - " + kHelpTitle : std::string(kHelpTitle);
+  return ShowInViewer(owner, page, caption) || ShowInBrowser(owner, page);
+}

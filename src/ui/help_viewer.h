@@ -1,0 +1,19 @@
+// Opening the help file at a topic, for every window of the program: the
+// Help menu, F1 and the dialogs' "&Help" buttons.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Opens the help at the topic of contextId (a command's or a dialog's help
+// context, ui/help_topics.h; a context without a topic opens the first
+// page). The HTML Help viewer shows the page from "VelloxFl.chm" beside the
+// program, its caption naming the topic; where the viewer cannot be
+// loaded or cannot open the file, the same page of the help on the web
+// site opens in the default web browser instead. False when neither
+// worked.
+bool ShowHelpTopic(HWND owner, int contextId);
+
+// The help file's full path: the program's folder and "VelloxFl.chm".
+std::string HelpFilePath();
