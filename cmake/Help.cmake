@@ -7,8 +7,8 @@ file(GLOB help_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/help/*)
 set(help_file ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/VelloxFl.chm)
 if(VELLOX_CHMCMD)
   set(help_work ${CMAKE_BINARY_DIR}/help_work)
+  file(MAKE_DIRECTORY ${help_work})
   add_custom_command(OUTPUT ${help_file}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${help_work} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}
     COMMAND ${VELLOX_CHMCMD} --no-html-scan ${CMAKE_SOURCE_DIR}/help/VelloxFl.hhp
     COMMAND ${CMAKE_COMMAND} -E copy ${help_work}/VelloxFl.chm ${help_file}
     WORKING_DIRECTORY ${help_work}

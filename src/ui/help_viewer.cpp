@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "framework/scoped_handle.h"
 #include "ui/help_topics.h"
 #include "util/web_site.h"
 
@@ -13,13 +12,14 @@ namespace {
 
 using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
 
-// The viewer's library is loaded at the first request and kept for the
-// rest of the run: its window lives on after the call, and unloading the
-// library under it would end in a crash.
+// The viewer's library is loaded at the first request and deliberately
+// never released: its window lives on after the call until the program
+// ends, and unloading the library under it (as an owner's destructor would
+// at exit) ends in a crash.
 HtmlHelpFunction HtmlHelpEntry() {
-  static framework::ScopedModule library(LoadLibraryA("hhctrl.ocx"));
+  static const HMODULE library = LoadLibraryA("hhctrl.ocx");
   if (!library) return nullptr;
-  return reinterpret_cast<HtmlHelpFunction>(GetProcAddress(library.get(), "HtmlHelpA"));
+  return reinterpret_cast<HtmlHelpFunction>(GetProcAddress(library, "HtmlHelpA"));
 }
 
 bool ShowInViewer(HWND owner, const std::string& page, const std::string& caption) {
