@@ -12,6 +12,7 @@
 #include "setup/installer.h"
 #include "ui/drawing_resources.h"
 #include "ui/help_topics.h"
+#include "ui/help_viewer.h"
 #include "util/single_instance_win.h"
 
 namespace {
@@ -158,6 +159,7 @@ int VelloxApp::ExitInstance() {
   acceleratorTable.Reset();
   DeleteSharedDrawingResources();
   if (commandWindow) commandWindow->DeleteMainWindow();
+  CloseHelp();
   // Nothing is saved here: the main window offered to save before closing.
   lists.CloseAll();
   accessibilityLibrary.Reset();

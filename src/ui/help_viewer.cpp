@@ -16,6 +16,8 @@ using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
 // never released: its window lives on after the call until the program
 // ends, and unloading the library under it (as an owner's destructor would
 // at exit) ends in a crash.
+bool helpShown = false;
+
 HtmlHelpFunction HtmlHelpEntry() {
   static const HMODULE library = LoadLibraryA("hhctrl.ocx");
   if (!library) return nullptr;
@@ -33,6 +35,7 @@ bool ShowInViewer(HWND owner, const std::string& page, const std::string& captio
   const std::string topic = file + "::/" + page;
   HWND viewer = htmlHelp(owner, topic.c_str(), HH_DISPLAY_TOPIC, 0);
   if (!viewer) return false;
+  helpShown = true;
   // The viewer keeps the file's title whatever page it shows; naming the
   // topic tells the user (and the tests) where F1 led.
   SetWindowTextA(viewer, caption.c_str());
@@ -53,6 +56,12 @@ std::string HelpFilePath() {
   std::string folder(path, length < MAX_PATH ? length : 0);
   folder.erase(folder.find_last_of('\\') + 1);
   return folder + kHelpFileName;
+}
+
+void CloseHelp() {
+  if (!helpShown) return;
+  if (HtmlHelpFunction htmlHelp = HtmlHelpEntry()) htmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
+  helpShown = false;
 }
 
 bool ShowHelpTopic(HWND owner, int contextId) {

@@ -15,5 +15,9 @@
 // worked.
 bool ShowHelpTopic(HWND owner, int contextId);
 
+// Closes the viewer's windows, if the help was shown; the program does so
+// before it ends, as the viewer asks of the programs that use it.
+void CloseHelp();
+
 // The help file's full path: the program's folder and "VelloxFl.chm".
 std::string HelpFilePath();
