@@ -10,6 +10,8 @@
 #include "framework/dialog.h"
 #include "platform/platform.h"
 #include "resources/resource.h"
+#include "ui/help_topics.h"
+#include "ui/help_viewer.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -259,6 +261,12 @@ void AdvancedSearchDialog::Hide() {
   SetActiveWindow(owner_.Handle());
 }
 
+bool AdvancedSearchDialog::OnMessage(UINT msg, WPARAM /*wp*/, LPARAM /*lp*/, INT_PTR* result) {
+  if (!AnswerHelpMessage(msg, hwnd_, DialogHelpContext(IDD_ADVANCED_SEARCH))) return false;
+  *result = TRUE;
+  return true;
+}
+
 void AdvancedSearchDialog::OnOK() {
   ReadOptions();
   StoreIntoPreset();
@@ -342,10 +350,6 @@ void MainWindow::ToggleAdvancedSearch(const std::string& mainSearchText) {
     advancedSearch_->Hide();
   else
     ShowAdvancedSearch(mainSearchText);
-}
-
-HWND MainWindow::AdvancedSearchWindow() const {
-  return advancedSearch_ ? advancedSearch_->Handle() : nullptr;
 }
 
 bool MainWindow::AdvancedSearchVisible() const {

@@ -105,6 +105,12 @@ bool CheckingDialog::Step(CheckRun& run, std::vector<uint16_t>* stored) {
   return storedOne || taken == kMaxTakenPerStep;
 }
 
+bool CheckingDialog::OnMessage(UINT msg, WPARAM /*wp*/, LPARAM /*lp*/, INT_PTR* result) {
+  if (!AnswerHelpMessage(msg, hwnd_, DialogHelpContext(IDD_CHECKING))) return false;
+  *result = TRUE;
+  return true;
+}
+
 bool CheckingDialog::OnCommand(int id, int code, HWND control) {
   if (id == IDC_HELP_BUTTON) {
     ShowHelpTopic(hwnd_, DialogHelpContext(IDD_CHECKING));

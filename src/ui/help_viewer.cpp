@@ -58,6 +58,12 @@ std::string HelpFilePath() {
   return folder + kHelpFileName;
 }
 
+bool AnswerHelpMessage(UINT msg, HWND dialog, int contextId) {
+  if (msg != WM_HELP) return false;
+  ShowHelpTopic(dialog, contextId);
+  return true;
+}
+
 void CloseHelp() {
   if (!helpShown) return;
   if (HtmlHelpFunction htmlHelp = HtmlHelpEntry()) htmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);

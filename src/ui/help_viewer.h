@@ -15,6 +15,10 @@
 // worked.
 bool ShowHelpTopic(HWND owner, int contextId);
 
+// A dialog's answer to WM_HELP (F1 while it or one of its controls has the
+// focus): the help at the dialog's topic. True when msg was WM_HELP.
+bool AnswerHelpMessage(UINT msg, HWND dialog, int contextId);
+
 // Closes the viewer's windows, if the help was shown; the program does so
 // before it ends, as the viewer asks of the programs that use it.
 void CloseHelp();

@@ -100,6 +100,11 @@ class EncryptionOptionsDialog : public framework::Dialog {
     EnableItem(IDC_PASSWORD, hasOptions);
     return true;
   }
+  bool OnMessage(UINT msg, WPARAM /*wp*/, LPARAM /*lp*/, INT_PTR* result) override {
+    if (!AnswerHelpMessage(msg, hwnd_, DialogHelpContext(IDD_ENCRYPTION_OPTIONS))) return false;
+    *result = TRUE;
+    return true;
+  }
   bool OnCommand(int id, int code, HWND control) override {
     if (id == IDC_HELP_BUTTON) {
       ShowHelpTopic(hwnd_, DialogHelpContext(IDD_ENCRYPTION_OPTIONS));

@@ -397,6 +397,10 @@ void ListViewDialog::OnSize(int type, int width, int height) {
 }
 
 bool ListViewDialog::OnMessage(UINT msg, WPARAM /*wp*/, LPARAM lp, INT_PTR* result) {
+  if (AnswerHelpMessage(msg, hwnd_, DialogHelpContext(IDD_LIST_VIEW))) {
+    *result = TRUE;
+    return true;
+  }
   if (msg != WM_GETMINMAXINFO) return false;
   auto* info = reinterpret_cast<MINMAXINFO*>(lp);
   info->ptMinTrackSize.x = kMinWidth;

@@ -125,7 +125,6 @@ class MainWindow : public framework::Dialog {
   void ToggleAdvancedSearch(const std::string& mainSearchText);
   void ShowAdvancedSearch(const std::string& mainSearchText);
   bool AdvancedSearchVisible() const;
-  HWND AdvancedSearchWindow() const;
   bool AdvancedSearchInput(SearchOptions* options, std::string* term) const;
   // Made and destroyed with the window (CreateMainWindow, DeleteMainWindow).
   void CreateListView();
@@ -215,11 +214,11 @@ class MainWindow : public framework::Dialog {
   void OnSetDefaultBrowser(int id);
   void OnVisitedTime(int id);
   void OnAbout(int id);
-  // The help (main_window_help.cpp): 57667 and F1 open the topic of the
-  // current context (CurrentHelpContext), 5143-5146 their own topics,
-  // WM_HELP from an open menu the highlighted command's topic; 5140 and
+  // The help (main_window_help.cpp): 57667 and F1 (WM_HELP) open the
+  // topic of the window's mode (CurrentHelpContext), F1 in an open menu
+  // the highlighted command's topic, 5143-5146 their own topics; 5140 and
   // 5141 open the product's web pages in the default browser
-  // (main_window_opening.cpp).
+  // (main_window_opening.cpp). The dialogs answer F1 themselves.
   void OnHelpContents(int id);
   void OnHelpTopic(int id);
   void OnHelpRequest(const HELPINFO& info);

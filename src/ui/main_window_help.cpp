@@ -1,8 +1,9 @@
 // The main window's help: F1 and "&Help Contents" open the help at the
-// topic of what the user is in (the List View, the checking dialog, the
-// advanced search, or the window's mode), F1 in an open menu at the topic
-// of the highlighted command, and the Help menu's four "How to" entries at
-// their own topics.
+// topic of the window's mode, F1 in an open menu at the topic of the
+// highlighted command, and the Help menu's four "How to" entries at their
+// own topics. F1 arrives as WM_HELP, which the system makes of the key
+// (it is no accelerator): the dialogs the window owns get their own and
+// open their own topics.
 #include "resources/resource.h"
 #include "settings/settings.h"
 #include "ui/help_topics.h"
@@ -10,10 +11,6 @@
 #include "ui/main_window.h"
 
 int MainWindow::CurrentHelpContext() const {
-  HWND active = GetActiveWindow();
-  if (active && active == ListViewWindow()) return DialogHelpContext(IDD_LIST_VIEW);
-  if (active && active == CheckingDialogWindow()) return DialogHelpContext(IDD_CHECKING);
-  if (active && active == AdvancedSearchWindow()) return DialogHelpContext(IDD_ADVANCED_SEARCH);
   switch (mode_) {
     case kModeCompact:
       return CommandHelpContext(ID_CMD_MODE_COMPACT);

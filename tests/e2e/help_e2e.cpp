@@ -1,6 +1,7 @@
-// The help through the real program: F1 opens the help file in the HTML
-// Help viewer at the topic of what the user is in (the mode of the main
-// window, the List View), the Help menu's entries and the List View's
+// The help through the real program: F1 (no accelerator: the system makes
+// WM_HELP of the key) opens the help file in the HTML Help viewer at the
+// topic of what the user is in (the mode of the main window, the List
+// View), the Help menu's entries and the List View's
 // "&Help" button at their own topics (the viewer's caption names the
 // topic), and "&Web site" opens the product's page in the default browser
 // (the program peer).
@@ -11,6 +12,7 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "e2e_windows.h"
 #include "resources/resource.h"
@@ -26,9 +28,22 @@ HWND ListViewOf(DWORD pid) {
   return nullptr;
 }
 
-void PressKey(HWND target, WPARAM key) {
-  PostMessageA(target, WM_KEYDOWN, key, 1);
-  PostMessageA(target, WM_KEYUP, key, 0xC0000001);
+// Keys typed as the keyboard types them, into window brought to the front:
+// the system makes WM_HELP of F1 only for real key strokes.
+void TypeInto(HWND window, std::initializer_list<WORD> keys) {
+  SetForegroundWindow(window);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return GetForegroundWindow() == window; }, e2e::kWindowTimeout));
+  std::vector<INPUT> strokes;
+  for (WORD key : keys)
+    for (DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+      INPUT input = {};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wVk = key;
+      input.ki.dwFlags = flags;
+      strokes.push_back(input);
+    }
+  ASSERT_EQ(SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT)),
+            strokes.size());
 }
 
 std::string ReadWhole(const std::string& path) {
@@ -61,7 +76,7 @@ TEST_F(HelpTest, F1TheHelpMenuAndTheHelpButtonsOpenTheirTopics) {
       {"F1 in Organize mode",
        [&] {
          SendMessageA(main, WM_COMMAND, ID_CMD_MODE_ORGANIZE, 0);
-         PressKey(main, VK_F1);
+         TypeInto(main, {VK_F1});
        },
        "Organize mode - Vellox Help"},
       {"Help Contents in Regular mode",
@@ -70,6 +85,11 @@ TEST_F(HelpTest, F1TheHelpMenuAndTheHelpButtonsOpenTheirTopics) {
          PostMessageA(main, WM_COMMAND, ID_CMD_HELP_CONTENTS, 0);
        },
        "Regular mode - Vellox Help"},
+      {"F1 in the open Edit menu, on its first command",
+       [&] {
+         TypeInto(main, {VK_MENU, 'E', VK_F1, VK_ESCAPE, VK_ESCAPE});
+       },
+       "Searching - Vellox Help"},
       {"Keyboard shortcuts", [&] { PostMessageA(main, WM_COMMAND, ID_CMD_HELP_SHORTCUTS, 0); },
        "Keyboard shortcuts - Vellox Help"},
       {"How to use QuickLogin", [&] { PostMessageA(main, WM_COMMAND, ID_CMD_HELP_QUICKLOGIN, 0); },
@@ -83,10 +103,7 @@ TEST_F(HelpTest, F1TheHelpMenuAndTheHelpButtonsOpenTheirTopics) {
                return view && IsWindowVisible(view);
              },
              e2e::kWindowTimeout));
-         SetForegroundWindow(view);
-         ASSERT_TRUE(
-             e2e::WaitUntil([&] { return GetForegroundWindow() == view; }, e2e::kWindowTimeout));
-         PressKey(GetDlgItem(view, IDC_VIEW_TABLE), VK_F1);
+         TypeInto(view, {VK_F1});
        },
        "The List View - Vellox Help"},
       {"the List View's Help button after another topic",
