@@ -205,7 +205,7 @@ inline constexpr HelpTopic kHelpTopics[] = {
     {DialogHelpContext(IDD_LIST_VIEW), "list_view.htm", "The List View"},
     {DialogHelpContext(IDD_NOTES_WINDOW), "notes_window.htm", "The notes window"},
     {DialogHelpContext(IDD_NOTES_PAGE_LOGIN), "notes_window.htm", "The notes window"},
-    {DialogHelpContext(IDD_NOTES_PAGE_TAGS), "notes_window.htm#tags", "Tags, rating and visits"},
+    {DialogHelpContext(IDD_NOTES_PAGE_TAGS), "notes_window.htm#tags", "Tags and visits"},
 };
 
 // The topic of context, or null when the map has none.
