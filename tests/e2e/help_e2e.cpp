@@ -28,7 +28,7 @@ HWND ListViewOf(DWORD pid) {
   return nullptr;
 }
 
-// Keys typed as the keyboard types them, into window brought to the front:
+// Keys typed as the keyboard types them, into a window brought to the front:
 // the system makes WM_HELP of F1 only for real key strokes.
 void TypeInto(HWND window, std::initializer_list<WORD> keys) {
   SetForegroundWindow(window);
