@@ -17,7 +17,7 @@ pkg_ok() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok i
 
 for p in cmake g++ make libgtest-dev googletest libsqlite3-dev libbenchmark-dev \
          g++-mingw-w64-i686-posix mingw-w64-i686-dev g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine wine32:i386 wine64 xvfb xauth \
-         xdotool imagemagick file fonts-wine ccache nlohmann-json3-dev rapidjson-dev libcurl4-openssl-dev; do
+         xdotool imagemagick file fonts-wine ccache fp-utils zip unzip nlohmann-json3-dev rapidjson-dev libcurl4-openssl-dev; do
   pkg_ok "$p" || need_apt+=("$p")
 done
 

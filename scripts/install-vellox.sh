@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs a built VelloxFl.exe into the project's Wine prefix as a user
 # would, when the prefix has no Vellox yet, lacks the user's part of the
-# setup, or holds another build: stages an installation medium (the program
-# under the name SETUP.EXE beside the sample list Default.bkl and the
-# Templates folder) and runs "SETUP.EXE /S" from it.
+# setup, or holds another build: stages an installation medium
+# (scripts/stage-medium.sh: the program under the name SETUP.EXE beside the
+# files setup installs with it) and runs "SETUP.EXE /S" from it.
 # Prints the installed program's path (as Windows sees it) on stdout;
 # messages go to stderr. Exits 1 when the installation fails.
 # Usage: scripts/install-vellox.sh EXE
@@ -39,9 +39,7 @@ fi
 if [ -n "$needs_install" ]; then
   medium="$(mktemp -d)"
   trap 'rm -rf "$medium"' EXIT
-  cp "$exe" "$medium/SETUP.EXE"
-  cp src/resources/Default.bkl "$medium/"
-  [ -d src/resources/Templates ] && cp -r src/resources/Templates "$medium/"
+  ./scripts/stage-medium.sh "$exe" "$medium"
   echo "install-vellox: installing Vellox into the Wine prefix (SETUP.EXE /S)" >&2
   status=0
   ./scripts/wine-run.sh "$medium/SETUP.EXE" /S >&2 || status=$?

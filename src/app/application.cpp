@@ -11,11 +11,12 @@
 #include "settings/settings_store.h"
 #include "setup/installer.h"
 #include "ui/drawing_resources.h"
+#include "ui/help_topics.h"
+#include "ui/help_viewer.h"
 #include "util/single_instance_win.h"
 
 namespace {
 VelloxApp* theApp = nullptr;
-constexpr char kHelpFileName[] = "VelloxFl.chm";
 constexpr DWORD kCommandWindowStyle =
     0x90CA0080;  // popup, visible, caption, system menu, minimize box
 constexpr DWORD kHiddenCommandWindowStyle = 0x80CA0080;
@@ -158,6 +159,7 @@ int VelloxApp::ExitInstance() {
   acceleratorTable.Reset();
   DeleteSharedDrawingResources();
   if (commandWindow) commandWindow->DeleteMainWindow();
+  CloseHelp();
   // Nothing is saved here: the main window offered to save before closing.
   lists.CloseAll();
   accessibilityLibrary.Reset();

@@ -10,6 +10,8 @@
 #include "framework/dialog.h"
 #include "platform/platform.h"
 #include "resources/resource.h"
+#include "ui/help_topics.h"
+#include "ui/help_viewer.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -257,6 +259,12 @@ void AdvancedSearchDialog::Hide() {
   StorePosition();
   Show(SW_HIDE);
   SetActiveWindow(owner_.Handle());
+}
+
+bool AdvancedSearchDialog::OnMessage(UINT msg, WPARAM /*wp*/, LPARAM /*lp*/, INT_PTR* result) {
+  if (!AnswerHelpMessage(msg, hwnd_, DialogHelpContext(IDD_ADVANCED_SEARCH))) return false;
+  *result = TRUE;
+  return true;
 }
 
 void AdvancedSearchDialog::OnOK() {

@@ -35,6 +35,7 @@ class AdvancedSearchDialog : public framework::Dialog {
   bool OnCommand(int id, int code, HWND control) override;
   void OnOK() override;
   void OnCancel() override { Hide(); }
+  bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) override;
 
  private:
   std::vector<SearchPreset>& Presets() const;

@@ -10,6 +10,8 @@
 #include "checker/site_checks.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
+#include "ui/help_topics.h"
+#include "ui/help_viewer.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -103,7 +105,17 @@ bool CheckingDialog::Step(CheckRun& run, std::vector<uint16_t>* stored) {
   return storedOne || taken == kMaxTakenPerStep;
 }
 
+bool CheckingDialog::OnMessage(UINT msg, WPARAM /*wp*/, LPARAM /*lp*/, INT_PTR* result) {
+  if (!AnswerHelpMessage(msg, hwnd_, DialogHelpContext(IDD_CHECKING))) return false;
+  *result = TRUE;
+  return true;
+}
+
 bool CheckingDialog::OnCommand(int id, int code, HWND control) {
+  if (id == IDC_HELP_BUTTON) {
+    ShowHelpTopic(hwnd_, DialogHelpContext(IDD_CHECKING));
+    return true;
+  }
   if (id == IDC_PAUSE) {
     CheckRun* run = Run();
     if (run && run->CanToggle()) {

@@ -29,6 +29,7 @@ class CheckingDialog : public framework::Dialog {
   bool OnInit() override;
   bool OnCommand(int id, int code, HWND control) override;
   void OnCancel() override;
+  bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) override;
 
  private:
   void ShowCount(const CheckRun& run);

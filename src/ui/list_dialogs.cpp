@@ -8,6 +8,8 @@
 #include "list/encryption_options.h"
 #include "list/list_paths.h"
 #include "resources/resource.h"
+#include "ui/help_topics.h"
+#include "ui/help_viewer.h"
 
 namespace {
 
@@ -98,7 +100,16 @@ class EncryptionOptionsDialog : public framework::Dialog {
     EnableItem(IDC_PASSWORD, hasOptions);
     return true;
   }
+  bool OnMessage(UINT msg, WPARAM /*wp*/, LPARAM /*lp*/, INT_PTR* result) override {
+    if (!AnswerHelpMessage(msg, hwnd_, DialogHelpContext(IDD_ENCRYPTION_OPTIONS))) return false;
+    *result = TRUE;
+    return true;
+  }
   bool OnCommand(int id, int code, HWND control) override {
+    if (id == IDC_HELP_BUTTON) {
+      ShowHelpTopic(hwnd_, DialogHelpContext(IDD_ENCRYPTION_OPTIONS));
+      return true;
+    }
     // Typing a new password means changing it.
     if (id == IDC_NEW_PASSWORD && code == EN_CHANGE && IsWindowEnabled(Item(IDC_CHANGE_PASSWORD)) &&
         !ItemText(IDC_NEW_PASSWORD).empty())

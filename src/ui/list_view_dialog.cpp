@@ -13,6 +13,8 @@
 #include "list/list_edit.h"
 #include "platform/platform.h"
 #include "resources/resource.h"
+#include "ui/help_topics.h"
+#include "ui/help_viewer.h"
 #include "ui/main_window.h"
 #include "ui/three_column_window.h"
 #include "view/list_view_columns.h"
@@ -362,7 +364,7 @@ bool ListViewDialog::OnCommand(int id, int code, HWND control) {
       OnDo();
       return true;
     case IDC_VIEW_HELP:
-      owner_.RouteCommand(ID_CMD_HELP_CONTENTS);
+      ShowHelpTopic(hwnd_, DialogHelpContext(IDD_LIST_VIEW));
       return true;
     default:
       return Dialog::OnCommand(id, code, control);
@@ -395,6 +397,10 @@ void ListViewDialog::OnSize(int type, int width, int height) {
 }
 
 bool ListViewDialog::OnMessage(UINT msg, WPARAM /*wp*/, LPARAM lp, INT_PTR* result) {
+  if (AnswerHelpMessage(msg, hwnd_, DialogHelpContext(IDD_LIST_VIEW))) {
+    *result = TRUE;
+    return true;
+  }
   if (msg != WM_GETMINMAXINFO) return false;
   auto* info = reinterpret_cast<MINMAXINFO*>(lp);
   info->ptMinTrackSize.x = kMinWidth;

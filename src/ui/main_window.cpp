@@ -344,6 +344,10 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
       if (!settings_.HasBehaviour(kBehaviourFlatStyle))
         program_.PostProgramCommand(ID_CMD_MODE_COMPACT - kModeCompact + mode_);
       return false;
+    case WM_HELP:
+      OnHelpRequest(*reinterpret_cast<const HELPINFO*>(lp));
+      *result = TRUE;
+      return true;
     case WM_MENUSELECT:
       ShowMenuHelp(LOWORD(wp), HIWORD(wp), reinterpret_cast<HMENU>(lp));
       return false;

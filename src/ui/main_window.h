@@ -248,6 +248,16 @@ class MainWindow : public framework::Dialog {
   void OnImport(int id);
   void OnExport(int id);
   ImportOutcome PerformImport(const ImportRequest& request);
+  // The help (main_window_help.cpp): 57667 and F1 (WM_HELP) open the
+  // topic of the window's mode (CurrentHelpContext), F1 in an open menu
+  // the highlighted command's topic, 5143-5146 their own topics; 5140 and
+  // 5141 open the product's web pages in the default browser
+  // (main_window_opening.cpp). The dialogs answer F1 themselves.
+  void OnHelpContents(int id);
+  void OnHelpTopic(int id);
+  void OnHelpRequest(const HELPINFO& info);
+  int CurrentHelpContext() const;
+  void OnWebPage(int id);
   // Opening bookmarks (main_window_opening.cpp): the selected bookmark in
   // the way the command asks (Open, the tab choices, the folder, Explore),
   // with browser n (9300 + n), every bookmark of the subcategory, the

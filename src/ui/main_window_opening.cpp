@@ -21,6 +21,7 @@
 #include "ui/main_window.h"
 #include "ui/open_prompts.h"
 #include "util/messages.h"
+#include "util/web_site.h"
 
 namespace {
 
@@ -176,6 +177,14 @@ void MainWindow::OnOpenTypedAddress(int id) {
   browser::WinOpenSystem system;
   WindowOpenHost host(*this, 0);
   browser::OpenTypedAddress(typed, index, settings_, system, host);
+}
+
+void MainWindow::OnWebPage(int id) {
+  browser::OpenRequest request;
+  request.address = id == ID_CMD_WEB_SITE ? kWebSiteAddress : kOnlineSupportAddress;
+  browser::WinOpenSystem system;
+  WindowOpenHost host(*this, 0);
+  browser::OpenAddress(request, settings_, system, host);
 }
 
 void MainWindow::UpdateOpenButtonPicture(uint16_t bookmark) {
