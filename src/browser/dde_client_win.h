@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <string>
 
 namespace browser {
@@ -28,7 +29,8 @@ class DdeClient {
   static void SetCurrent(DdeClient* client);
 
   // Asks every top-level window for service and topic (a hung or silent
-  // window costs at most 1000 ms). The slot, or -1 when all six are in use
+  // window costs at most 1000 ms), after the answers to conversations
+  // ended earlier have come in (at most 100 ms). The slot, or -1 when all six are in use
   // or the broadcast failed; the slot is connected only when a server
   // acknowledged during the broadcast.
   int Connect(const std::string& service, const std::string& topic);
@@ -60,6 +62,11 @@ class DdeClient {
   };
 
   bool IsServer(HWND window) const;
+  // A conversation this client ended whose server has not yet answered.
+  bool AnyEnding() const;
+  // Dispatches this thread's messages until done() holds or timeoutMs
+  // have passed (a queued WM_QUIT also ends it, and stays queued).
+  void PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
   void OnAck(HWND sender, LPARAM lp);
   void OnData(HWND sender, LPARAM lp);
   void OnTerminate(HWND sender);
