@@ -29,10 +29,10 @@ class DdeClient {
   static void SetCurrent(DdeClient* client);
 
   // Asks every top-level window for service and topic (a hung or silent
-  // window costs at most 1000 ms), after the answers to conversations
-  // ended earlier have come in (at most 100 ms). The slot, or -1 when all six are in use
-  // or the broadcast failed; the slot is connected only when a server
-  // acknowledged during the broadcast.
+  // window costs at most 1000 ms), once the answers to conversations ended
+  // earlier have come in (waiting at most 100 ms for them). The slot, or -1
+  // when all six are in use or the broadcast failed; the slot is connected
+  // only when a server acknowledged during the broadcast.
   int Connect(const std::string& service, const std::string& topic);
   // Posts a request for item in format. False for a slot that is not
   // connected or when the atom could not be made; true even when posting
