@@ -3,7 +3,8 @@
 // (whose log stamps each item with the system time). Run under Wine from
 // the Windows tree's bin folder, beside dde_browser_peer.exe:
 //   scripts/wine-run.sh build/win64/bin/dde_open_bench.exe [repetitions]
-// Prints the median and the slowest time of each mode in milliseconds.
+// Prints the median, the fastest and the slowest time of each mode in
+// milliseconds.
 #include <windows.h>
 
 #include <algorithm>
@@ -30,12 +31,17 @@ unsigned long long NowMicroseconds() {
   return ((static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime) / 10;
 }
 
-// The time of the peer's log line number `line`, waiting for it.
-unsigned long long StampOf(const wintest::DdeBrowserPeer& peer, size_t line) {
+// The time at which the peer logged its open request number `count` (the
+// "WWW_OpenURL" items are the quoted ones), waiting for it; 0 when it never
+// came. Counting only those keeps the runs apart when a slow machine lets
+// a lookup fail.
+unsigned long long OpenStamp(const wintest::DdeBrowserPeer& peer, size_t count) {
   for (DWORD start = GetTickCount(); GetTickCount() - start < 5000;) {
-    std::vector<std::string> lines = peer.Lines();
-    if (lines.size() > line)
-      return std::strtoull(lines[line].substr(lines[line].rfind('\t') + 1).c_str(), nullptr, 10);
+    size_t seen = 0;
+    for (const std::string& line : peer.Lines()) {
+      if (line.empty() || line[0] != '"' || ++seen < count) continue;
+      return std::strtoull(line.substr(line.rfind('\t') + 1).c_str(), nullptr, 10);
+    }
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
     Sleep(1);
@@ -69,7 +75,7 @@ int main(int argc, char** argv) {
   browser::DdeClient::SetCurrent(&dde);
   BrowserEntry entry{"Bench", "bench.exe", "VelloxBenchBrowser", "DDE", "", "", ""};
 
-  size_t line = 0;
+  size_t opened = 0;
   for (bool newTab : {true, false}) {
     std::vector<double> ms;
     for (int i = 0; i < repetitions; ++i) {
@@ -78,14 +84,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "the request was not taken\n");
         return 1;
       }
-      // Finding the window id adds three requests before the opening one.
-      line += newTab ? 1 : 4;
-      ms.push_back((StampOf(peer, line - 1) - start) / 1000.0);
+      const unsigned long long arrived = OpenStamp(peer, ++opened);
+      if (arrived == 0) {
+        std::fprintf(stderr, "the open request never arrived\n");
+        return 1;
+      }
+      ms.push_back((arrived - start) / 1000.0);
     }
     std::sort(ms.begin(), ms.end());
-    std::printf("%-28s median %6.1f ms  slowest %6.1f ms  (%d runs)\n",
+    std::printf("%-28s median %6.1f ms  fastest %6.1f ms  slowest %6.1f ms  (%d runs)\n",
                 newTab ? "new window (id 0)" : "frontmost window (id found)", ms[ms.size() / 2],
-                ms.back(), repetitions);
+                ms.front(), ms.back(), repetitions);
   }
   DestroyWindow(client);
   return 0;

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <string>
 
 namespace browser {
@@ -28,9 +29,10 @@ class DdeClient {
   static void SetCurrent(DdeClient* client);
 
   // Asks every top-level window for service and topic (a hung or silent
-  // window costs at most 1000 ms). The slot, or -1 when all six are in use
-  // or the broadcast failed; the slot is connected only when a server
-  // acknowledged during the broadcast.
+  // window costs at most 1000 ms), once the answers to conversations ended
+  // earlier have come in (waiting at most 100 ms for them). The slot, or -1
+  // when all six are in use or the broadcast failed; the slot is connected
+  // only when a server acknowledged during the broadcast.
   int Connect(const std::string& service, const std::string& topic);
   // Posts a request for item in format. False for a slot that is not
   // connected or when the atom could not be made; true even when posting
@@ -60,6 +62,11 @@ class DdeClient {
   };
 
   bool IsServer(HWND window) const;
+  // A conversation this client ended whose server has not yet answered.
+  bool AnyEnding() const;
+  // Dispatches this thread's messages until done() holds or timeoutMs
+  // have passed (a queued WM_QUIT also ends it, and stays queued).
+  void PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
   void OnAck(HWND sender, LPARAM lp);
   void OnData(HWND sender, LPARAM lp);
   void OnTerminate(HWND sender);

@@ -483,6 +483,7 @@
 #define ID_CMD_OPEN_WITH_BASE 9300        // open the selection with browser n
 #define ID_CMD_OPEN_ADDRESS_BASE 9400     // open a typed address in browser n
 #define ID_CMD_FETCH_FROM_BASE 9500       // fetch the current page from browser n
+#define ID_CMD_OPEN_PAGE_BASE 9600        // fetch page n of the open-pages menu
 #define ID_CMD_DEFAULT_BROWSER_BASE 9700  // make browser n the default
 // Tray menu SmartFolder entries: item index + this.
 #define ID_CMD_TRAY_ITEM_BASE 0x10000000

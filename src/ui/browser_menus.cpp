@@ -61,7 +61,6 @@ void RemoveOrMakeSubmenu(HMENU menu, int id, const BrowserMenuFacts& browsers, i
     MakeBrowserSubmenu(menu, position, browsers.names, base, checked, enabled);
 }
 
-
 }  // namespace
 
 void FillBrowserPopup(HMENU popup, const std::vector<std::string>& names, int base, int checked,
@@ -89,6 +88,11 @@ void RebuildBrowserSubmenus(HMENU bar, const BrowserMenuFacts& facts,
   if (HMENU edit = GetSubMenu(bar, kEditMenuPosition))
     MakeBrowserSubmenu(edit, FetchPosition(edit), facts.names, ID_CMD_FETCH_FROM_BASE, -1, enabled);
   EnableBrowserSubmenus(bar, facts);
+}
+
+HMENU FetchSubmenu(HMENU bar) {
+  HMENU edit = bar ? GetSubMenu(bar, kEditMenuPosition) : nullptr;
+  return edit ? GetSubMenu(edit, FetchPosition(edit)) : nullptr;
 }
 
 void EnableBrowserSubmenus(HMENU bar, const BrowserMenuFacts& facts) {

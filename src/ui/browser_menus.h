@@ -28,6 +28,9 @@ void FillBrowserPopup(HMENU popup, const std::vector<std::string>& names, int ba
 // Builds (first call) or refills the browser submenus of the menu bar.
 void RebuildBrowserSubmenus(HMENU bar, const BrowserMenuFacts& facts,
                             const CommandEnabledFn& enabled);
+// The Edit menu's Fetch submenu (one entry per browser), or null before
+// the browser submenus were built.
+HMENU FetchSubmenu(HMENU bar);
 // Greys the browser submenus: the open items without browsers, "Set
 // &default" with fewer than two, Fetch when not allowed or no browser.
 void EnableBrowserSubmenus(HMENU bar, const BrowserMenuFacts& facts);

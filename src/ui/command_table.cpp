@@ -105,6 +105,7 @@ const CommandRow kRows[] = {
     {ID_CMD_OPEN_WITH_BASE, ID_CMD_OPEN_WITH_BASE + 99, &M::OnOpenWithBrowser, R::kList},
     {ID_CMD_OPEN_ADDRESS_BASE, ID_CMD_OPEN_ADDRESS_BASE + 99, &M::OnOpenTypedAddress, R::kAlways},
     {ID_CMD_FETCH_FROM_BASE, ID_CMD_FETCH_FROM_BASE + 99, &M::OnFetch, R::kWritableList},
+    {ID_CMD_OPEN_PAGE_BASE, ID_CMD_OPEN_PAGE_BASE + 99, &M::OnOpenPageChosen, R::kWritableList},
     {ID_CMD_DEFAULT_BROWSER_BASE, ID_CMD_DEFAULT_BROWSER_BASE + 99, &M::OnSetDefaultBrowser,
      R::kAlways},
 };

@@ -283,10 +283,17 @@ class MainWindow : public framework::Dialog {
   // The Fetch button's menu of browsers (9500 + n): each entry that can
   // run becomes an empty submenu, filled when it opens; with one browser
   // its pages replace the menu's entry. A page's command is its position
-  // in the open-pages list + 1.
+  // in the open-pages list + ID_CMD_OPEN_PAGE_BASE.
   void PrepareOpenPagesMenu(HMENU menu);
+  // Fills a browser submenu of that menu when it opens; the Edit menu's
+  // Fetch submenu (one entry per browser) is prepared the same way each
+  // time it opens.
   void FillOpenPagesMenu(HMENU popup);
-  // Fetches the page of the command chosen in that menu (0: none).
+  // Refills the Edit menu's Fetch submenu with the browsers when popup is
+  // that submenu; false for any other popup.
+  bool RefillFetchSubmenu(HMENU popup);
+  // Fetches the page of the command chosen in that menu
+  // (ID_CMD_OPEN_PAGE_BASE + its position; anything else: none).
   void OnOpenPageChosen(int command);
   // QuickLogin (main_window_login.cpp): 2093 types the selected bookmark's
   // log-in and password into the window used before this one; 5174-5176

@@ -108,6 +108,12 @@ void MainWindow::ShowFetchButtonMenu(POINT screen) {
   OnOpenPageChosen(chosen);
 }
 
+bool MainWindow::RefillFetchSubmenu(HMENU popup) {
+  if (!popup || popup != FetchSubmenu(GetMenu(hwnd_))) return false;
+  FillBrowserPopup(popup, BrowserFacts(*this).names, ID_CMD_FETCH_FROM_BASE, -1, EnabledIn(this));
+  return true;
+}
+
 void MainWindow::ShowVisitedMenu(POINT screen) {
   if (!SelectedBookmark(List())) return;
   framework::ScopedMenu bar(

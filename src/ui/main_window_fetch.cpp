@@ -28,13 +28,17 @@ FetchChoice choice;
 
 void ResetChoice() { choice = FetchChoice(); }
 
+// The open-pages menu holds at most this many pages (its command range).
+constexpr size_t kMaxOpenPages = 100;
+
 // The open pages of a browser as menu entries; the command of an entry is
-// its position + 1.
+// ID_CMD_OPEN_PAGE_BASE + its position among the entries.
 void AppendPages(HMENU popup, const Settings& settings, int browserIndex) {
   for (const browser::OpenPageEntry& entry : browser::ListOpenPages(settings, browserIndex)) {
-    choice.entries.push_back(entry);
-    AppendMenuA(popup, MF_STRING, choice.entries.size(),
+    if (choice.entries.size() >= kMaxOpenPages) break;
+    AppendMenuA(popup, MF_STRING, ID_CMD_OPEN_PAGE_BASE + choice.entries.size(),
                 browser::MenuTextOfTitle(entry.title).c_str());
+    choice.entries.push_back(entry);
   }
 }
 
@@ -105,16 +109,23 @@ void MainWindow::PrepareOpenPagesMenu(HMENU menu) {
 
 void MainWindow::OnOpenPageChosen(int command) {
   choice.popups.clear();
-  if (command <= 0 || command > static_cast<int>(choice.entries.size())) {
+  const int position = command - ID_CMD_OPEN_PAGE_BASE;
+  if (position < 0 || position >= static_cast<int>(choice.entries.size())) {
     ResetChoice();
     return;
   }
-  choice.entry = command - 1;
+  choice.entry = position;
   choice.browser = choice.entries[static_cast<size_t>(choice.entry)].browser;
   RouteCommand(ID_CMD_FETCH_FROM_BASE + choice.browser);
 }
 
 void MainWindow::FillOpenPagesMenu(HMENU popup) {
+  // The Edit menu's Fetch submenu lists the open pages each time it opens,
+  // as the Fetch button's menu does.
+  if (RefillFetchSubmenu(popup)) {
+    PrepareOpenPagesMenu(popup);
+    return;
+  }
   for (const auto& [menu, browserIndex] : choice.popups) {
     if (menu != popup || GetMenuItemCount(popup) > 0) continue;
     HCURSOR cursor = SetCursor(LoadCursor(nullptr, IDC_WAIT));

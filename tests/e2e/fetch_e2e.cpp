@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "e2e_windows.h"
 #include "resources/resource.h"
 #include "support/dde_browser_peer_win.h"
 #include "vellox_process.h"
@@ -64,6 +65,24 @@ HWND MainOf(DWORD pid) {
   return nullptr;
 }
 
+// A key pressed and let go, as the keyboard sends it to the foreground.
+bool Press(WORD key) {
+  INPUT keys[2] = {};
+  for (INPUT& input : keys) {
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+  }
+  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  return SendInput(2, keys, sizeof(INPUT)) == 2;
+}
+
+// How many menus (popup windows) the program shows.
+size_t OpenMenus(DWORD pid) {
+  size_t n = 0;
+  for (HWND w : e2e::TopLevelWindows(pid, "#32768")) n += IsWindowVisible(w) != FALSE;
+  return n;
+}
+
 TEST(Fetch, TheBrowsersFrontmostPageStartsANewBookmark) {
   char folder[MAX_PATH];
   GetTempPathA(MAX_PATH, folder);
@@ -102,6 +121,53 @@ TEST(Fetch, TheBrowsersFrontmostPageStartsANewBookmark) {
   e2e::EnsureUserSettingsKey();
   for (const char* name : {"E2E Fetch.bkl", "Autobackup of E2E Fetch.bkl", "E2E Fetch.tmp"})
     DeleteFileA((std::string(folder) + name).c_str());
+}
+
+// The Edit menu's Fetch submenu lists the pages of the one browser (its
+// windows, asked by DDE) and fetches the one chosen. Another process cannot
+// read a menu's entries under Wine, so the menu is used from the keyboard:
+// a title's "&" is shown, not taken as a mnemonic ("Z" chooses nothing),
+// and End + Enter choose the last page.
+TEST(Fetch, TheEditMenuListsTheOpenPagesAndFetchesTheChosenOne) {
+  e2e::TempList list("E2E Fetch Menu");
+  wintest::DdeBrowserPeer peer;
+  ASSERT_TRUE(peer.Start("VelloxE2EFetchMenuPeer", e2e::TempFolder() + "fetch_menu_peer.log",
+                         std::string("--service ") + kService +
+                             " --page 3 \"\\\"http://zebra.example/\\\",\\\"&Zebra & Co\\\"\""
+                             " --page 7 \"\\\"http://fish.example/\\\",\\\"Fish & Chips\\\"\""));
+  e2e::DeleteUserSettingsKey();
+  WriteSettings(list.Path());
+  e2e::VelloxProcess program;
+  ASSERT_TRUE(program.Start(e2e::VelloxExePath(), ""));
+  HWND main = nullptr;
+  ASSERT_TRUE(e2e::WaitUntil([&] { return (main = MainOf(program.Id())) != nullptr; }, kTimeout));
+
+  SetForegroundWindow(main);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return GetForegroundWindow() == main; }, kTimeout));
+  ASSERT_TRUE(Press(VK_F10));
+  ASSERT_TRUE(Press('E'));
+  ASSERT_TRUE(e2e::WaitUntil([&] { return OpenMenus(program.Id()) == 1; }, kTimeout)) << "Edit";
+  ASSERT_TRUE(Press('F'));
+  // The submenu shows once its pages are read from the browser.
+  ASSERT_TRUE(e2e::WaitUntil([&] { return OpenMenus(program.Id()) == 2; }, kTimeout)) << "Fetch";
+  EXPECT_EQ(peer.Items(), (std::vector<std::string>{"WWW_ListWindows", "3", "7"}));
+  ASSERT_TRUE(Press('Z'));
+  ASSERT_TRUE(Press(VK_END));
+  ASSERT_TRUE(Press(VK_RETURN));
+
+  HWND organize = nullptr;
+  EXPECT_TRUE(e2e::WaitUntil(
+      [&] {
+        organize = MainOf(program.Id());
+        return organize && ControlText(organize, IDC_ADDRESS) == "http://fish.example/";
+      },
+      kTimeout));
+  if (organize) EXPECT_EQ(ControlText(organize, IDC_BOOKMARK_TITLE), "Fish & Chips");
+  EXPECT_EQ(peer.Items(), (std::vector<std::string>{"WWW_ListWindows", "3", "7", "7"}));
+
+  program.Stop();
+  e2e::DeleteUserSettingsKey();
+  e2e::EnsureUserSettingsKey();
 }
 
 }  // namespace
