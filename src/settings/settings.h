@@ -79,6 +79,7 @@ constexpr uint32_t kBehaviourNoReadOnlyWarning = 0x00020000;
 constexpr uint32_t kBehaviourRememberPasswords = 0x00080000;  // till exit
 constexpr uint32_t kBehaviourFlatStyle = 0x00100000;       // custom (flat) look; clear: standard 3D
 constexpr uint32_t kBehaviourCustomFont = 0x00200000;      // fontFace/fontSize on the dialogs
+constexpr uint32_t kBehaviourShowTips = 0x00800000;        // the tips dialog at start-up
 constexpr uint32_t kBehaviourAutoOpenUnique = 0x04000000;  // the only search match opens
 
 // WindowFlags bits, one word per window family.

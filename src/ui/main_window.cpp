@@ -12,6 +12,7 @@
 #include "ui/list_line_drawing.h"
 #include "ui/list_view_dialog.h"
 #include "ui/three_column_window.h"
+#include "ui/tips_dialog.h"
 #include "util/rect.h"
 #include "view/line_data.h"
 
@@ -56,6 +57,7 @@ std::unique_ptr<MainWindow> CreateMainWindow(int mode, const MainWindowContext& 
   window->CreateAdvancedSearch();
   window->CreateListView();
   window->CreateCheckingDialog();
+  window->CreateTips();
   if (settings.HasWindowFlag(window->Family(), kWindowKeepAtFront)) window->ApplyKeepAtFront();
   if (!startHidden) window->Show(startMinimized ? SW_SHOWMINNOACTIVE : SW_SHOW);
   window->RefreshDisplay();
@@ -68,6 +70,7 @@ void DeleteMainWindow(std::unique_ptr<MainWindow> window) {
   window->DestroyAdvancedSearch();
   window->DestroyListView();
   window->DestroyCheckingDialog();
+  window->DestroyTips();
 }
 
 MainWindow::MainWindow(int templateId, int mode, const MainWindowContext& context)
