@@ -80,7 +80,11 @@ void AppCommandWindow::BuildMainWindow(int mode, bool startMinimized, bool start
   mainWindow_ = CreateMainWindow(mode, context, Handle(), startMinimized, startHidden);
 }
 
-void AppCommandWindow::DeleteMainWindow() { ::DeleteMainWindow(std::move(mainWindow_)); }
+void AppCommandWindow::DeleteMainWindow() {
+  // The dialogs hidden with the program go with their main window.
+  hiddenWindows_.clear();
+  ::DeleteMainWindow(std::move(mainWindow_));
+}
 
 bool AppCommandWindow::RunFirstSetup() {
   VelloxApp& app = App();

@@ -160,7 +160,8 @@ TEST_F(ProgramWindows, HotKeysAreRegisteredAndDoTheirWork) {
   // Ctrl+Alt+F activates the program, Ctrl+Alt+N opens a new bookmark.
   // (The values are read up to the first missing one.)
   const DWORD hotKeys[] = {0x646, 0, 0x64E, 0};
-  for (int n = 0; n < 4; ++n) WriteDword("Hot Keys", std::to_string(n).c_str(), hotKeys[n], REG_DWORD);
+  for (int n = 0; n < 4; ++n)
+    WriteDword("Hot Keys", std::to_string(n).c_str(), hotKeys[n], REG_DWORD);
   WriteBehaviour(kDefaultBehaviour);
   Start("");
   if (HasFatalFailure()) return;
