@@ -154,6 +154,13 @@ TEST_F(ProgramWindows, TheTrayIconHidesTheProgramInFrontAndASecondCopyBringsItBa
       e2e::kWindowTimeout))
       << e2e::WindowTitle(main_);
   EXPECT_FALSE(IsWindowVisible(command_));
+
+  // The icon's menu: "&Open new bookmark" by its key.
+  PostMessageA(command_, kTrayNotifyMessage, kTrayIconId, WM_RBUTTONUP);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return !e2e::TopLevelWindows(program_.Id(), "#32768").empty(); },
+                             e2e::kWindowTimeout));
+  PressKeys({'O'});
+  EXPECT_TRUE(e2e::Answer(program_.Id(), "Open New Bookmark", IDCANCEL));
 }
 
 TEST_F(ProgramWindows, HotKeysAreRegisteredAndDoTheirWork) {
