@@ -133,8 +133,10 @@ TEST_F(ProgramWindows, MinimizingGoesToTheTrayOnlyWhenTheUserChoseIt) {
   }
 }
 
-TEST_F(ProgramWindows, TheTrayIconHidesTheProgramInFrontAndASecondCopyBringsItBack) {
+TEST_F(ProgramWindows,
+       TheTrayIconHidesTheProgramInFrontASecondCopyBringsItBackAndTheMenuOpensEntries) {
   WriteBehaviour(kDefaultBehaviour | kUseTray);
+  e2e::UseProgramPeerAsBrowser();
   Start("");
   if (HasFatalFailure()) return;
   // The program is in front: a click on the icon hides it.
@@ -155,10 +157,22 @@ TEST_F(ProgramWindows, TheTrayIconHidesTheProgramInFrontAndASecondCopyBringsItBa
       << e2e::WindowTitle(main_);
   EXPECT_FALSE(IsWindowVisible(command_));
 
-  // The icon's menu: "&Open new bookmark" by its key.
-  PostMessageA(command_, kTrayNotifyMessage, kTrayIconId, WM_RBUTTONUP);
-  ASSERT_TRUE(e2e::WaitUntil([&] { return !e2e::TopLevelWindows(program_.Id(), "#32768").empty(); },
-                             e2e::kWindowTimeout));
+  // The icon's menu, by its keys: the first entry of "&Favorites" (sorted
+  // by title) is selected and opened, "&Open new bookmark" asks for one.
+  auto openMenu = [&] {
+    PostMessageA(command_, kTrayNotifyMessage, kTrayIconId, WM_RBUTTONUP);
+    return e2e::WaitUntil([&] { return !e2e::TopLevelWindows(program_.Id(), "#32768").empty(); },
+                          e2e::kWindowTimeout);
+  };
+  ASSERT_TRUE(openMenu());
+  PressKeys({'F'});
+  PressKeys({VK_RETURN});
+  EXPECT_TRUE(
+      e2e::WaitUntil([&] { return e2e::SelectedLine(main_, IDC_BOOKMARK_LIST) == "DuckDuckGo"; },
+                     e2e::kWindowTimeout))
+      << e2e::SelectedLine(main_, IDC_BOOKMARK_LIST);
+  EXPECT_EQ(e2e::SelectedLine(main_, IDC_SUBCATEGORY_LIST), "Favorites");
+  ASSERT_TRUE(openMenu());
   PressKeys({'O'});
   EXPECT_TRUE(e2e::Answer(program_.Id(), "Open New Bookmark", IDCANCEL));
 }
