@@ -13,9 +13,9 @@ namespace {
 // Each tip names keys the program really has (the menus and keyboard
 // tables of main_window.rc).
 const char* const kTips[] = {
-    "Just start typing: whenever the main window comes to the front, the search box has the "
-    "focus. Ctrl+F starts or cancels a search, F3 goes to the next match and Shift+F3 to the "
-    "previous one.",
+    "Just start typing: in Regular and Compact mode the search box has the focus whenever the "
+    "main window comes to the front. Ctrl+F starts or cancels a search, F3 goes to the next "
+    "match and Shift+F3 to the previous one.",
     "Ctrl+E (or the Fetch button) makes a new bookmark of the page your default browser is "
     "showing.",
     "Ctrl+L types the selected bookmark's log-in and password into the form of the window you "
