@@ -225,6 +225,9 @@ void AppCommandWindow::ShowTrayMenu() {
   const UINT command = static_cast<UINT>(TrackPopupMenu(
       menu, TPM_RIGHTBUTTON | TPM_NONOTIFY | TPM_RETURNCMD, at.x, at.y, 0, hwnd_, nullptr));
   Post(WM_NULL, 0, 0);
+  // Filling the submenus kept the SmartFolders (entries no longer due
+  // left "Due to visit"): the columns show them as they are now.
+  if (mainWindow_ && mainWindow_->List()) mainWindow_->RefillColumns(-1, true);
   if (command == 0) return;
   if (command >= ID_CMD_TRAY_ITEM_BASE) {
     OpenTrayEntry(static_cast<uint16_t>(command - ID_CMD_TRAY_ITEM_BASE));
