@@ -1,6 +1,7 @@
 #include "app/app_command_window.h"
 
 #include <dde.h>
+#include <shellapi.h>
 
 #include <string>
 #include <utility>
@@ -32,6 +33,8 @@ bool AppCommandWindow::OnCreate() {
   DeleteMenu(menu, SC_SIZE, MF_BYCOMMAND);
   DeleteMenu(menu, SC_MOVE, MF_BYCOMMAND);
   DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
+  if (App().settings.HasBehaviour(kBehaviourUseTray)) SetTrayIcon(NIM_ADD, false);
+  RegisterProgramHotKeys();
   browser::SetUiWait(&uiWait_);
   dde_ = std::make_unique<browser::DdeClient>(hwnd_);
   browser::DdeClient::SetCurrent(dde_.get());
@@ -39,6 +42,8 @@ bool AppCommandWindow::OnCreate() {
 }
 
 void AppCommandWindow::OnDestroy() {
+  if (trayIconShown_) SetTrayIcon(NIM_DELETE, true);
+  for (int id = 0; id < kHotKeyCount; ++id) UnregisterHotKey(hwnd_, id);
   dde_.reset();
   browser::SetUiWait(nullptr);
   VelloxApp& app = App();
@@ -48,8 +53,6 @@ void AppCommandWindow::OnDestroy() {
 }
 
 void AppCommandWindow::EndProgram() { PostMessageA(hwnd_, kMsgEndProgram, 0, 0); }
-
-void AppCommandWindow::MinimizeProgram() { ShowWindow(hwnd_, SW_MINIMIZE); }
 
 bool AppCommandWindow::ProgramMinimized() const { return hwnd_ && IsIconic(hwnd_); }
 
@@ -77,14 +80,10 @@ void AppCommandWindow::BuildMainWindow(int mode, bool startMinimized, bool start
   mainWindow_ = CreateMainWindow(mode, context, Handle(), startMinimized, startHidden);
 }
 
-void AppCommandWindow::DeleteMainWindow() { ::DeleteMainWindow(std::move(mainWindow_)); }
-
-void AppCommandWindow::RestoreProgram() {
-  if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
-  if (mainWindow_) {
-    if (!mainWindow_->IsVisible() || IsIconic(mainWindow_->Handle())) mainWindow_->Show(SW_RESTORE);
-    SetForegroundWindow(mainWindow_->Handle());
-  }
+void AppCommandWindow::DeleteMainWindow() {
+  // The dialogs hidden with the program go with their main window.
+  hiddenWindows_.clear();
+  ::DeleteMainWindow(std::move(mainWindow_));
 }
 
 bool AppCommandWindow::RunFirstSetup() {
@@ -210,6 +209,8 @@ LRESULT AppCommandWindow::OnCopyData(const COPYDATASTRUCT* data) {
   const char* text = static_cast<const char*>(data->lpData);
   std::string path(text, strnlen(text, data->cbData));
   if (path.empty()) return 0;
+  // The program comes out of the tray at once, as the other copy asked.
+  if (mainWindow_) RestoreFromTray();
   // The other copy waits for this reply: the save prompt and the opening
   // run after it, from this window's queue, or when the program is idle
   // again if the lists are in use then.
@@ -224,7 +225,7 @@ void AppCommandWindow::OpenHandedOverList() {
   std::string path = std::move(handedOverPaths_.front());
   handedOverPaths_.pop_front();
   if (!mainWindow_) return;
-  RestoreProgram();
+  RestoreFromTray();
   // Cancel keeps the open list as it is, and the handed-over one unopened.
   if (!mainWindow_->SaveBeforeLeavingLists(false)) return;
   OpenListByPath(path);
@@ -261,10 +262,20 @@ LRESULT AppCommandWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_SYSCOMMAND:
       if ((wp & 0xFFF0) == SC_RESTORE) {
-        RestoreProgram();
+        RestoreFromTray();
+        return 0;
+      }
+      if ((wp & 0xFFF0) == SC_MINIMIZE) {
+        MinimizeToTray();
         return 0;
       }
       break;
+    case WM_HOTKEY:
+      OnHotKey(static_cast<int>(wp));
+      return 0;
+    case kTrayNotifyMessage:
+      if (wp == kTrayIconId) OnTrayMouse(static_cast<UINT>(lp));
+      return 0;
   }
   return Window::HandleMessage(msg, wp, lp);
 }

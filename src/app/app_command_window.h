@@ -11,6 +11,7 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/command_window_names.h"
 #include "app/program_ui_wait.h"
@@ -36,7 +37,19 @@ class AppCommandWindow : public framework::Window, public ProgramControl {
   // Stores the main window's place and its dialogs' places, then
   // destroys it.
   void DeleteMainWindow();
-  void RestoreProgram();
+  // The whole program out of sight: the command window minimized (and
+  // hidden when the tray is in use) and the windows it owns hidden.
+  void MinimizeToTray();
+  // The program back: the command window restored, the main window shown
+  // and brought forward, its dialogs that were open shown again without
+  // being activated (app_command_window_tray.cpp).
+  void RestoreFromTray();
+  // Registers the four program hot keys from the settings, each unregistered
+  // first; a key that another program holds is left out. Called at creation
+  // and again whenever the hot keys may have changed.
+  void RegisterProgramHotKeys();
+  // Adds or removes the tray icon as "Use System Tool Tray" says.
+  void UpdateTrayIcon();
   // The setup dialog for a user without settings; true when it was
   // completed (the settings and the first list then exist).
   bool RunFirstSetup();
@@ -53,7 +66,7 @@ class AppCommandWindow : public framework::Window, public ProgramControl {
   bool ListsInUse() const override;
   void RunWhenIdle(int id) override { waitingWork_.push_back({WM_COMMAND, id}); }
   void EndProgram() override;
-  void MinimizeProgram() override;
+  void MinimizeProgram() override { MinimizeToTray(); }
   bool ProgramMinimized() const override;
   void PostRestoreProgram() override;
   HICON LargeIcon() const override;
@@ -68,6 +81,20 @@ class AppCommandWindow : public framework::Window, public ProgramControl {
   void OnDestroy() override;
 
  private:
+  // The tray icon: NIM_ADD first removes a previous icon and hides the
+  // command window; NIM_DELETE shows the command window again unless
+  // keepWindow.
+  void SetTrayIcon(DWORD operation, bool keepWindow);
+  // One of the program hot keys was pressed (kHotKey...).
+  void OnHotKey(int id);
+  // A mouse message on the tray icon.
+  void OnTrayMouse(UINT mouseMessage);
+  // The left button on the tray icon while the main window is visible:
+  // hides the program when it was in front, else brings it forward.
+  void OnTrayClickWhileShown();
+  // The tray menu (111) at the cursor, and what was chosen in it.
+  void ShowTrayMenu();
+  void OpenTrayEntry(uint16_t item);
   // Takes a list path from a second copy and queues its opening.
   LRESULT OnCopyData(const COPYDATASTRUCT* data);
   // After the save step (Cancel keeps the open list), opens the oldest
@@ -107,4 +134,8 @@ class AppCommandWindow : public framework::Window, public ProgramControl {
   // Paths handed over by second copies, oldest first, each with its
   // kMsgOpenHandedOver posted.
   std::deque<std::string> handedOverPaths_;
+  bool trayIconShown_ = false;
+  // The windows MinimizeToTray hid (the main window and its open dialogs),
+  // shown again by RestoreFromTray.
+  std::vector<HWND> hiddenWindows_;
 };

@@ -143,6 +143,7 @@ bool VelloxApp::InitInstance() {
   commandWindow->BuildMainWindow(settings.WindowMode(),
                                  settings.HasBehaviour(kBehaviourStartMinimized));
   OpenFirstList();
+  if (Main() && !settings.HasBehaviour(kBehaviourStartMinimized)) Main()->ShowTipsAtStart();
   return true;
 }
 

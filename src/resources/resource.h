@@ -320,6 +320,11 @@
 // About Vellox (500).
 #define IDC_ABOUT_VERSION 2440  // "Version 3.9.0"
 
+// Tips (528). Its "S&how tips at start-up" box is IDC_SHOW_TIPS, "&Close"
+// is IDCANCEL.
+#define IDC_TIP_TEXT 2490  // the tip shown
+#define IDC_NEXT_TIP 2491  // "&Next tip"
+
 // A menu command in the control range (no control carries it).
 #define ID_CMD_SHOW_ALIASES 2357
 

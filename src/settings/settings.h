@@ -79,6 +79,7 @@ constexpr uint32_t kBehaviourNoReadOnlyWarning = 0x00020000;
 constexpr uint32_t kBehaviourRememberPasswords = 0x00080000;  // till exit
 constexpr uint32_t kBehaviourFlatStyle = 0x00100000;       // custom (flat) look; clear: standard 3D
 constexpr uint32_t kBehaviourCustomFont = 0x00200000;      // fontFace/fontSize on the dialogs
+constexpr uint32_t kBehaviourShowTips = 0x00800000;        // the tips dialog at start-up
 constexpr uint32_t kBehaviourAutoOpenUnique = 0x04000000;  // the only search match opens
 // The notes window: dock mode in bits 4-5 (kDockOff, kDockSide, kDockBelow
 // of view/notes_docking.h), and hiding it for a bookmark without details.

@@ -60,7 +60,7 @@ const CommandRow kRows[] = {
     {ID_CMD_PREFERENCES, ID_CMD_PREFERENCES, nullptr, R::kAlways},
     {ID_CMD_HELP_CONTENTS, ID_CMD_HELP_CONTENTS, &M::OnHelpContents, R::kAlways},
     {ID_CMD_HELP_ADD_BOOKMARK, ID_CMD_HELP_QUICKLOGIN, &M::OnHelpTopic, R::kAlways},
-    {ID_CMD_TIPS, ID_CMD_TIPS, nullptr, R::kAlways},
+    {ID_CMD_TIPS, ID_CMD_TIPS, &M::OnShowTips, R::kAlways},
     {ID_CMD_WEB_SITE, ID_CMD_ONLINE_SUPPORT, &M::OnWebPage, R::kAlways},
     {ID_CMD_ABOUT, ID_CMD_ABOUT, &M::OnAbout, R::kAlways},
     {ID_CMD_OPEN_NEW_TAB, ID_CMD_OPEN_FRONTMOST_TAB, &M::OnOpenSelected, R::kList},

@@ -13,6 +13,7 @@
 #include "ui/list_view_dialog.h"
 #include "ui/notes_window.h"
 #include "ui/three_column_window.h"
+#include "ui/tips_dialog.h"
 #include "util/rect.h"
 #include "view/line_data.h"
 
@@ -58,6 +59,7 @@ std::unique_ptr<MainWindow> CreateMainWindow(int mode, const MainWindowContext& 
   window->CreateListView();
   window->CreateCheckingDialog();
   window->CreateNotesWindow();
+  window->CreateTips();
   if (settings.HasWindowFlag(window->Family(), kWindowKeepAtFront)) window->ApplyKeepAtFront();
   if (!startHidden) window->Show(startMinimized ? SW_SHOWMINNOACTIVE : SW_SHOW);
   window->RefreshDisplay();
@@ -71,6 +73,7 @@ void DeleteMainWindow(std::unique_ptr<MainWindow> window) {
   window->DestroyAdvancedSearch();
   window->DestroyListView();
   window->DestroyCheckingDialog();
+  window->DestroyTips();
 }
 
 MainWindow::MainWindow(int templateId, int mode, const MainWindowContext& context)

@@ -27,6 +27,7 @@ class CheckingDialog;
 class SiteChecks;
 class ListViewDialog;
 class NotesWindow;
+class TipsDialog;
 
 class ColumnControls;
 
@@ -179,6 +180,15 @@ class MainWindow : public framework::Dialog {
   HWND CheckingDialogWindow() const;
   void CreateCheckingDialog();
   void DestroyCheckingDialog();
+
+  // The tips dialog (tips_dialog.cpp): made and destroyed with the window,
+  // shown by 5142 and at start-up when the user asked for it; its
+  // start-up box follows a change of the behaviour bit made elsewhere.
+  void CreateTips();
+  void DestroyTips();
+  void OnShowTips(int id);
+  void ShowTipsAtStart();
+  void TipsStartUpChoiceChanged();
 
   // Search: handed to the window's SearchController (search_controller.h).
   void SetSearchState(int state, bool advanced) { search_.SetState(state, advanced); }
@@ -353,6 +363,7 @@ class MainWindow : public framework::Dialog {
   SiteChecks* checks_;
   std::unique_ptr<CheckingDialog> checking_;
   std::unique_ptr<NotesWindow> notes_;
+  std::unique_ptr<TipsDialog> tips_;
   // LineData of each line, per level (the list box keeps the text and the
   // item index).
   std::array<std::vector<uint32_t>, 3> lineData_;

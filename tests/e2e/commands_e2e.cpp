@@ -295,10 +295,14 @@ TEST_F(CommandSweep, EveryCommandInEveryModeLeavesTheProgramAliveAndAnswering) {
       Run(id, mode.name);
       if (HasFatalFailure()) return;
     }
-    // Minimizing and restoring the program.
-    Run(ID_CMD_MINIMIZE, mode.name);
-    if (HasFatalFailure()) return;
-    if (HWND main = MainOf(program_.Id())) PostMessageA(main, WM_SYSCOMMAND, SC_RESTORE, 0);
+    // Minimizing and restoring the program. Minimized, the program hides
+    // its main window: it settles once restored.
+    HWND main = MainOf(program_.Id());
+    ASSERT_NE(main, nullptr) << mode.name << ": no main window before " << ID_CMD_MINIMIZE;
+    PostMessageA(main, WM_COMMAND, ID_CMD_MINIMIZE, 0);
+    ASSERT_TRUE(e2e::WaitForPostedMessages(program_.Id()));
+    ASSERT_TRUE(Alive()) << mode.name << ": the program ended on command " << ID_CMD_MINIMIZE;
+    PostMessageA(main, WM_SYSCOMMAND, SC_RESTORE, 0);
     ASSERT_TRUE(Settle());
   }
   EXPECT_TRUE(Alive());
