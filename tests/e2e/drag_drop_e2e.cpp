@@ -145,26 +145,42 @@ struct DropResult {
   DWORD dropEffect = DROPEFFECT_NONE;  // what Drop answered
 };
 
-// One drag over the window's middle and a drop, as DoDragDrop makes them.
-DropResult DropOn(HWND window, IDataObject* data, DWORD keys) {
-  DropResult result;
-  IDropTarget* target = RegisteredDropTarget(window);
-  EXPECT_NE(target, nullptr) << "no drop target registered";
-  if (!target) return result;
-  RECT r;
-  GetWindowRect(window, &r);
-  POINTL at = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-  DWORD effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
-  target->DragEnter(data, MK_LBUTTON | keys, at, &effect);
-  effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
-  target->DragOver(MK_LBUTTON | keys, at, &effect);
-  result.overEffect = effect;
-  effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
-  target->Drop(data, keys, at, &effect);
-  result.dropEffect = effect;
-  target->Release();
-  return result;
-}
+// The drop target of a program window, reached once for all the drops on
+// it.
+class RemoteDropTarget {
+ public:
+  explicit RemoteDropTarget(HWND window) : window_(window), target_(RegisteredDropTarget(window)) {}
+  ~RemoteDropTarget() {
+    if (target_) target_->Release();
+  }
+  RemoteDropTarget(const RemoteDropTarget&) = delete;
+  RemoteDropTarget& operator=(const RemoteDropTarget&) = delete;
+
+  bool Registered() const { return target_ != nullptr; }
+
+  // One drag over the window's middle and a drop, as DoDragDrop makes
+  // them.
+  DropResult Drop(IDataObject* data, DWORD keys) {
+    DropResult result;
+    if (!target_) return result;
+    RECT r;
+    GetWindowRect(window_, &r);
+    POINTL at = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    DWORD effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
+    target_->DragEnter(data, MK_LBUTTON | keys, at, &effect);
+    effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
+    target_->DragOver(MK_LBUTTON | keys, at, &effect);
+    result.overEffect = effect;
+    effect = DROPEFFECT_COPY | DROPEFFECT_LINK;
+    target_->Drop(data, keys, at, &effect);
+    result.dropEffect = effect;
+    return result;
+  }
+
+ private:
+  HWND window_;
+  IDropTarget* target_;
+};
 
 bool Pending(HWND main, const std::string& title, const std::string& address) {
   return ControlText(main, IDC_BOOKMARK_TITLE) == title &&
@@ -239,10 +255,12 @@ TEST_F(DragDropTest, EachDroppedFormatStartsAPendingBookmark) {
   e2e::VelloxProcess vellox;
   HWND main = Start(&vellox, list);
   ASSERT_NE(main, nullptr);
+  RemoteDropTarget target(main);
+  ASSERT_TRUE(target.Registered());
   for (const auto& c : cases) {
     TestDataObject data;
     for (const auto& [format, bytes] : c.formats) data.Offer(format, bytes);
-    DropResult result = DropOn(main, &data, 0);
+    DropResult result = target.Drop(&data, 0);
     EXPECT_EQ(result.overEffect, static_cast<DWORD>(DROPEFFECT_COPY | DROPEFFECT_LINK)) << c.name;
     EXPECT_EQ(result.dropEffect, static_cast<DWORD>(DROPEFFECT_COPY)) << c.name;
     // Regular mode became Organize mode in the same window, the new
@@ -261,12 +279,12 @@ TEST_F(DragDropTest, EachDroppedFormatStartsAPendingBookmark) {
   // Nothing to make a bookmark of: neither shown as possible nor taken.
   TestDataObject nameOnly;
   nameOnly.Offer(descriptor, DescriptorBytes("Only a name.url"));
-  DropResult refused = DropOn(main, &nameOnly, 0);
+  DropResult refused = target.Drop(&nameOnly, 0);
   EXPECT_EQ(refused.overEffect, static_cast<DWORD>(DROPEFFECT_NONE));
   EXPECT_EQ(refused.dropEffect, static_cast<DWORD>(DROPEFFECT_NONE));
   TestDataObject blank;
   blank.Offer(text, WithZero("  \r\n"));
-  EXPECT_EQ(DropOn(main, &blank, 0).dropEffect, static_cast<DWORD>(DROPEFFECT_NONE));
+  EXPECT_EQ(target.Drop(&blank, 0).dropEffect, static_cast<DWORD>(DROPEFFECT_NONE));
   ASSERT_TRUE(e2e::WaitForPostedMessages(vellox.Id()));
   EXPECT_EQ(ControlText(main, IDC_ADDRESS), "ftp://files.example/");
 
@@ -284,13 +302,15 @@ TEST_F(DragDropTest, ShiftReplacesTheAddressAndADuplicateAsksFirst) {
   e2e::ChooseListLine(main, IDC_SUBCATEGORY_LIST, 0);  // World News
   e2e::ChooseListLine(main, IDC_BOOKMARK_LIST, 0);     // Reuters
   ASSERT_EQ(e2e::SelectedLine(main, IDC_BOOKMARK_LIST), "Reuters");
+  RemoteDropTarget target(main);
+  ASSERT_TRUE(target.Registered());
 
   // Shift: the selected bookmark takes the dropped address, nothing is
   // added.
   const std::vector<std::string> before = e2e::ListBoxLines(main, IDC_BOOKMARK_LIST);
   TestDataObject replacement;
   replacement.Offer(CF_TEXT, WithZero("https://replaced.example/\nIgnored title"));
-  EXPECT_EQ(DropOn(main, &replacement, MK_SHIFT).dropEffect, static_cast<DWORD>(DROPEFFECT_COPY));
+  EXPECT_EQ(target.Drop(&replacement, MK_SHIFT).dropEffect, static_cast<DWORD>(DROPEFFECT_COPY));
   ASSERT_TRUE(e2e::WaitUntil(
       [&] { return ControlText(main, IDC_ADDRESS) == "https://replaced.example/"; }, kTimeout));
   EXPECT_EQ(ControlText(main, IDC_BOOKMARK_TITLE), "Reuters");
@@ -305,7 +325,7 @@ TEST_F(DragDropTest, ShiftReplacesTheAddressAndADuplicateAsksFirst) {
   // it offers the duplicate dialog, and Cancel keeps what is in the boxes.
   TestDataObject duplicate;
   duplicate.Offer(CF_TEXT, WithZero("HTTPS://Replaced.example/\nA second Reuters"));
-  DropOn(main, &duplicate, 0);
+  target.Drop(&duplicate, 0);
   ASSERT_TRUE(e2e::WaitUntil(
       [&] { return Pending(main, "A second Reuters", "HTTPS://Replaced.example/"); }, kTimeout));
   PostMessageA(main, WM_COMMAND, ID_CMD_NEW_BOOKMARK, 0);
@@ -327,7 +347,8 @@ TEST_F(DragDropTest, CompactModeAddsTheDropInOrganizeModeAndComesBack) {
 
   TestDataObject data;
   data.Offer(CF_TEXT, WithZero("https://compact.example/\nFrom Compact"));
-  EXPECT_EQ(DropOn(compact, &data, 0).dropEffect, static_cast<DWORD>(DROPEFFECT_COPY));
+  EXPECT_EQ(RemoteDropTarget(compact).Drop(&data, 0).dropEffect,
+            static_cast<DWORD>(DROPEFFECT_COPY));
   HWND organize = e2e::WaitForMainWith(vellox.Id(), IDC_CATEGORY_LIST, compact);
   ASSERT_NE(organize, nullptr);
   ASSERT_TRUE(e2e::WaitUntil(
