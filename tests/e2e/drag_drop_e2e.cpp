@@ -188,6 +188,88 @@ bool Pending(HWND main, const std::string& title, const std::string& address) {
          IsWindowVisible(GetDlgItem(main, IDC_BOOKMARK_TITLE));
 }
 
+// A window of this process that takes drops as a browser takes a link,
+// keeping the text of each format it was given.
+class LinkTakingWindow final : public IDropTarget {
+ public:
+  explicit LinkTakingWindow(RECT place) {
+    hwnd_ = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "Drop here", WS_POPUP | WS_VISIBLE | WS_BORDER,
+                            place.left, place.top, place.right - place.left,
+                            place.bottom - place.top, nullptr, nullptr, nullptr, nullptr);
+    registered_ = hwnd_ && SUCCEEDED(RegisterDragDrop(hwnd_, this));
+  }
+  ~LinkTakingWindow() {
+    if (registered_) RevokeDragDrop(hwnd_);
+    if (hwnd_) DestroyWindow(hwnd_);
+  }
+  LinkTakingWindow(const LinkTakingWindow&) = delete;
+  LinkTakingWindow& operator=(const LinkTakingWindow&) = delete;
+
+  bool Registered() const { return registered_; }
+  bool Entered() const { return entered_; }
+  bool Dropped() const { return dropped_; }
+  // The text of a format given with the drop ("" when not given).
+  std::string Text(UINT format) const {
+    for (const auto& [f, text] : texts_)
+      if (f == format) return text;
+    return "";
+  }
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDropTarget)) {
+      *object = static_cast<IDropTarget*>(this);
+      return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  HRESULT STDMETHODCALLTYPE DragEnter(IDataObject*, DWORD, POINTL, DWORD* effect) override {
+    entered_ = true;
+    *effect &= DROPEFFECT_LINK;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE DragOver(DWORD, POINTL, DWORD* effect) override {
+    *effect &= DROPEFFECT_LINK;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE DragLeave() override { return S_OK; }
+  HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) override {
+    for (UINT format : {static_cast<UINT>(CF_TEXT), RegisterClipboardFormatA("HTML Format"),
+                        RegisterClipboardFormatA("UniformResourceLocator")}) {
+      FORMATETC etc = {static_cast<CLIPFORMAT>(format), nullptr, DVASPECT_CONTENT, -1,
+                       TYMED_HGLOBAL};
+      STGMEDIUM medium = {};
+      if (FAILED(data->GetData(&etc, &medium))) continue;
+      texts_.emplace_back(format, static_cast<const char*>(GlobalLock(medium.hGlobal)));
+      GlobalUnlock(medium.hGlobal);
+      ReleaseStgMedium(&medium);
+    }
+    dropped_ = true;
+    *effect &= DROPEFFECT_LINK;
+    return S_OK;
+  }
+
+ private:
+  HWND hwnd_ = nullptr;
+  bool registered_ = false;
+  bool entered_ = false;
+  bool dropped_ = false;
+  std::vector<std::pair<UINT, std::string>> texts_;
+};
+
+// The real mouse: moved to a point of the screen, with the left button
+// pressed or released there.
+bool Mouse(POINT screen, DWORD buttonFlag) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttonFlag;
+  return SendInput(1, &input, sizeof input) == 1;
+}
+
 class DragDropTest : public e2e::FreshSettingsTest {
  protected:
   void SetUp() override {
@@ -367,6 +449,65 @@ TEST_F(DragDropTest, CompactModeAddsTheDropInOrganizeModeAndComesBack) {
       kTimeout))
       << ControlText(back, IDC_CATEGORY_TITLE) << " / " << ControlText(back, IDC_SUBCATEGORY_TITLE)
       << ": " << lines.size() << " lines";
+  vellox.Stop();
+}
+
+TEST_F(DragDropTest, ABookmarkDraggedOntoABrowserGoesAsALinkAndCountsAsAVisit) {
+  e2e::TempList list("E2E Drag Out");
+  ASSERT_TRUE(list.Written());
+  e2e::VelloxProcess vellox;
+  HWND main = Start(&vellox, list);
+  ASSERT_NE(main, nullptr);
+  e2e::ChooseListLine(main, IDC_CATEGORY_LIST, 1);     // News
+  e2e::ChooseListLine(main, IDC_SUBCATEGORY_LIST, 0);  // World News
+  HWND bookmarks = GetDlgItem(main, IDC_BOOKMARK_LIST);
+  ASSERT_EQ(e2e::ListBoxLines(bookmarks).at(0), "Reuters");
+  ASSERT_EQ(ControlText(main, IDC_LAST_VISIT), "");
+
+  // The "browser": a window of this process beside the main window.
+  RECT frame;
+  GetWindowRect(main, &frame);
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const bool right = frame.right + 120 < width;
+  RECT place = right ? RECT{frame.right + 10, frame.top, frame.right + 110, frame.top + 100}
+                     : RECT{frame.left - 110, frame.top, frame.left - 10, frame.top + 100};
+  LinkTakingWindow browser(place);
+  ASSERT_TRUE(browser.Registered());
+
+  // Press on Reuters and move: in Regular mode the drag out starts at once.
+  const int height = static_cast<int>(SendMessageA(bookmarks, LB_GETITEMHEIGHT, 0, 0));
+  POINT line = {12, height / 2};
+  ClientToScreen(bookmarks, &line);
+  ASSERT_TRUE(Mouse(line, 0));
+  ASSERT_TRUE(Mouse(line, MOUSEEVENTF_LEFTDOWN));
+  ASSERT_TRUE(Mouse(POINT{line.x + 20, line.y + 20}, 0));
+  ASSERT_TRUE(e2e::WaitUntil(
+      [&] { return !e2e::TopLevelWindows(vellox.Id(), "WineDragDropTracker32").empty(); },
+      kTimeout))
+      << "the drag out did not start";
+  const POINT over = {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+  ASSERT_TRUE(Mouse(over, 0));
+  ASSERT_TRUE(e2e::WaitUntil([&] { return browser.Entered(); }, kTimeout));
+  ASSERT_TRUE(Mouse(over, MOUSEEVENTF_LEFTUP));
+  ASSERT_TRUE(e2e::WaitUntil([&] { return browser.Dropped(); }, kTimeout));
+
+  EXPECT_EQ(browser.Text(CF_TEXT), "https://www.reuters.com/");
+  EXPECT_EQ(browser.Text(RegisterClipboardFormatA("UniformResourceLocator")),
+            "https://www.reuters.com/");
+  const std::string html = browser.Text(RegisterClipboardFormatA("HTML Format"));
+  const std::string link = "<a href=\"https://www.reuters.com/\">Reuters</a>";
+  const size_t start = html.find("StartFragment:");
+  const size_t end = html.find("EndFragment:");
+  ASSERT_NE(start, std::string::npos) << html;
+  ASSERT_NE(end, std::string::npos) << html;
+  const size_t from = std::stoul(html.substr(start + 14));
+  const size_t to = std::stoul(html.substr(end + 12));
+  ASSERT_LE(to, html.size()) << html;
+  EXPECT_EQ(html.substr(from, to - from), link) << html;
+  // Taken as a link: a visit, as if opened.
+  EXPECT_TRUE(
+      e2e::WaitUntil([&] { return ControlText(main, IDC_LAST_VISIT) == "moments ago"; }, kTimeout))
+      << ControlText(main, IDC_LAST_VISIT);
   vellox.Stop();
 }
 
