@@ -85,10 +85,14 @@ bool ReadDescriptorName(IDataObject* data, std::string* name) {
   return read;
 }
 
-// The window's side of a drop: refused while the list cannot change.
+}  // namespace
+
+// The window's side of a drop: refused while the list cannot change, and
+// once the window is gone.
 class LinkDropTarget final : public IDropTarget {
  public:
   explicit LinkDropTarget(MainWindow* window) : window_(window) {}
+  void Detach() { window_ = nullptr; }
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
     if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDropTarget)) {
@@ -138,7 +142,7 @@ class LinkDropTarget final : public IDropTarget {
   }
 
  private:
-  bool Writable() const { return window_->Lists().CurrentIsWritable() && !draggingOut; }
+  bool Writable() const { return window_ && window_->Lists().CurrentIsWritable() && !draggingOut; }
   DWORD Effect(DWORD allowed) const {
     return accepted_ && Writable() ? allowed & kLinkEffects : DROPEFFECT_NONE;
   }
@@ -156,8 +160,6 @@ class LinkDropTarget final : public IDropTarget {
   bool accepted_ = false;
 };
 
-}  // namespace
-
 DropOffer ReadDropOffer(IDataObject* data) {
   DropOffer offer;
   offer.hasFiles = ReadFirstFile(data, &offer.firstFile);
@@ -172,16 +174,23 @@ bool LinkDropRegistration::Register(MainWindow* window) {
   Revoke();
   LinkDropTarget* target = new LinkDropTarget(window);
   // OLE keeps its own reference while the window is registered.
-  const HRESULT result = RegisterDragDrop(window->Handle(), target);
-  target->Release();
-  if (FAILED(result)) return false;
+  if (FAILED(RegisterDragDrop(window->Handle(), target))) {
+    target->Release();
+    return false;
+  }
   hwnd_ = window->Handle();
+  target_ = target;
   return true;
 }
 
 void LinkDropRegistration::Revoke() {
   if (hwnd_) RevokeDragDrop(hwnd_);
+  if (target_) {
+    target_->Detach();
+    target_->Release();
+  }
   hwnd_ = nullptr;
+  target_ = nullptr;
 }
 
 void KeepDroppedLink(const DroppedLink& link, bool shift) {

@@ -10,6 +10,7 @@
 
 #include "exchange/dropped_link.h"
 
+class LinkDropTarget;
 class MainWindow;
 
 // Registers a drop target on the main window for the window's life.
@@ -26,6 +27,9 @@ class LinkDropRegistration {
 
  private:
   HWND hwnd_ = nullptr;
+  // Kept so that a drag still holding the target after the window went
+  // finds it detached from the window.
+  LinkDropTarget* target_ = nullptr;
 };
 
 // The last drop, kept until a window starts the new bookmark with it (a

@@ -4,92 +4,72 @@
 
 #include <string>
 
-#include "platform/platform.h"
-#include "platform/shell_link.h"
 #include "support/import_test_support.h"
 #include "support/temp_folder.h"
 
 namespace {
 
-TEST(DroppedLink, EachOfferGivesItsAddressAndTitle) {
+DropOffer Files(const std::string& first) {
+  DropOffer offer;
+  offer.hasFiles = true;
+  offer.firstFile = first;
+  return offer;
+}
+
+DropOffer Texts(const char* descriptor, const char* text, const char* url) {
+  DropOffer offer;
+  offer.hasDescriptor = descriptor != nullptr;
+  offer.descriptorName = descriptor ? descriptor : "";
+  offer.hasText = text != nullptr;
+  offer.text = text ? text : "";
+  offer.hasUrl = url != nullptr;
+  offer.url = url ? url : "";
+  return offer;
+}
+
+TEST(DroppedLink, EachOfferGivesItsAddressAndTitleOrIsRefused) {
   TempFolder folder;
   const std::string shortcut = folder.Path("Example Site.URL");
   importtest::WriteFile(shortcut, "[InternetShortcut]\r\nURL= https://site.example/ \r\n");
   const std::string empty = folder.Path("Empty.url");
   importtest::WriteFile(empty, "[InternetShortcut]\r\nIconIndex=0\r\n");
   const std::string document = folder.Path("Report.2024.txt");
-  importtest::WriteFile(document, "text");
-
-  DropOffer urlFile;
-  urlFile.hasFiles = true;
-  urlFile.firstFile = shortcut;
-  // Files win over every other format.
-  urlFile.hasText = true;
-  urlFile.text = "https://ignored.example/";
-  DropOffer emptyUrlFile;
-  emptyUrlFile.hasFiles = true;
-  emptyUrlFile.firstFile = empty;
-  DropOffer otherFile;
-  otherFile.hasFiles = true;
-  otherFile.firstFile = document;
-  DropOffer browserLink;
-  browserLink.hasDescriptor = true;
-  browserLink.descriptorName = "http---www.example.org-.url";
-  browserLink.hasText = true;
-  browserLink.text = "http://www.example.org/";
-  browserLink.hasUrl = true;
-  browserLink.url = "http://url-format.example/";
-  DropOffer ftpLink;
-  ftpLink.hasDescriptor = true;
-  ftpLink.descriptorName = "ftp---files.example.url";
-  ftpLink.hasUrl = true;
-  ftpLink.url = "ftp://files.example/";
-  DropOffer textWithTitle;
-  textWithTitle.hasText = true;
-  textWithTitle.text = "  https://t.example/page\nThe Page Title";
-  DropOffer leadingFeed;
-  leadingFeed.hasText = true;
-  leadingFeed.text = "\nhttps://lead.example/";
-  DropOffer emptyTextUrlFormat;
-  emptyTextUrlFormat.hasText = true;
-  emptyTextUrlFormat.hasUrl = true;
-  emptyTextUrlFormat.url = "https://u.example/";
-  DropOffer blanks;
-  blanks.hasText = true;
-  blanks.text = " \t \r\n";
-  DropOffer descriptorAlone;
-  descriptorAlone.hasDescriptor = true;
-  descriptorAlone.descriptorName = "Plain Name.url";
+  DropOffer filesAndText = Files(shortcut);
+  filesAndText.hasText = true;
+  filesAndText.text = "https://ignored.example/";
 
   const struct {
     const char* name;
-    const DropOffer& offer;
+    DropOffer offer;
     bool accepted;
-    const char* address;
+    std::string address;
     const char* title;
   } cases[] = {
-      {"url file", urlFile, true, "https://site.example/", "Example Site"},
-      {"url file without address", emptyUrlFile, false, "", "Empty"},
-      {"other file", otherFile, true, document.c_str(), "Report.2024"},
-      {"browser link", browserLink, true, "http://www.example.org/", "www.example.org-"},
-      {"ftp link", ftpLink, true, "ftp://files.example/", "files.example"},
-      {"text with title", textWithTitle, true, "https://t.example/page", "The Page Title"},
-      {"line feed first", leadingFeed, true, "https://lead.example/", ""},
-      {"empty text, address format", emptyTextUrlFormat, true, "https://u.example/", ""},
-      {"blank text", blanks, false, "", ""},
-      {"descriptor alone", descriptorAlone, false, "", "Plain Name"},
+      // Files win over every other format; the shortcut's address is trimmed.
+      {"url file", filesAndText, true, "https://site.example/", "Example Site"},
+      {"url file without address", Files(empty), false, "", "Empty"},
+      {"other file", Files(document), true, document, "Report.2024"},
+      {"browser link", Texts("http---www.example.org-.url", "http://www.example.org/", "x"), true,
+       "http://www.example.org/", "www.example.org-"},
+      {"ftp link", Texts("ftp---files.example.url", nullptr, "ftp://files.example/"), true,
+       "ftp://files.example/", "files.example"},
+      {"text with title", Texts(nullptr, "  https://t.example/\nThe Title", nullptr), true,
+       "https://t.example/", "The Title"},
+      // A line feed first is no title split: the address is trimmed.
+      {"line feed first", Texts(nullptr, "\nhttps://lead.example/", nullptr), true,
+       "https://lead.example/", ""},
+      {"empty text", Texts(nullptr, "", "https://u.example/"), true, "https://u.example/", ""},
+      {"blank text", Texts(nullptr, " \t \r\n", nullptr), false, "", ""},
+      {"descriptor alone", Texts("Plain Name.url", nullptr, nullptr), false, "", "Plain Name"},
   };
   for (const auto& c : cases) {
     DroppedLink link;
     EXPECT_EQ(LinkOfDrop(c.offer, &link), c.accepted) << c.name;
     EXPECT_EQ(link.address, c.address) << c.name;
     EXPECT_EQ(link.title, c.title) << c.name;
+    // The drag shows copy and link for text, an address or files only.
+    EXPECT_EQ(DropOfferAccepted(c.offer), std::string(c.name) != "descriptor alone") << c.name;
   }
-  // A drag shows copy and link only for text, an address or files.
-  EXPECT_FALSE(DropOfferAccepted(descriptorAlone));
-  EXPECT_TRUE(DropOfferAccepted(ftpLink));
-  EXPECT_TRUE(DropOfferAccepted(otherFile));
-  EXPECT_TRUE(DropOfferAccepted(blanks));
 }
 
 TEST(DroppedLink, DescriptorNamesLoseTheirSchemeAndExtension) {
@@ -107,25 +87,6 @@ TEST(DroppedLink, DescriptorNamesLoseTheirSchemeAndExtension) {
       {"", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(TitleOfDescriptorName(c.name), c.title) << c.name;
-}
-
-TEST(DroppedLink, ShellLinkGivesItsTargetWhereLinksExist) {
-  TempFolder folder;
-  const std::string link = folder.Path("Tool.lnk");
-  if (!platform::ShellLinksAvailable()) {
-    // Without the shell's link object a ".lnk" holds no address.
-    importtest::WriteFile(link, "not a link");
-    EXPECT_EQ(LinkOfDroppedFile(link).address, "");
-    EXPECT_EQ(LinkOfDroppedFile(link).title, "Tool");
-    return;
-  }
-  const std::string target = folder.Path("tool.exe");
-  importtest::WriteFile(target, "MZ");
-  ASSERT_EQ(platform::WriteShellLink(target, link, ""), 0);
-  DroppedLink dropped = LinkOfDroppedFile(link);
-  EXPECT_EQ(dropped.title, "Tool");
-  // The link object may spell the path in its own case.
-  EXPECT_EQ(platform::LowerAnsiText(dropped.address), platform::LowerAnsiText(target));
 }
 
 }  // namespace
