@@ -431,7 +431,7 @@
 #define ID_CMD_FOCUS_CATEGORIES 5204  // Alt+1/2/3: focus column
 #define ID_CMD_FOCUS_SUBCATEGORIES 5205
 #define ID_CMD_FOCUS_BOOKMARKS 5206
-#define ID_CMD_DELAYED_SEARCH 5220  // also the main window's typing-pause timer
+#define ID_CMD_DELAYED_SEARCH 5220    // also the main window's typing-pause timer
 #define ID_CMD_ADD_DROPPED_LINK 5225  // a drop starts its new bookmark (posted by the drop)
 
 // Message-line help of families that have no string of their own number.
