@@ -511,4 +511,31 @@ TEST_F(DragDropTest, ABookmarkDraggedOntoABrowserGoesAsALinkAndCountsAsAVisit) {
   vellox.Stop();
 }
 
+TEST_F(DragDropTest, AReadOnlyListTakesNoDrop) {
+  e2e::TempList list("E2E Drop Read Only");
+  ASSERT_TRUE(list.Written());
+  // Another program holds the file, sharing it only for reading.
+  HANDLE holder = CreateFileA(list.Path().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+  e2e::VelloxProcess vellox;
+  ASSERT_TRUE(vellox.Start(e2e::VelloxExePath(), "\"" + list.Path() + "\""));
+  EXPECT_TRUE(e2e::Answer(vellox.Id(), "Read-Only Bookmark List File", IDOK));
+  HWND main = e2e::WaitForMainTitled(vellox.Id(), "E2E Drop Read Only - Vellox");
+  ASSERT_NE(main, nullptr);
+
+  RemoteDropTarget target(main);
+  ASSERT_TRUE(target.Registered());
+  TestDataObject data;
+  data.Offer(CF_TEXT, WithZero("https://refused.example/\nRefused"));
+  const DropResult result = target.Drop(&data, 0);
+  EXPECT_EQ(result.overEffect, static_cast<DWORD>(DROPEFFECT_NONE));
+  EXPECT_EQ(result.dropEffect, static_cast<DWORD>(DROPEFFECT_NONE));
+  ASSERT_TRUE(e2e::WaitForPostedMessages(vellox.Id()));
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(main, IDC_BOOKMARK_TITLE))) << "still Regular mode";
+  EXPECT_NE(ControlText(main, IDC_ADDRESS), "https://refused.example/");
+  vellox.Stop();
+  CloseHandle(holder);
+}
+
 }  // namespace
