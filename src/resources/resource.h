@@ -466,7 +466,8 @@
 #define ID_CMD_FOCUS_CATEGORIES 5204  // Alt+1/2/3: focus column
 #define ID_CMD_FOCUS_SUBCATEGORIES 5205
 #define ID_CMD_FOCUS_BOOKMARKS 5206
-#define ID_CMD_DELAYED_SEARCH 5220  // also the main window's typing-pause timer
+#define ID_CMD_DELAYED_SEARCH 5220    // also the main window's typing-pause timer
+#define ID_CMD_ADD_DROPPED_LINK 5225  // a drop starts its new bookmark (posted by the drop)
 
 // Message-line help of families that have no string of their own number.
 #define IDS_HELP_NEW_ITEM 2000               // New buttons 2102-2104 (no Shift)

@@ -346,10 +346,15 @@ void MainWindow::ShowAdvancedSearch(const std::string& mainSearchText) {
 
 void MainWindow::ToggleAdvancedSearch(const std::string& mainSearchText) {
   if (!advancedSearch_) return;
-  if (advancedSearch_->IsVisible() && GetActiveWindow() == advancedSearch_->Handle())
+  // In front: the dialog is active, or the main window is, which the
+  // dialog it owns always lies above. Hidden, the main window takes over.
+  const HWND active = GetActiveWindow();
+  if (advancedSearch_->IsVisible() && (active == advancedSearch_->Handle() || active == hwnd_)) {
     advancedSearch_->Hide();
-  else
+    SetActiveWindow(hwnd_);
+  } else {
     ShowAdvancedSearch(mainSearchText);
+  }
 }
 
 bool MainWindow::AdvancedSearchVisible() const {

@@ -82,14 +82,16 @@ void ColumnControls::TrackDrag(BookmarkListBox& box, POINT at, WPARAM /*keys*/) 
   }
   RECT frame;
   GetWindowRect(main_, &frame);
-  if (!PtInRect(&frame, screen)) {
-    // Dragging out of the window is the drag-and-drop of whole bookmarks,
-    // which takes over from here; the drag inside the window ends.
+  // Dragging out of the window is the drag-and-drop of whole bookmarks,
+  // which takes over from here; the drag inside the window ends. Outside
+  // Organize mode a bookmark is dragged only out of the window, so that
+  // drag starts at once.
+  if (!PtInRect(&frame, screen) || window_->Mode() != kModeOrganize) {
+    const uint16_t item = sourceLevel_ == kLevelBookmark ? sourceItem_ : 0;
     EndDrag();
+    if (item) window_->DragBookmarkOut(item);
     return;
   }
-  // In Regular mode lines are dragged only out of the window.
-  if (window_->Mode() != kModeOrganize) return;
   Spot spot = SpotAt(screen);
   int phase = DragPhaseOver(*list, sourceLevel_, sourceItem_, spot.level);
   if (spot.level != over_.level || spot.line != over_.line) {

@@ -60,7 +60,34 @@ bool CompactWindow::OnWindowCommand(int id, int /*code*/) {
     case ID_CMD_MODE_ORGANIZE:
       program_.PostProgramCommand(id);
       return true;
+    case ID_CMD_ADD_DROPPED_LINK:
+      // A drop makes its bookmark in Organize mode, as Ctrl+N does; the
+      // dropped link waits for the new window.
+      if (TakeModeBeforeNewItem() != 0) {
+        DroppedLink link;
+        bool shift = false;
+        TakeDroppedLink(&link, &shift);
+        return true;
+      }
+      RememberModeBeforeNewItem(kModeCompact);
+      program_.PostProgramCommand(ID_CMD_MODE_ORGANIZE);
+      program_.PostProgramCommand(ID_CMD_ADD_DROPPED_LINK);
+      return true;
     default:
       return false;
   }
+}
+
+bool CompactWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) {
+  if (msg == WM_VKEYTOITEM && reinterpret_cast<HWND>(lp) == Box(kLevelBookmark)) {
+    // The arrows leave the bookmark list as Tab and Shift+Tab do.
+    const UINT key = LOWORD(wp);
+    *result = -1;
+    if (key == VK_RIGHT || key == VK_LEFT) {
+      SetFocus(GetNextDlgTabItem(hwnd_, Box(kLevelBookmark), key == VK_LEFT));
+      *result = -2;
+    }
+    return true;
+  }
+  return MainWindow::OnMessage(msg, wp, lp, result);
 }

@@ -15,6 +15,7 @@ class CompactWindow : public MainWindow {
   bool OnWindowCommand(int id, int code) override;
   void OnSize(int type, int width, int height) override;
   SIZE MinClientSize() const override;
+  bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR* result) override;
 
  private:
   // The pickers (compact_pickers.cpp). The menu of level 0 or 1: one

@@ -96,6 +96,7 @@ void MainWindow::UpdateEditingState(HMENU menu) {
   if (HWND open = Item(IDC_OPEN))
     EnableWindow(open, bookmark && RowEnabled(ID_CMD_OPEN_SELECTED, this));
   UpdateOpenButtonPicture(bookmark);
+  UpdateVisitedText(bookmark);
   if (!menu) return;
   HMENU edit = GetSubMenu(menu, kEditMenuPosition);
   if (!edit) return;

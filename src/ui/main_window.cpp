@@ -112,6 +112,7 @@ bool MainWindow::OnInit() {
                stored.bottom - stored.top, FALSE);
   InstallAccelerators();
   ApplyFlatStyle();
+  dropTarget_.Register(this);
   // The boxes measured their lines while they were made, before this
   // window could answer with its own font's height.
   const LPARAM lineHeight = static_cast<LPARAM>(ListLineHeight(hwnd_));
@@ -127,6 +128,7 @@ void MainWindow::InstallAccelerators() {
 }
 
 void MainWindow::OnDestroy() {
+  dropTarget_.Revoke();
   ReleaseFlatStyle();
   // The keys go back to the command window until the next main window.
   program_.UseAccelerators(nullptr, nullptr);

@@ -18,6 +18,7 @@
 #include "search/search_options.h"
 #include "settings/settings.h"
 #include "ui/exchange_dialogs.h"
+#include "ui/link_drop_target.h"
 #include "ui/program_control.h"
 #include "ui/search_controller.h"
 
@@ -316,7 +317,15 @@ class MainWindow : public framework::Dialog {
   // Starts a new bookmark from an address and a title in Organize mode
   // (fetched: it comes from a browser). False where the window cannot add
   // one in place (Compact mode: the caller switches to Organize first).
-  virtual bool AddBookmarkFrom(const std::string& address, const std::string& title, bool fetched);
+  // replaceAddress: Shift was held at the drop (-1: Shift's state now).
+  virtual bool AddBookmarkFrom(const std::string& address, const std::string& title, bool fetched,
+                               int replaceAddress = -1);
+  // Drag and drop (main_window_drop.cpp): a bookmark of the bookmark column
+  // dragged out of the window; a visit is recorded when the target took it
+  // as a link (a browser opening it).
+  void DragBookmarkOut(uint16_t item);
+  // The last-visited text of the selected bookmark (empty without one).
+  void UpdateVisitedText(uint16_t bookmark);
 
  protected:
   bool OnInit() override;
@@ -384,6 +393,7 @@ class MainWindow : public framework::Dialog {
   SIZE client_ = {0, 0};
   framework::ScopedBrush background_;  // the flat look's background
   framework::ScopedIcon openIcon_;     // the Open button's picture
+  LinkDropRegistration dropTarget_;    // links dropped on the window
 };
 
 // "Vellox", or "<list name> - Vellox" with a list open.

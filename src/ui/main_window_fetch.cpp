@@ -134,10 +134,12 @@ void MainWindow::FillOpenPagesMenu(HMENU popup) {
   }
 }
 
-bool MainWindow::AddBookmarkFrom(const std::string&, const std::string&, bool) { return false; }
+bool MainWindow::AddBookmarkFrom(const std::string&, const std::string&, bool, int) {
+  return false;
+}
 
 bool ThreeColumnWindow::AddBookmarkFrom(const std::string& address, const std::string& title,
-                                        bool /*fetched*/) {
+                                        bool /*fetched*/, int replaceAddress) {
   SetForegroundWindow(hwnd_);
   const bool wasOrganize = OrganizeMode();
   const int remembered = TakeModeBeforeNewItem();
@@ -147,11 +149,17 @@ bool ThreeColumnWindow::AddBookmarkFrom(const std::string& address, const std::s
   else if (!wasOrganize)
     previousMode_ = kModeRegular;
   BookmarkList* list = List();
-  // Shift with a selected bookmark: the address replaces its address, which
-  // the live editing stores once the box is changed.
-  if ((GetKeyState(VK_SHIFT) & 0x8000) && list->columns[kLevelBookmark].SelectedItem() != 0) {
+  // Shift with a selected bookmark: the address replaces its address, as
+  // if typed into the address box. The live editing stores what is typed
+  // only while the box has the focus, which a window that another program
+  // dropped on may not get: the address is stored here as well.
+  const bool shift =
+      replaceAddress < 0 ? (GetKeyState(VK_SHIFT) & 0x8000) != 0 : replaceAddress != 0;
+  if (const uint16_t selected = list->columns[kLevelBookmark].SelectedItem(); shift && selected) {
     FocusItem(IDC_ADDRESS);
     SetItemText(IDC_ADDRESS, address);
+    if (lists_.CurrentIsWritable() && ApplyAddressEdit(*list, selected, ItemText(IDC_ADDRESS)))
+      UpdateStatusLine();
     return true;
   }
   if (SearchState() == kSearchPending) SetSearchState(kSearchNone, false);

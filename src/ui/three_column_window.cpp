@@ -187,6 +187,12 @@ bool ThreeColumnWindow::OnWindowCommand(int id, int code) {
     case ID_CMD_FOCUS_BOOKMARKS:
       FocusItem(IDC_CATEGORY_LIST + (id - ID_CMD_FOCUS_CATEGORIES));
       return true;
+    case ID_CMD_ADD_DROPPED_LINK: {
+      DroppedLink link;
+      bool shift = false;
+      if (TakeDroppedLink(&link, &shift)) AddBookmarkFrom(link.address, link.title, false, shift);
+      return true;
+    }
     default:
       return false;
   }

@@ -26,7 +26,8 @@ class ThreeColumnWindow : public MainWindow {
   void MoveColumns(const int share[3], int dh);
   // A new bookmark is being typed (Organize mode).
   bool NewBookmarkPending() const { return OrganizeMode() && pending_[2]; }
-  bool AddBookmarkFrom(const std::string& address, const std::string& title, bool fetched) override;
+  bool AddBookmarkFrom(const std::string& address, const std::string& title, bool fetched,
+                       int replaceAddress = -1) override;
 
  protected:
   bool OnInit() override;
