@@ -36,6 +36,12 @@ size_t FirstClosedOpening(const std::vector<size_t>& open, const std::vector<siz
 NetscapeTags::NetscapeTags(std::string_view text) {
   const char* data = text.data();
   size_t n = text.size();
+  // Room for more tags than a real file has (an entry takes well over 64
+  // bytes), so that the tables never regrow and copy themselves; pages of
+  // the room that no tag reaches are never touched.
+  tokens_.reserve(n / 64);
+  linkOpen_.reserve(n / 128);
+  linkClose_.reserve(n / 128);
   for (size_t i = 0; i < n;) {
     const void* hit = std::memchr(data + i, '<', n - i);
     if (!hit) break;
