@@ -59,6 +59,7 @@ class AppCommandWindow : public framework::Window, public ProgramControl {
   HICON LargeIcon() const override;
   HICON SmallIcon() const override;
   void UseAccelerators(HACCEL table, HWND window) override;
+  void PreferencesApplied() override;
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -107,4 +108,6 @@ class AppCommandWindow : public framework::Window, public ProgramControl {
   // Paths handed over by second copies, oldest first, each with its
   // kMsgOpenHandedOver posted.
   std::deque<std::string> handedOverPaths_;
+  // The look and font the main window was built with (WindowLook).
+  std::string builtLook_;
 };

@@ -214,6 +214,12 @@ class MainWindow : public framework::Dialog {
   void OnSetDefaultBrowser(int id);
   void OnVisitedTime(int id);
   void OnAbout(int id);
+  // The preferences (main_window_preferences.cpp): 5078 opens them at
+  // "Browsers", 5079 at "Bookmark Lists", 5080 at "Behavior";
+  // FollowPreferences brings the program and the window up to date after
+  // an Apply.
+  void OnPreferences(int id);
+  void FollowPreferences();
   // Opening bookmarks (main_window_opening.cpp): the selected bookmark in
   // the way the command asks (Open, the tab choices, the folder, Explore),
   // with browser n (9300 + n), every bookmark of the subcategory, the
@@ -321,6 +327,7 @@ class MainWindow : public framework::Dialog {
   SIZE client_ = {0, 0};
   framework::ScopedBrush background_;  // the flat look's background
   framework::ScopedIcon openIcon_;     // the Open button's picture
+  bool preferencesOpen_ = false;       // the preferences dialog runs
 };
 
 // "Vellox", or "<list name> - Vellox" with a list open.

@@ -67,6 +67,7 @@ void MainWindow::OnFetch(int id) {
   if (index < 0) {
     ResetChoice();
     MessageFromTable(hwnd_, IDS_NO_BROWSER, MB_OK | MB_ICONEXCLAMATION);
+    PostMessageA(hwnd_, WM_COMMAND, ID_CMD_CONFIGURE_BROWSERS, 0);
     return;
   }
   browser::PageInfo page;

@@ -36,9 +36,11 @@ class WindowOpenHost : public browser::OpenHost {
     const unsigned icon = id == IDS_NO_MATCHING_DOCUMENT ? MB_ICONSTOP : MB_ICONEXCLAMATION;
     MessageFromTable(window_.Handle(), id, MB_OK | icon, {argument});
   }
-  // The preferences dialog with its browsers page is not part of the
-  // program yet: the message alone tells the user what to correct.
-  void ShowBrowserPreferences() override {}
+  // After the message: the preferences at "Browsers", once the open
+  // command is over.
+  void ShowBrowserPreferences() override {
+    PostMessageA(window_.Handle(), WM_COMMAND, ID_CMD_CONFIGURE_BROWSERS, 0);
+  }
   void RecordVisit() override {
     BookmarkList* list = window_.List();
     if (!item_ || !list) return;
