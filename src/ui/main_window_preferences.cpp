@@ -109,7 +109,10 @@ void MainWindow::FollowPreferences() {
   // here at once.
   program_.PreferencesApplied();
   RebuildDynamicMenus();
-  ApplyKeepAtFront();
+  // Only a change of "Keep window at front" moves the windows in the Z
+  // order (the dialog over this window among them).
+  const bool topmost = (GetWindowLongA(hwnd_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  if (topmost != settings_.HasWindowFlag(Family(), kWindowKeepAtFront)) ApplyKeepAtFront();
   RefillColumns(-1, true);
   InvalidateRect(hwnd_, nullptr, TRUE);
   UpdateStatusLine();
