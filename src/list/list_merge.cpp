@@ -17,6 +17,7 @@ int LoadWhole(BookmarkList& list, const std::string& path, bool writable,
   const ListResult header = ReadHeader(list, path);
   if (!HeaderAllowsLoading(header) || (writable && header != ListResult::ReadWrite))
     return kMergeUnreadable;
+  list.readOnly = header != ListResult::ReadWrite;
   if (list.encryptionOptions != 0) {
     std::string password;
     do {

@@ -220,6 +220,9 @@ class MainWindow : public framework::Dialog {
   // an Apply.
   void OnPreferences(int id);
   void FollowPreferences();
+  // After a browser error: the preferences at "Browsers" once the program
+  // is idle, however many errors the command met.
+  void ShowBrowserPreferencesLater();
   // Opening bookmarks (main_window_opening.cpp): the selected bookmark in
   // the way the command asks (Open, the tab choices, the folder, Explore),
   // with browser n (9300 + n), every bookmark of the subcategory, the
@@ -328,6 +331,7 @@ class MainWindow : public framework::Dialog {
   framework::ScopedBrush background_;  // the flat look's background
   framework::ScopedIcon openIcon_;     // the Open button's picture
   bool preferencesOpen_ = false;       // the preferences dialog runs
+  bool browserPreferencesQueued_ = false;
 };
 
 // "Vellox", or "<list name> - Vellox" with a list open.

@@ -67,7 +67,7 @@ void MainWindow::OnFetch(int id) {
   if (index < 0) {
     ResetChoice();
     MessageFromTable(hwnd_, IDS_NO_BROWSER, MB_OK | MB_ICONEXCLAMATION);
-    PostMessageA(hwnd_, WM_COMMAND, ID_CMD_CONFIGURE_BROWSERS, 0);
+    ShowBrowserPreferencesLater();
     return;
   }
   browser::PageInfo page;

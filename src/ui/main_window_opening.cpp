@@ -36,11 +36,7 @@ class WindowOpenHost : public browser::OpenHost {
     const unsigned icon = id == IDS_NO_MATCHING_DOCUMENT ? MB_ICONSTOP : MB_ICONEXCLAMATION;
     MessageFromTable(window_.Handle(), id, MB_OK | icon, {argument});
   }
-  // After the message: the preferences at "Browsers", once the open
-  // command is over.
-  void ShowBrowserPreferences() override {
-    PostMessageA(window_.Handle(), WM_COMMAND, ID_CMD_CONFIGURE_BROWSERS, 0);
-  }
+  void ShowBrowserPreferences() override { window_.ShowBrowserPreferencesLater(); }
   void RecordVisit() override {
     BookmarkList* list = window_.List();
     if (!item_ || !list) return;

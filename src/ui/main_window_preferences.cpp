@@ -92,9 +92,17 @@ class WindowPreferencesHost : public PreferencesHost {
 
 }  // namespace
 
+void MainWindow::ShowBrowserPreferencesLater() {
+  // A command that opens many bookmarks may fail for each: the dialog
+  // comes once, after the command and its messages.
+  if (browserPreferencesQueued_) return;
+  browserPreferencesQueued_ = true;
+  program_.RunWhenIdle(ID_CMD_CONFIGURE_BROWSERS);
+}
+
 void MainWindow::OnPreferences(int id) {
-  // One dialog at a time: a browser error that asks for it while it is
-  // open leaves it as it is.
+  if (id == ID_CMD_CONFIGURE_BROWSERS) browserPreferencesQueued_ = false;
+  // One dialog at a time.
   if (preferencesOpen_) return;
   preferencesOpen_ = true;
   WindowPreferencesHost host(*this);

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 #include "support/list_test_support.h"
@@ -13,33 +12,40 @@ using listtest::TempFolder;
 
 namespace {
 
+// A list with SmartFolders, then two categories of its own.
+std::string SourceText() {
+  return listtest::ListText({
+      "0\t0\t0\t1704067200",
+      "1\t1\t8\t1704067200\t\tSmartFolders",
+      "2\t2\t9\t1704067200\t\tFavorites",
+      "3\t2\t10\t1704067200\t\tDue to visit",
+      "4\t2\t11\t1704067200\t\tFrequently visited",
+      "5\t2\t12\t1704067200\t\tRecently added",
+      "6\t2\t13\t1704067200\t\tRecently visited",
+      "10\t1\t0\t1704067200\t\tNews",
+      "11\t2\t0\t1704067200\t\tDaily",
+      "12\t3\t16\t1704067200\t\tPaper\thttp://paper.example/",
+      "13\t1\t0\t1704067200\t\tTools",
+      "14\t2\t0\t1704067200\t\tSearch",
+      "15\t3\t16\t1704067200\t\tFinder\thttp://finder.example/",
+  });
+}
+
 TEST(ListMerge, AppendsTheOtherFilesCategoriesWithoutItsSmartFolders) {
   TempFolder folder;
   const std::string targetPath = folder.Path("Target.bkl");
   const std::string sourcePath = folder.Path("Source.bkl");
   listtest::WriteSampleFile(targetPath, 1);
-  listtest::WriteSampleFile(sourcePath, 2);
+  listtest::WriteBytes(sourcePath, SourceText());
   auto target = listtest::OpenListFile(targetPath);
-  auto source = listtest::OpenListFile(sourcePath);
   const std::string before = Shape(*target);
-  const std::string sourceShape = Shape(*source);
-  source.reset();
-  // The sample's own categories follow its SmartFolders category, whose
-  // five folders are the first six words.
-  const size_t ownStart = [&] {
-    size_t at = 0;
-    for (int word = 0; word < 6; ++word) at = sourceShape.find(' ', at) + 1;
-    return at;
-  }();
-  ASSERT_NE(ownStart, 0u);
-  const std::string own = sourceShape.substr(ownStart);
-  const int ownItems = static_cast<int>(std::count(own.begin(), own.end(), ' ') + 1);
+  const std::string own = "0News 1Daily 2Paper 0Tools 1Search 2Finder";
 
-  EXPECT_EQ(MergeListFile(*target, sourcePath, nullptr), ownItems);
+  EXPECT_EQ(MergeListFile(*target, sourcePath, nullptr), 6);
   EXPECT_EQ(Shape(*target), before + " " + own);
   EXPECT_TRUE(target->modified);
   // The source file is left as it was, and can be merged again.
-  EXPECT_EQ(MergeListFile(*target, sourcePath, nullptr), ownItems);
+  EXPECT_EQ(MergeListFile(*target, sourcePath, nullptr), 6);
   EXPECT_EQ(Shape(*target), before + " " + own + " " + own);
 
   // What cannot be merged changes nothing.
@@ -52,7 +58,7 @@ TEST(ListMerge, AppendsTheOtherFilesCategoriesWithoutItsSmartFolders) {
 
   // A list file that is not open is read, merged and saved.
   target.reset();
-  EXPECT_EQ(MergeIntoListFile(targetPath, sourcePath, nullptr), ownItems);
+  EXPECT_EQ(MergeIntoListFile(targetPath, sourcePath, nullptr), 6);
   EXPECT_EQ(Shape(*listtest::OpenListFile(targetPath)), before + " " + own);
 }
 

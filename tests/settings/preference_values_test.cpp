@@ -22,7 +22,7 @@ TEST(PreferenceValues, PagesWriteWhatTheyShowAndTheirRules) {
   // Behavior: every box's bit travels both ways; the dock bits follow the
   // "A&uto-dock:" box and its side; the ranges hold.
   Settings settings;
-  settings.behaviourFlags = kDefaultBehaviourFlags | kBehaviourDockBelow;
+  settings.behaviourFlags = (kDefaultBehaviourFlags & ~kBehaviourDockMask) | kBehaviourDockBelow;
   prefs::BehaviourValues behaviour = prefs::ReadBehaviourValues(settings);
   EXPECT_TRUE(behaviour.autoDock);
   EXPECT_TRUE(behaviour.dockBelow);
