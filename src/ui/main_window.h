@@ -220,8 +220,8 @@ class MainWindow : public framework::Dialog {
   // an Apply.
   void OnPreferences(int id);
   void FollowPreferences();
-  // After a browser error: the preferences at "Browsers" once the program
-  // is idle, however many errors the command met.
+  // After a browser error: the preferences at "Browsers" once the command
+  // is over, however many errors it met.
   void ShowBrowserPreferencesLater();
   // Opening bookmarks (main_window_opening.cpp): the selected bookmark in
   // the way the command asks (Open, the tab choices, the folder, Explore),
@@ -301,6 +301,8 @@ class MainWindow : public framework::Dialog {
   void OnActivate(bool active);
   bool OnSysCommand(WPARAM wp);
   void InstallAccelerators();
+  void RouteOneCommand(int id);
+  void AfterOutermostCommand();
 
   int mode_;
   Settings& settings_;
@@ -331,7 +333,8 @@ class MainWindow : public framework::Dialog {
   framework::ScopedBrush background_;  // the flat look's background
   framework::ScopedIcon openIcon_;     // the Open button's picture
   bool preferencesOpen_ = false;       // the preferences dialog runs
-  bool browserPreferencesQueued_ = false;
+  bool browserPreferencesWanted_ = false;
+  int commandDepth_ = 0;  // RouteCommand calls under way
 };
 
 // "Vellox", or "<list name> - Vellox" with a list open.

@@ -95,13 +95,17 @@ class WindowPreferencesHost : public PreferencesHost {
 void MainWindow::ShowBrowserPreferencesLater() {
   // A command that opens many bookmarks may fail for each: the dialog
   // comes once, after the command and its messages.
-  if (browserPreferencesQueued_) return;
-  browserPreferencesQueued_ = true;
-  program_.RunWhenIdle(ID_CMD_CONFIGURE_BROWSERS);
+  browserPreferencesWanted_ = true;
+  if (commandDepth_ == 0) AfterOutermostCommand();
+}
+
+void MainWindow::AfterOutermostCommand() {
+  if (!browserPreferencesWanted_) return;
+  browserPreferencesWanted_ = false;
+  PostMessageA(hwnd_, WM_COMMAND, ID_CMD_CONFIGURE_BROWSERS, 0);
 }
 
 void MainWindow::OnPreferences(int id) {
-  if (id == ID_CMD_CONFIGURE_BROWSERS) browserPreferencesQueued_ = false;
   // One dialog at a time.
   if (preferencesOpen_) return;
   preferencesOpen_ = true;
