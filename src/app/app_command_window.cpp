@@ -23,7 +23,33 @@ AppCommandWindow::~AppCommandWindow() { DeleteMainWindow(); }
 
 namespace {
 const UINT kQueueMarkerMessage = RegisterWindowMessageA(kQueueMarkerMessageName);
+
+// What the main window is built with and cannot change in place: the
+// custom look with its colours, and the dialog font.
+std::string WindowLook(const Settings& settings) {
+  std::string look =
+      std::to_string(settings.behaviourFlags & (kBehaviourFlatStyle | kBehaviourCustomFont)) + "|" +
+      settings.fontFace + "|" + std::to_string(settings.fontSize);
+  for (uint32_t color : settings.colors) look += "|" + std::to_string(color);
+  return look;
+}
 }  // namespace
+
+void AppCommandWindow::PreferencesApplied() {
+  // A changed look or font rebuilds the main window as a change of the
+  // system colours does; while the preferences dialog holds the window,
+  // the rebuild waits for it to close (OnCommand).
+  // The hot keys, the tray icon and the tips dialog's start-up box follow
+  // the pages at once.
+  RegisterProgramHotKeys();
+  UpdateTrayIcon();
+  if (mainWindow_) mainWindow_->TipsStartUpChoiceChanged();
+  VelloxApp& app = App();
+  const std::string look = WindowLook(app.settings);
+  if (!mainWindow_ || look == builtLook_) return;
+  builtLook_ = look;
+  PostCommand(ID_CMD_MODE_COMPACT - kModeCompact + app.settings.WindowMode());
+}
 
 bool AppCommandWindow::OnCreate() {
   Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(LargeIcon()));
@@ -78,6 +104,7 @@ void AppCommandWindow::BuildMainWindow(int mode, bool startMinimized, bool start
   context.program = this;
   context.checks = &app.checks;
   mainWindow_ = CreateMainWindow(mode, context, Handle(), startMinimized, startHidden);
+  builtLook_ = WindowLook(app.settings);
 }
 
 void AppCommandWindow::DeleteMainWindow() {

@@ -72,6 +72,7 @@ class AppCommandWindow : public framework::Window, public ProgramControl {
   HICON LargeIcon() const override;
   HICON SmallIcon() const override;
   void UseAccelerators(HACCEL table, HWND window) override;
+  void PreferencesApplied() override;
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -138,4 +139,6 @@ class AppCommandWindow : public framework::Window, public ProgramControl {
   // The windows MinimizeToTray hid (the main window and its open dialogs),
   // shown again by RestoreFromTray.
   std::vector<HWND> hiddenWindows_;
+  // The look and font the main window was built with (WindowLook).
+  std::string builtLook_;
 };

@@ -145,6 +145,7 @@
 #define IDC_LOGIN_DELAY 2338           // 503 QuickLogin delay slider
 #define IDC_DETECT_BROWSERS 2393       // 504 "&Look for installed browsers"
 #define IDC_BROWSER_METHOD 2402        // 504 text after "Communication method:"
+#define IDC_SIMULTANEOUS_CHECKS 2339   // 503 "Simultaneous checks" of the site checker
 
 // Encryption options (506).
 #define IDC_CHANGE_PASSWORD 2020         // "Change password"

@@ -23,9 +23,9 @@ struct KnownListEntry {
 // table of known browsers when the settings are loaded and are never stored.
 struct BrowserEntry {
   std::string name;
-  std::string path;        // executable, optionally followed by arguments
-  std::string ddeService;  // "DDE"; also the browser's identity in a bookmark
-  std::string method;      // "DDE" or "COM"
+  std::string path;           // executable, optionally followed by arguments
+  std::string ddeService;     // "DDE"; also the browser's identity in a bookmark
+  std::string method;         // "DDE" or "COM"
   std::string titleText;      // the main window's caption contains it; "" any
   std::string frameClass;     // the main window's class begins with it
   std::string documentClass;  // class of the page's child window (COM only)
@@ -80,12 +80,16 @@ constexpr uint32_t kBehaviourRememberPasswords = 0x00080000;  // till exit
 constexpr uint32_t kBehaviourFlatStyle = 0x00100000;       // custom (flat) look; clear: standard 3D
 constexpr uint32_t kBehaviourCustomFont = 0x00200000;      // fontFace/fontSize on the dialogs
 constexpr uint32_t kBehaviourShowTips = 0x00800000;        // the tips dialog at start-up
+constexpr uint32_t kBehaviourTypeToSearch = 0x01000000;    // typing goes to the search box
+constexpr uint32_t kBehaviourNoDueAlerts = 0x02000000;     // no "Due to visit" alerts
 constexpr uint32_t kBehaviourAutoOpenUnique = 0x04000000;  // the only search match opens
-// The notes window: dock mode in bits 4-5 (kDockOff, kDockSide, kDockBelow
-// of view/notes_docking.h), and hiding it for a bookmark without details.
+constexpr uint32_t kBehaviourAutoHideNotes = 0x08000000;   // an empty notes window hides
+// The notes window's dock mode in bits 4-5 (kDockOff, kDockSide, kDockBelow
+// of view/notes_docking.h).
 constexpr uint32_t kBehaviourDockMask = 0x00000030;
 constexpr int kBehaviourDockShift = 4;
-constexpr uint32_t kBehaviourAutoHideNotes = 0x08000000;
+constexpr uint32_t kBehaviourDockSide = 0x00000010;
+constexpr uint32_t kBehaviourDockBelow = 0x00000020;
 
 // WindowFlags bits, one word per window family.
 constexpr uint32_t kWindowKeepAtFront = 0x1;

@@ -418,6 +418,14 @@ bool MainWindow::OnCommand(int id, int code, HWND control) {
 }
 
 void MainWindow::RouteCommand(int id) {
+  // What a command asked to show after itself comes once the outermost
+  // command is over (the preferences after browser errors).
+  ++commandDepth_;
+  RouteOneCommand(id);
+  if (--commandDepth_ == 0) AfterOutermostCommand();
+}
+
+void MainWindow::RouteOneCommand(int id) {
   // A command posted while a prompt or a save holds the lists (they would
   // be replaced under it) waits until that is over.
   if (ReplacesOpenLists(id) && program_.ListsInUse()) {

@@ -269,6 +269,15 @@ class MainWindow : public framework::Dialog {
   void OnHelpRequest(const HELPINFO& info);
   int CurrentHelpContext() const;
   void OnWebPage(int id);
+  // The preferences (main_window_preferences.cpp): 5078 opens them at
+  // "Browsers", 5079 at "Bookmark Lists", 5080 at "Behavior";
+  // FollowPreferences brings the program and the window up to date after
+  // an Apply.
+  void OnPreferences(int id);
+  void FollowPreferences();
+  // After a browser error: the preferences at "Browsers" once the command
+  // is over, however many errors it met.
+  void ShowBrowserPreferencesLater();
   // Opening bookmarks (main_window_opening.cpp): the selected bookmark in
   // the way the command asks (Open, the tab choices, the folder, Explore),
   // with browser n (9300 + n), every bookmark of the subcategory, the
@@ -362,6 +371,8 @@ class MainWindow : public framework::Dialog {
   void OnActivate(bool active);
   bool OnSysCommand(WPARAM wp);
   void InstallAccelerators();
+  void RouteOneCommand(int id);
+  void AfterOutermostCommand();
 
   int mode_;
   Settings& settings_;
@@ -394,6 +405,9 @@ class MainWindow : public framework::Dialog {
   framework::ScopedBrush background_;  // the flat look's background
   framework::ScopedIcon openIcon_;     // the Open button's picture
   LinkDropRegistration dropTarget_;    // links dropped on the window
+  bool preferencesOpen_ = false;       // the preferences dialog runs
+  bool browserPreferencesWanted_ = false;
+  int commandDepth_ = 0;  // RouteCommand calls under way
 };
 
 // "Vellox", or "<list name> - Vellox" with a list open.

@@ -71,6 +71,7 @@ void MainWindow::OnFetch(int id) {
   if (index < 0) {
     ResetChoice();
     MessageFromTable(hwnd_, IDS_NO_BROWSER, MB_OK | MB_ICONEXCLAMATION);
+    ShowBrowserPreferencesLater();
     return;
   }
   browser::PageInfo page;

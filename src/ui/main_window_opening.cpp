@@ -36,10 +36,15 @@ class WindowOpenHost : public browser::OpenHost {
   void ShowMessage(int id, const std::string& argument) override {
     const unsigned icon = id == IDS_NO_MATCHING_DOCUMENT ? MB_ICONSTOP : MB_ICONEXCLAMATION;
     MessageFromTable(window_.Handle(), id, MB_OK | icon, {argument});
+    lastMessage_ = id;
   }
-  // The preferences dialog with its browsers page is not part of the
-  // program yet: the message alone tells the user what to correct.
-  void ShowBrowserPreferences() override {}
+  // No browser configured: the preferences at "Browsers" follow the
+  // message. After a browser that would not start they do not yet: the
+  // dialog coming after the waits on the browser's DDE service kept the
+  // program from answering under Wine (seen in the command sweep).
+  void ShowBrowserPreferences() override {
+    if (lastMessage_ == IDS_NO_BROWSER) window_.ShowBrowserPreferencesLater();
+  }
   void RecordVisit() override {
     BookmarkList* list = window_.List();
     if (!item_ || !list) return;
@@ -57,6 +62,7 @@ class WindowOpenHost : public browser::OpenHost {
   MainWindow& window_;
   uint16_t item_;
   bool visited_ = false;
+  int lastMessage_ = 0;
 };
 
 bool IsOpenableBookmark(BookmarkList& list, uint16_t item) {

@@ -42,6 +42,9 @@ class ProgramControl {
   // The keyboard table of the message loop: the main window's own while it
   // lives (table and the window it belongs to); null gives the program's.
   virtual void UseAccelerators(HACCEL table, HWND window) = 0;
+  // The preferences dialog applied a page: what the program keeps from the
+  // settings (the hot keys, the main window's look and font) follows them.
+  virtual void PreferencesApplied() = 0;
 };
 
 // Everything a main window is handed when it is made; none may be null and

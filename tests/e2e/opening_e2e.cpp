@@ -248,6 +248,13 @@ TEST_F(OpeningTest, BrowsersThatCannotBeReachedAreReported) {
   Select("Web", "Pages", "Page");
   Post(ID_CMD_OPEN_SELECTED);
   EXPECT_EQ(AnswerMessage("Problem"), "You have not configured a Web browser to work with Vellox.");
+  // The preferences follow, at their "Browsers" page.
+  HWND preferences = e2e::WaitForWindow(program_.Id(), "Vellox Preferences");
+  ASSERT_NE(preferences, nullptr);
+  EXPECT_EQ(
+      e2e::ListBoxLines(FindWindowExA(preferences, nullptr, "#32770", nullptr), IDC_ENTRY_LIST),
+      (std::vector<std::string>{"Peer", "Own", "Broken"}));
+  EXPECT_TRUE(e2e::Answer(program_.Id(), "Vellox Preferences", IDCANCEL));
 
   // "Broken" cannot start: the system's reason, then the browser message.
   Post(ID_CMD_OPEN_WITH_BASE + 2);
