@@ -29,18 +29,8 @@ echo "test.sh: Windows tests run from $wintree"
 rm -f build/native/Testing/Temporary/LastTestsFailed.log "$wintree/Testing/Temporary/LastTestsFailed.log" \
   "$wintree/Testing/Temporary/LastTest.log"
 status=0
-# The native tests keep the processors busy while the Windows tests mostly
-# wait on windows and time-outs, so the two sides run at the same time; the
-# native side's output follows once both are done.
-native_log="build/native/Testing/test-sh-native.log"
-mkdir -p build/native/Testing
-( cd build/native && ctest --output-on-failure -j2 >"$top/$native_log" 2>&1 ) &
-native_pid=$!
+( cd build/native && ctest --output-on-failure -j2 ) || status=1
 ( cd "$wintree" && ctest --output-on-failure ) || status=1
-wait "$native_pid" || status=1
-echo
-echo "test.sh: native tests:"
-cat "$native_log"
 
 # Each side's count as it is: the native cases are one CTest test each; the
 # Wine tree's two CTest tests are whole GoogleTest programs, whose own
