@@ -142,19 +142,10 @@ HWND MainWindowOf(DWORD pid) {
 }
 
 void EnsureUserSettingsKey() {
-  // A new user's behaviour flags without the tips at start-up: the tips
-  // dialog would take the keyboard from the main window that the tests
-  // drive. A test of the tips sets the bit itself.
-  constexpr DWORD kDefaultBehaviourWithoutTips = 0x01904C12 & ~DWORD{0x00800000};
   HKEY key;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0,
-                      KEY_WRITE | KEY_QUERY_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
-    return;
-  if (RegQueryValueExA(key, "Preferences", nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-    RegSetValueExA(key, "Preferences", 0, REG_BINARY,
-                   reinterpret_cast<const BYTE*>(&kDefaultBehaviourWithoutTips),
-                   sizeof kDefaultBehaviourWithoutTips);
-  RegCloseKey(key);
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                      nullptr) == ERROR_SUCCESS)
+    RegCloseKey(key);
 }
 
 void DeleteUserSettingsKey() {
