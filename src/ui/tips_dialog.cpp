@@ -129,7 +129,9 @@ void MainWindow::OnShowTips(int /*id*/) {
 }
 
 void MainWindow::ShowTipsAtStart() {
-  if (tips_ && settings_.HasBehaviour(kBehaviourShowTips)) tips_->Open(true);
+  // Shown beside the main window, not in front of its keyboard: a user who
+  // starts typing at once searches, as the first tip promises.
+  if (tips_ && settings_.HasBehaviour(kBehaviourShowTips)) tips_->Open(false);
 }
 
 void MainWindow::TipsStartUpChoiceChanged() {

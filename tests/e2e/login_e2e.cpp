@@ -80,11 +80,14 @@ class LoginFormPeer {
   std::string log_;
 };
 
-// The first visible top-level window in Z order.
-HWND FrontmostWindow() {
+// The process of the first visible top-level window in Z order (the
+// program's own tips dialog may stand above its main window).
+DWORD FrontmostProcess() {
   HWND w = GetTopWindow(nullptr);
   while (w && !IsWindowVisible(w)) w = GetWindow(w, GW_HWNDNEXT);
-  return w;
+  DWORD process = 0;
+  if (w) GetWindowThreadProcessId(w, &process);
+  return process;
 }
 
 class LoginTest : public e2e::FreshSettingsTest {};
@@ -121,9 +124,9 @@ TEST_F(LoginTest, CtrlLFillsTheFormOfTheWindowUsedBeforeAndNothingOfItsOwn) {
     // would be.
     SetWindowPos(main, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetForegroundWindow(main);
-    ASSERT_TRUE(
-        e2e::WaitUntil([&] { return GetForegroundWindow() == main && FrontmostWindow() == main; },
-                       e2e::kWindowTimeout));
+    ASSERT_TRUE(e2e::WaitUntil(
+        [&] { return GetForegroundWindow() == main && FrontmostProcess() == program.Id(); },
+        e2e::kWindowTimeout));
     PostMessageA(main, WM_COMMAND, ID_CMD_FILL_LOGIN_FORM, 0);
     EXPECT_TRUE(e2e::WaitUntil([&] { return peer.Fields() == c.fields; }, e2e::kWindowTimeout))
         << "the form holds: " << ::testing::PrintToString(peer.Fields());
