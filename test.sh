@@ -30,10 +30,12 @@ rm -f build/native/Testing/Temporary/LastTestsFailed.log "$wintree/Testing/Tempo
   "$wintree/Testing/Temporary/LastTest.log"
 status=0
 ( cd build/native && ctest --output-on-failure -j2 ) || status=1
-( cd "$wintree" && ctest --output-on-failure ) || status=1
+# The end-to-end shards and the checker's tests run side by side, the Wine
+# unit tests alone.
+( cd "$wintree" && ctest --output-on-failure -j3 ) || status=1
 
 # Each side's count as it is: the native cases are one CTest test each; the
-# Wine tree's two CTest tests are whole GoogleTest programs, whose own
+# Wine tree's CTest tests are whole GoogleTest programs, whose own
 # summary lines in CTest's log give their cases.
 count_failed() { if [ -f "$1" ]; then wc -l <"$1"; else echo 0; fi; }
 # "PASSED FAILED" of the GoogleTest program run as CTest test $2 in tree $1,
@@ -55,7 +57,8 @@ passed=$((native_total - native_failed))
 failed=$native_failed
 echo
 echo "test.sh: native cases: $passed passed, $native_failed failed"
-for side in "Wine cases:wine_tests" "end-to-end cases:e2e_tests" "checker end-to-end cases:checking_e2e_tests"; do
+for side in "Wine cases:wine_tests" "end-to-end cases, shard 1:e2e_shard_0" \
+  "end-to-end cases, shard 2:e2e_shard_1" "checker end-to-end cases:checking_e2e_tests"; do
   label="${side%%:*}" name="${side##*:}"
   counts="$(gtest_counts "$wintree" "$name")"
   if [ -z "$counts" ]; then

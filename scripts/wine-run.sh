@@ -25,6 +25,16 @@ if [ "$arch" = win64 ]; then
   export WINELOADER=$wine_cmd
 fi
 
+# On a private Xvfb no window manager runs: Wine must not leave its windows
+# to one, or each hidden window waits two seconds for the manager's answer
+# (every dialog closed in the tests). The choice is stored once per prefix.
+managed=Y
+if [ -z "${DISPLAY:-}" ] || [ "${VELLOX_NO_WINDOW_MANAGER:-}" = 1 ]; then managed=N; fi
+set_managed() {
+  "$wine_cmd" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f >/dev/null 2>&1 &&
+    echo "$managed" >"$WINEPREFIX/.vellox-managed"
+}
+
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$(dirname "$WINEPREFIX")"
   (
@@ -32,10 +42,14 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
       echo "wine-run: creating the Wine prefix $WINEPREFIX" >&2
       "$wine_cmd" wineboot -i >/dev/null 2>&1 || true
+      set_managed || true
+      # The program runs in a server of its own, started with its display.
       wineserver -w || true
     fi
   ) 9>"$WINEPREFIX.lock"
 fi
+
+[ "$(cat "$WINEPREFIX/.vellox-managed" 2>/dev/null)" = "$managed" ] || set_managed || true
 
 # The caption buttons' glyphs come from Marlett; a prefix made without it
 # shows letters in their place.

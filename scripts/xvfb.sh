@@ -1,18 +1,20 @@
 # Sourced by run.sh, test.sh and screenshots.sh: when there is no display,
-# starts a private Xvfb on a free display number, exports DISPLAY and sets
-# xvfb_pid, then waits until the server answers. Returns non-zero with a
+# starts a private Xvfb on a free display number (from VELLOX_XVFB_FIRST,
+# 90 unless set, so that runs side by side do not race for one), exports
+# DISPLAY and sets xvfb_pid, then waits until the server answers. Returns non-zero with a
 # message when it does not come up (the caller's clean-up stops it).
 xvfb_pid=""
 if [ -z "${DISPLAY:-}" ]; then
-  for n in $(seq 90 120); do
+  xvfb_first="${VELLOX_XVFB_FIRST:-90}"
+  for n in $(seq "$xvfb_first" $((xvfb_first + 30))); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
     Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!
-    export DISPLAY=":$n"
+    export DISPLAY=":$n" VELLOX_NO_WINDOW_MANAGER=1
     break
   done
   if [ -z "$xvfb_pid" ]; then
-    echo "xvfb.sh: no free display number between :90 and :120" >&2
+    echo "xvfb.sh: no free display number between :$xvfb_first and :$((xvfb_first + 30))" >&2
     return 1
   fi
   # Up means the socket is there and the server answers a query (where a

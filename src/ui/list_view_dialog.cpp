@@ -254,13 +254,17 @@ void ListViewDialog::SelectInMainWindow(uint16_t item) {
 }
 
 void ListViewDialog::OpenRows(const std::vector<uint16_t>& rows) {
-  // Each bookmark is selected in turn and opened as the Open button does.
-  for (uint16_t item : rows) {
-    BookmarkList* list = owner_.List();
-    if (!list || list->IsDeleted(item)) continue;
-    SelectInMainWindow(item);
-    owner_.RouteCommand(ID_CMD_OPEN_SELECTED);
-  }
+  // Each bookmark is selected in turn and opened as the Open button does,
+  // until the browser cannot be reached.
+  owner_.AsOneCommand([&] {
+    for (uint16_t item : rows) {
+      BookmarkList* list = owner_.List();
+      if (!list || list->IsDeleted(item)) continue;
+      SelectInMainWindow(item);
+      owner_.RouteCommand(ID_CMD_OPEN_SELECTED);
+      if (owner_.BrowserUnreachable()) return;
+    }
+  });
 }
 
 void ListViewDialog::OnDo() {

@@ -420,9 +420,7 @@ bool MainWindow::OnCommand(int id, int code, HWND control) {
 void MainWindow::RouteCommand(int id) {
   // What a command asked to show after itself comes once the outermost
   // command is over (the preferences after browser errors).
-  ++commandDepth_;
-  RouteOneCommand(id);
-  if (--commandDepth_ == 0) AfterOutermostCommand();
+  AsOneCommand([&] { RouteOneCommand(id); });
 }
 
 void MainWindow::RouteOneCommand(int id) {

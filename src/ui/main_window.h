@@ -67,6 +67,14 @@ class MainWindow : public framework::Dialog {
   void RebuildDynamicMenus();
   // Every command of the window enters here.
   void RouteCommand(int id);
+  // Runs work as one command: what it asks to show after itself (the
+  // browser preferences) comes once, when it is over.
+  template <typename Work>
+  void AsOneCommand(Work work) {
+    ++commandDepth_;
+    work();
+    if (--commandDepth_ == 0) AfterOutermostCommand();
+  }
   // Stores the window's rectangle for its family.
   void SaveWindowPositions();
   // The current list, or null.
@@ -278,6 +286,9 @@ class MainWindow : public framework::Dialog {
   // After a browser error: the preferences at "Browsers" once the command
   // is over, however many errors it met.
   void ShowBrowserPreferencesLater();
+  // A browser error met in the command under way: opening more would only
+  // fail the same way.
+  bool BrowserUnreachable() const { return browserPreferencesWanted_; }
   // Opening bookmarks (main_window_opening.cpp): the selected bookmark in
   // the way the command asks (Open, the tab choices, the folder, Explore),
   // with browser n (9300 + n), every bookmark of the subcategory, the

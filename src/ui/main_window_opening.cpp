@@ -36,15 +36,10 @@ class WindowOpenHost : public browser::OpenHost {
   void ShowMessage(int id, const std::string& argument) override {
     const unsigned icon = id == IDS_NO_MATCHING_DOCUMENT ? MB_ICONSTOP : MB_ICONEXCLAMATION;
     MessageFromTable(window_.Handle(), id, MB_OK | icon, {argument});
-    lastMessage_ = id;
   }
-  // No browser configured: the preferences at "Browsers" follow the
-  // message. After a browser that would not start they do not yet: the
-  // dialog coming after the waits on the browser's DDE service kept the
-  // program from answering under Wine (seen in the command sweep).
-  void ShowBrowserPreferences() override {
-    if (lastMessage_ == IDS_NO_BROWSER) window_.ShowBrowserPreferencesLater();
-  }
+  // No browser, or one that would not start: the preferences at "Browsers"
+  // follow the message, once the command is over.
+  void ShowBrowserPreferences() override { window_.ShowBrowserPreferencesLater(); }
   void RecordVisit() override {
     BookmarkList* list = window_.List();
     if (!item_ || !list) return;
@@ -62,7 +57,6 @@ class WindowOpenHost : public browser::OpenHost {
   MainWindow& window_;
   uint16_t item_;
   bool visited_ = false;
-  int lastMessage_ = 0;
 };
 
 bool IsOpenableBookmark(BookmarkList& list, uint16_t item) {
@@ -149,6 +143,7 @@ void MainWindow::OnOpenAllInSubcategory(int /*id*/) {
       RefillColumns(kLevelBookmark, true);
     }
     OpenItem(item, static_cast<int>(TabChoice::kNewTab), false, false, -1);
+    if (BrowserUnreachable()) return;
   }
 }
 
@@ -156,8 +151,11 @@ void MainWindow::OnOpenMarked(int /*id*/) {
   BookmarkList* list = List();
   if (!list) return;
   for (uint16_t item = list->Next(0, true); item != 0; item = list->Next(item, true)) {
-    if (list->TestFlags(item, kFlagMarked) && IsOpenableBookmark(*list, item))
-      OpenItem(item, static_cast<int>(TabChoice::kNewTab), false, false, -1);
+    if (!list->TestFlags(item, kFlagMarked) || !IsOpenableBookmark(*list, item)) continue;
+    OpenItem(item, static_cast<int>(TabChoice::kNewTab), false, false, -1);
+    // The browser cannot be reached: one message, and the marks are kept
+    // for another try once the browser is put right.
+    if (BrowserUnreachable()) return;
   }
   ClearAllMarks(*list);
   RedrawMarks();

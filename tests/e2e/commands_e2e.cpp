@@ -264,49 +264,57 @@ bool LeavesMode(int id) {
          id == ID_CMD_APP_EXIT || id == ID_CMD_MINIMIZE;
 }
 
-TEST_F(CommandSweep, EveryCommandInEveryModeLeavesTheProgramAliveAndAnswering) {
-  const struct {
-    int command;
-    int control;  // shows that the mode is in place
-    const char* name;
-  } modes[] = {{ID_CMD_MODE_REGULAR, IDC_CATEGORY_LIST, "Regular"},
-               {ID_CMD_MODE_ORGANIZE, IDC_CATEGORY_TITLE, "Organize"},
-               {ID_CMD_MODE_COMPACT, IDC_CATEGORY_PICKER, "Compact"}};
-  const std::vector<int> ids = SweptCommands();
-  for (const auto& mode : modes) {
-    EnterMode(mode.command, mode.control, mode.name);
-    if (HasFatalFailure()) return;
-    // A line selected in each column gives the commands something to act on.
-    if (HWND main = MainOf(program_.Id())) {
-      for (int level = 0; level < 3; ++level) {
-        HWND box = GetDlgItem(main, IDC_CATEGORY_LIST + level);
-        if (!box || SendMessageA(box, LB_GETCOUNT, 0, 0) < 2) continue;
-        SendMessageA(box, LB_SETCURSEL, 1, 0);
-        SendMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_CATEGORY_LIST + level, LBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(box));
-      }
+struct SweptMode {
+  int command;
+  int control;  // shows that the mode is in place
+  const char* name;
+};
+
+// One mode per case, each in a program of its own (the cases spread over
+// the end-to-end shards).
+class CommandSweepInMode : public CommandSweep, public ::testing::WithParamInterface<SweptMode> {};
+
+TEST_P(CommandSweepInMode, EveryCommandLeavesTheProgramAliveAndAnswering) {
+  const SweptMode& mode = GetParam();
+  EnterMode(mode.command, mode.control, mode.name);
+  if (HasFatalFailure()) return;
+  // A line selected in each column gives the commands something to act on.
+  if (HWND main = MainOf(program_.Id())) {
+    for (int level = 0; level < 3; ++level) {
+      HWND box = GetDlgItem(main, IDC_CATEGORY_LIST + level);
+      if (!box || SendMessageA(box, LB_GETCOUNT, 0, 0) < 2) continue;
+      SendMessageA(box, LB_SETCURSEL, 1, 0);
+      SendMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_CATEGORY_LIST + level, LBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(box));
     }
-    for (int id : ids) {
-      if (LeavesMode(id)) continue;
-      // Setup and uninstall belong to the command window, whatever the
-      // mode, and rebuild the main window: once is enough.
-      if ((id == ID_CMD_SETUP || id == ID_CMD_UNINSTALL) && mode.command != ID_CMD_MODE_REGULAR)
-        continue;
-      Run(id, mode.name);
-      if (HasFatalFailure()) return;
-    }
-    // Minimizing and restoring the program. Minimized, the program hides
-    // its main window: it settles once restored.
-    HWND main = MainOf(program_.Id());
-    ASSERT_NE(main, nullptr) << mode.name << ": no main window before " << ID_CMD_MINIMIZE;
-    PostMessageA(main, WM_COMMAND, ID_CMD_MINIMIZE, 0);
-    ASSERT_TRUE(e2e::WaitForPostedMessages(program_.Id()));
-    ASSERT_TRUE(Alive()) << mode.name << ": the program ended on command " << ID_CMD_MINIMIZE;
-    PostMessageA(main, WM_SYSCOMMAND, SC_RESTORE, 0);
-    ASSERT_TRUE(Settle());
   }
+  for (int id : SweptCommands()) {
+    if (LeavesMode(id)) continue;
+    // Setup and uninstall belong to the command window, whatever the
+    // mode, and rebuild the main window: once is enough.
+    if ((id == ID_CMD_SETUP || id == ID_CMD_UNINSTALL) && mode.command != ID_CMD_MODE_REGULAR)
+      continue;
+    Run(id, mode.name);
+    if (HasFatalFailure()) return;
+  }
+  // Minimizing and restoring the program. Minimized, the program hides
+  // its main window: it settles once restored.
+  HWND main = MainOf(program_.Id());
+  ASSERT_NE(main, nullptr) << mode.name << ": no main window before " << ID_CMD_MINIMIZE;
+  PostMessageA(main, WM_COMMAND, ID_CMD_MINIMIZE, 0);
+  ASSERT_TRUE(e2e::WaitForPostedMessages(program_.Id()));
+  ASSERT_TRUE(Alive()) << mode.name << ": the program ended on command " << ID_CMD_MINIMIZE;
+  PostMessageA(main, WM_SYSCOMMAND, SC_RESTORE, 0);
+  ASSERT_TRUE(Settle());
   EXPECT_TRUE(Alive());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, CommandSweepInMode,
+    ::testing::Values(SweptMode{ID_CMD_MODE_REGULAR, IDC_CATEGORY_LIST, "Regular"},
+                      SweptMode{ID_CMD_MODE_ORGANIZE, IDC_CATEGORY_TITLE, "Organize"},
+                      SweptMode{ID_CMD_MODE_COMPACT, IDC_CATEGORY_PICKER, "Compact"}),
+    [](const ::testing::TestParamInfo<SweptMode>& info) { return std::string(info.param.name); });
 
 TEST_F(CommandSweep, SetDefaultChangesTheBrowserThatTheStatusLineNames) {
   HWND main = MainOf(program_.Id());

@@ -28,11 +28,9 @@ HWND ListViewOf(DWORD pid) {
   return nullptr;
 }
 
-// Keys typed as the keyboard types them, into a window brought to the front:
-// the system makes WM_HELP of F1 only for real key strokes.
-void TypeInto(HWND window, std::initializer_list<WORD> keys) {
-  SetForegroundWindow(window);
-  ASSERT_TRUE(e2e::WaitUntil([&] { return GetForegroundWindow() == window; }, e2e::kWindowTimeout));
+// Keys typed as the keyboard types them, into the window in front: the
+// system makes WM_HELP of F1 only for real key strokes.
+void Type(std::initializer_list<WORD> keys) {
   std::vector<INPUT> strokes;
   for (WORD key : keys)
     for (DWORD flags : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
@@ -44,6 +42,20 @@ void TypeInto(HWND window, std::initializer_list<WORD> keys) {
     }
   ASSERT_EQ(SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT)),
             strokes.size());
+}
+
+// The same, into a window brought to the front first.
+void TypeInto(HWND window, std::initializer_list<WORD> keys) {
+  SetForegroundWindow(window);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return GetForegroundWindow() == window; }, e2e::kWindowTimeout));
+  Type(keys);
+}
+
+// The program's open drop-down menu, or null.
+HWND OpenMenu(DWORD pid) {
+  for (HWND w : e2e::TopLevelWindows(pid, "#32768"))
+    if (IsWindowVisible(w)) return w;
+  return nullptr;
 }
 
 std::string ReadWhole(const std::string& path) {
@@ -73,6 +85,17 @@ TEST_F(HelpTest, F1TheHelpMenuAndTheHelpButtonsOpenTheirTopics) {
     std::function<void()> act;
     const char* caption;
   } steps[] = {
+      {"F1 in the open Edit menu, on its first command",
+       [&] {
+         // First, while no viewer can take the focus from the open menu;
+         // the menu is closed once the topic shows.
+         TypeInto(main, {VK_MENU, 'E', VK_F1});
+         ASSERT_NE(e2e::WaitForWindow(program.Id(), "Searching - Vellox Help", kViewerClass),
+                   nullptr);
+         for (int level = 0; level < 2; ++level)
+           if (HWND menu = OpenMenu(program.Id())) PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+       },
+       "Searching - Vellox Help"},
       {"F1 in Organize mode",
        [&] {
          SendMessageA(main, WM_COMMAND, ID_CMD_MODE_ORGANIZE, 0);
@@ -85,11 +108,6 @@ TEST_F(HelpTest, F1TheHelpMenuAndTheHelpButtonsOpenTheirTopics) {
          PostMessageA(main, WM_COMMAND, ID_CMD_HELP_CONTENTS, 0);
        },
        "Regular mode - Vellox Help"},
-      {"F1 in the open Edit menu, on its first command",
-       [&] {
-         TypeInto(main, {VK_MENU, 'E', VK_F1, VK_ESCAPE, VK_ESCAPE});
-       },
-       "Searching - Vellox Help"},
       {"Keyboard shortcuts", [&] { PostMessageA(main, WM_COMMAND, ID_CMD_HELP_SHORTCUTS, 0); },
        "Keyboard shortcuts - Vellox Help"},
       {"How to use QuickLogin", [&] { PostMessageA(main, WM_COMMAND, ID_CMD_HELP_QUICKLOGIN, 0); },

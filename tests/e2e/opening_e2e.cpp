@@ -263,8 +263,23 @@ TEST_F(OpeningTest, BrowsersThatCannotBeReachedAreReported) {
       0u);
   EXPECT_EQ(AnswerMessage("Problem"),
             "There was a problem opening the selected Web browser. Please check the path name.");
+  EXPECT_TRUE(e2e::Answer(program_.Id(), "Vellox Preferences", IDCANCEL));
   // Nothing opened, no visit counted.
   EXPECT_EQ(SavedVisits("12"), "4");
+
+  // Opening the whole subcategory stops at the first bookmark the browser
+  // cannot take: one message and the preferences, not one per bookmark
+  // (nor Weather's prompt after them).
+  Post(ID_CMD_OPEN_ALL_IN_SUBCATEGORY);
+  EXPECT_EQ(AnswerMessage("Problem"), "You have not configured a Web browser to work with Vellox.");
+  EXPECT_TRUE(e2e::Answer(program_.Id(), "Vellox Preferences", IDCANCEL));
+  ASSERT_TRUE(e2e::WaitForPostedMessages(program_.Id()));
+  for (HWND w : e2e::TopLevelWindows(program_.Id(), "#32770")) {
+    const std::string title = e2e::WindowTitle(w);
+    EXPECT_FALSE(IsWindowVisible(w) && (title == "Problem" || title == "Vellox Preferences" ||
+                                        title == "Enter text for City"))
+        << title;
+  }
 }
 
 TEST_F(OpeningTest, ProgramsStartWithTheirArgumentsAndWildcardsTakeTheLatest) {

@@ -7,6 +7,8 @@
 #include <shlobj.h>
 #include <windows.h>
 
+#include <cctype>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -294,35 +296,48 @@ void WalkPath(const Row& row, size_t i) {
 
 class UnsavedEdits : public e2e::FreshSettingsTest {};
 
-TEST_F(UnsavedEdits, EveryPathThatReplacesOrClosesTheListSavesOrAsksFirst) {
-  const Row rows[] = {
-      {"File Open", Path::kFileOpen, false},
-      {"File Open, asked", Path::kFileOpen, true},
-      {"File Open creating a list", Path::kFileCreate, false},
-      {"File Open creating a list, asked", Path::kFileCreate, true},
-      {"hand-over", Path::kHandOver, false},
-      {"hand-over, asked", Path::kHandOver, true},
-      {"Revert", Path::kRevert, false},
-      {"Compact rebuild", Path::kCompactRebuild, false},
-      {"Compact rebuild, asked", Path::kCompactRebuild, true},
-      {"command window closed", Path::kCloseCommandWindow, false},
-      {"command window closed, asked", Path::kCloseCommandWindow, true},
-      {"Setup", Path::kSetup, false},
-      {"Setup, asked", Path::kSetup, true},
-      {"Uninstall", Path::kUninstall, false},
-      {"Uninstall, asked", Path::kUninstall, true},
-      {"Exit", Path::kExit, false},
-      {"Exit, asked", Path::kExit, true},
-      {"main window closed", Path::kCloseMainWindow, false},
-      {"main window closed, asked", Path::kCloseMainWindow, true},
-      {"log-off", Path::kLogOff, false},
-      {"log-off, asked", Path::kLogOff, true},
-  };
-  for (size_t i = 0; i < sizeof rows / sizeof rows[0]; ++i) {
-    SCOPED_TRACE(testing::Message() << "row " << i << ": " << rows[i].name);
-    WalkPath(rows[i], i);
-  }
+const Row kRows[] = {
+    {"File Open", Path::kFileOpen, false},
+    {"File Open, asked", Path::kFileOpen, true},
+    {"File Open creating a list", Path::kFileCreate, false},
+    {"File Open creating a list, asked", Path::kFileCreate, true},
+    {"hand-over", Path::kHandOver, false},
+    {"hand-over, asked", Path::kHandOver, true},
+    {"Revert", Path::kRevert, false},
+    {"Compact rebuild", Path::kCompactRebuild, false},
+    {"Compact rebuild, asked", Path::kCompactRebuild, true},
+    {"command window closed", Path::kCloseCommandWindow, false},
+    {"command window closed, asked", Path::kCloseCommandWindow, true},
+    {"Setup", Path::kSetup, false},
+    {"Setup, asked", Path::kSetup, true},
+    {"Uninstall", Path::kUninstall, false},
+    {"Uninstall, asked", Path::kUninstall, true},
+    {"Exit", Path::kExit, false},
+    {"Exit, asked", Path::kExit, true},
+    {"main window closed", Path::kCloseMainWindow, false},
+    {"main window closed, asked", Path::kCloseMainWindow, true},
+    {"log-off", Path::kLogOff, false},
+    {"log-off, asked", Path::kLogOff, true},
+};
+
+// One path per case, each in a program of its own (the cases spread over
+// the end-to-end shards).
+class UnsavedEditsOnPath : public e2e::FreshSettingsTest,
+                           public ::testing::WithParamInterface<size_t> {};
+
+TEST_P(UnsavedEditsOnPath, SavesOrAsksFirst) {
+  const Row& row = kRows[GetParam()];
+  WalkPath(row, GetParam());
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryPathThatReplacesOrClosesTheList, UnsavedEditsOnPath,
+                         ::testing::Range(size_t{0}, std::size(kRows)),
+                         [](const ::testing::TestParamInfo<size_t>& info) {
+                           std::string name;
+                           for (const char* c = kRows[info.param].name; *c; ++c)
+                             if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
+                           return name;
+                         });
 
 // Counts the program's visible save questions.
 int VisibleQuestions(DWORD pid) {

@@ -54,6 +54,9 @@ std::string VelloxExePath() { return ProgramFolder() + "VelloxFl.exe"; }
 VelloxProcess::~VelloxProcess() { Stop(); }
 
 bool VelloxProcess::Start(const std::string& exePath, const std::string& arguments) {
+  // The pointer waits in the screen's far corner: over a button it would
+  // put that button's help on the status line the tests read.
+  SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
   std::string commandLine = "\"" + exePath + "\"";
   if (!arguments.empty()) commandLine += " " + arguments;
   STARTUPINFOA startup = {};
@@ -142,10 +145,19 @@ HWND MainWindowOf(DWORD pid) {
 }
 
 void EnsureUserSettingsKey() {
+  // A new user's behaviour flags without the tips at start-up: the tips
+  // dialog would take the keyboard from the main window that the tests
+  // drive. A test of the tips sets the bit itself.
+  constexpr DWORD kDefaultBehaviourWithoutTips = 0x01904C12 & ~DWORD{0x00800000};
   HKEY key;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                      nullptr) == ERROR_SUCCESS)
-    RegCloseKey(key);
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0,
+                      KEY_WRITE | KEY_QUERY_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return;
+  if (RegQueryValueExA(key, "Preferences", nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+    RegSetValueExA(key, "Preferences", 0, REG_BINARY,
+                   reinterpret_cast<const BYTE*>(&kDefaultBehaviourWithoutTips),
+                   sizeof kDefaultBehaviourWithoutTips);
+  RegCloseKey(key);
 }
 
 void DeleteUserSettingsKey() {
