@@ -39,8 +39,9 @@ void AppCommandWindow::PreferencesApplied() {
   // A changed look or font rebuilds the main window as a change of the
   // system colours does; while the preferences dialog holds the window,
   // the rebuild waits for it to close (OnCommand).
-  // The hot keys, the tray icon and the tips dialog's start-up box follow
-  // the pages at once.
+  // The open lists, the hot keys, the tray icon and the tips dialog's
+  // start-up box follow the pages at once.
+  App().lists.FollowSettings();
   RegisterProgramHotKeys();
   UpdateTrayIcon();
   if (mainWindow_) mainWindow_->TipsStartUpChoiceChanged();

@@ -23,6 +23,13 @@ Settings& NoSettings() {
   return settings;
 }
 
+// The settings a list keeps its own copy of.
+void TakeSettings(const Settings& settings, BookmarkList* list) {
+  if (!list) return;
+  list->settings.recentPeriod = settings.recentPeriod;
+  list->settings.maxSmartItems = settings.maxSmartItems;
+}
+
 }  // namespace
 
 bool HasMarkedItems(const BookmarkList& list) {
@@ -42,9 +49,13 @@ std::unique_ptr<BookmarkList> ListSlots::NewList() const {
   auto list = std::make_unique<BookmarkList>();
   EncryptionOf(*list);
   list->clock = clock;
-  list->settings.recentPeriod = settings_->recentPeriod;
-  list->settings.maxSmartItems = settings_->maxSmartItems;
+  TakeSettings(*settings_, list.get());
   return list;
+}
+
+void ListSlots::FollowSettings() {
+  TakeSettings(*settings_, currentList.get());
+  TakeSettings(*settings_, markHoldingList.get());
 }
 
 int ListSlots::AddKnownList(const std::string& path) {

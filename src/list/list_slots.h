@@ -114,6 +114,9 @@ class ListSlots {
   std::string NameOf(const BookmarkList& list, int knownIndex) const;
   // Releases both lists without saving (exit).
   void CloseAll();
+  // The open lists take the settings they keep a copy of (the highlight
+  // period, the SmartFolder size) again, after the user changed them.
+  void FollowSettings();
   const OpenReport& LastOpen() const { return lastOpen_; }
   // The user interface the slots ask through.
   ListHost& Host() const { return *host_; }

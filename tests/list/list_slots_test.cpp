@@ -140,6 +140,21 @@ TEST_F(Slots, MarkedItemsKeepTheListInTheSecondSlot) {
   EXPECT_EQ(probe.Open(b.c_str(), platform::FileAccess::kReadWrite), 0u);  // B's lock is gone
 }
 
+TEST_F(Slots, BothOpenListsFollowChangedSettings) {
+  const std::string a = NewList("A.bkl"), b = NewList("B.bkl");
+  ASSERT_TRUE(slots.OpenList(a, -1, 0, false));
+  slots.currentList->markedCount[2] = 1;
+  ASSERT_TRUE(slots.OpenList(b, -1, 0, false));
+  ASSERT_TRUE(slots.markHoldingList);
+  settings.recentPeriod = 3;
+  settings.maxSmartItems = 7;
+  slots.FollowSettings();
+  for (BookmarkList* list : {slots.currentList.get(), slots.markHoldingList.get()}) {
+    EXPECT_EQ(list->settings.recentPeriod, 3u) << list->path;
+    EXPECT_EQ(list->settings.maxSmartItems, 7u) << list->path;
+  }
+}
+
 TEST_F(Slots, Utf16ListIsConvertedToTheFirstFreeName) {
   // A list of more than one piece, with characters from outside ASCII.
   std::string ansi = ListText({"1\t1\t0\t5\t\tCaf\xE9 \x80uro"}, "VELLOXFL/A/0/9/abcdefghij/");
