@@ -22,10 +22,6 @@ namespace {
 
 constexpr DWORD kTimeout = 30000;
 constexpr char kHeader[] = "VELLOXFL/A/0/999//";
-constexpr char kColumns[] =
-    "ID\tLevel\tFlags\tTimeModified\tAliasID\tTitle\tURL\tNotes\tKeywords\tLogin\tPassword\tBrowser"
-    "\tHotkey\tRating\tTimeAdded\tVisits\tTimeLastVisit\tTimePreviousVisit\tTimeDueVisit"
-    "\tDueVisitInterval\tSiteStatus\tDateSiteUpdated\tTimeSiteChecked";
 
 std::string Environment(const char* name) {
   char value[64] = {};
@@ -47,7 +43,8 @@ struct Site {
 
 // One category and subcategory holding a bookmark per site (IDs from 100).
 std::string ListBytes(const std::vector<Site>& sites) {
-  std::string bytes = std::string(kHeader) + "\r\n" + kColumns + "\r\n0\t0\t0\t1704067200\r\n";
+  std::string bytes =
+      std::string(kHeader) + "\r\n" + e2e::kListColumns + "\r\n0\t0\t0\t1704067200\r\n";
   bytes += "10\t1\t0\t1704067200\t\tSites\r\n11\t2\t0\t1704067200\t\tAll\r\n";
   for (size_t i = 0; i < sites.size(); ++i)
     bytes += std::to_string(100 + i) + "\t3\t16\t1704067200\t\t" + sites[i].title + "\t" +
@@ -90,8 +87,8 @@ class Checking : public e2e::FreshSettingsTest {
   }
   void SimultaneousChecks(DWORD jobs) {
     HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Velloxsoft\\Vellox\\3.0", 0, nullptr, 0,
-                              KEY_WRITE, nullptr, &key, nullptr),
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, e2e::kSettingsKey, 0, nullptr, 0, KEY_WRITE,
+                              nullptr, &key, nullptr),
               ERROR_SUCCESS);
     RegSetValueExA(key, "Simultaneous checks", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&jobs),
                    sizeof jobs);

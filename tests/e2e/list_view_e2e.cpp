@@ -25,11 +25,7 @@ constexpr DWORD kTimeout = 20000;
 // Home / Misc: Gamma.
 const char* const kListLines[] = {
     "VELLOXFL/A/0/30//",
-    "ID\tLevel\tFlags\tTimeModified\tAliasID\tTitle\tURL\tNotes\tKeywords\tLogin\tPassword\tBrowser"
-    "\tHotkey\t"
-    "Rating\tTimeAdded\tVisits\tTimeLastVisit\tTimePreviousVisit\tTimeDueVisit\tDueVisitInterval\tS"
-    "iteStatus\t"
-    "DateSiteUpdated\tTimeSiteChecked",
+    e2e::kListColumns,
     "0\t0\t0\t1704067200",
     "1\t1\t8\t1704067200\t\tSmartFolders",
     "2\t2\t9\t1704067200\t\tFavorites",
@@ -154,15 +150,7 @@ class ListViewTest : public e2e::FreshSettingsTest {
     FreshSettingsTest::TearDown();
   }
 
-  void Choose(int boxId, const std::string& line) {
-    std::vector<std::string> lines = e2e::ListBoxLines(main_, boxId);
-    for (size_t i = 0; i < lines.size(); ++i) {
-      if (lines[i] != line) continue;
-      e2e::ChooseListLine(main_, boxId, static_cast<int>(i));
-      return;
-    }
-    ADD_FAILURE() << "no line " << line;
-  }
+  void Choose(int boxId, const std::string& line) { e2e::ChooseLineReading(main_, boxId, line); }
   void SelectBookmark(const std::string& category, const std::string& subcategory,
                       const std::string& bookmark) {
     Choose(IDC_CATEGORY_LIST, category);
@@ -182,9 +170,7 @@ class ListViewTest : public e2e::FreshSettingsTest {
     for (int row = 0; row < count; ++row) titles.push_back(remote.Text(table, row, kTitleColumn));
     return titles;
   }
-  void ShowEntry(int entry) {
-    e2e::ChooseComboEntry(Dialog(), IDC_VIEW_SHOW, entry);
-  }
+  void ShowEntry(int entry) { e2e::ChooseComboEntry(Dialog(), IDC_VIEW_SHOW, entry); }
   // Chooses the action at position in the drop-down and presses "&Do".
   void Do(int position) {
     HWND dialog = Dialog();
