@@ -7,9 +7,7 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -55,16 +53,8 @@ std::string ListBytes(const std::vector<Site>& sites) {
 // SiteStatus of each saved bookmark by ID.
 std::map<std::string, std::string> SavedStatuses(const std::string& path) {
   std::map<std::string, std::string> statuses;
-  std::ifstream in(path, std::ios::binary);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    std::vector<std::string> fields;
-    std::stringstream split(line);
-    std::string field;
-    while (std::getline(split, field, '\t')) fields.push_back(field);
+  for (const std::vector<std::string>& fields : e2e::ListFileFields(path))
     if (fields.size() > 20 && fields[1] == "3") statuses[fields[0]] = fields[20];
-  }
   return statuses;
 }
 

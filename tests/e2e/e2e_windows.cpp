@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 #include "app/command_window_names.h"
 #include "posted_marker.h"
@@ -64,6 +65,21 @@ std::string ListFileBytes(const std::vector<std::string>& lines) {
   std::string bytes;
   for (const std::string& line : lines) bytes += line + "\r\n";
   return bytes;
+}
+
+std::vector<std::vector<std::string>> ListFileFields(const std::string& path) {
+  std::vector<std::vector<std::string>> lines;
+  std::ifstream in(path, std::ios::binary);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::vector<std::string> fields;
+    std::stringstream split(line);
+    std::string field;
+    while (std::getline(split, field, '\t')) fields.push_back(field);
+    lines.push_back(fields);
+  }
+  return lines;
 }
 
 void SetStringValue(HKEY key, const char* name, const std::string& value) {

@@ -53,6 +53,9 @@ constexpr char kListColumns[] =
     "\tHotkey\tRating\tTimeAdded\tVisits\tTimeLastVisit\tTimePreviousVisit\tTimeDueVisit\tDueVisitI"
     "nterval\tSiteStatus\tDateSiteUpdated\tTimeSiteChecked";
 std::string ListFileBytes(const std::vector<std::string>& lines);
+// Every line of a list file as the program saved it, split at its tabs (the
+// CR of a line end dropped); empty when the file cannot be read.
+std::vector<std::vector<std::string>> ListFileFields(const std::string& path);
 
 // A text (REG_SZ) value of an open key.
 void SetStringValue(HKEY key, const char* name, const std::string& value);

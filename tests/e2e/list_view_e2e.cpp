@@ -6,9 +6,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -60,18 +58,10 @@ class KnownList : public e2e::TempList {
   // The saved lines by ID, each split at its tabs.
   std::map<std::string, std::vector<std::string>> ItemsById() const {
     std::map<std::string, std::vector<std::string>> items;
-    std::ifstream in(Path(), std::ios::binary);
-    std::string line;
-    int n = 0;
-    while (std::getline(in, line)) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      if (n++ < 2) continue;  // header and column line
-      std::vector<std::string> fields;
-      std::stringstream split(line);
-      std::string field;
-      while (std::getline(split, field, '\t')) fields.push_back(field);
-      if (!fields.empty()) items[fields[0]] = fields;
-    }
+    const std::vector<std::vector<std::string>> lines = e2e::ListFileFields(Path());
+    // After the header and the column line.
+    for (size_t n = 2; n < lines.size(); ++n)
+      if (!lines[n].empty()) items[lines[n][0]] = lines[n];
     return items;
   }
 };

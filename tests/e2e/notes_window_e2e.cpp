@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <fstream>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -67,16 +66,8 @@ std::string ListBytes(const std::vector<Bookmark>& bookmarks, int encryption,
 
 // The saved fields of the item with this ID.
 std::vector<std::string> SavedItem(const std::string& path, int id) {
-  std::ifstream in(path, std::ios::binary);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    std::vector<std::string> fields;
-    std::stringstream split(line);
-    std::string field;
-    while (std::getline(split, field, '\t')) fields.push_back(field);
+  for (const std::vector<std::string>& fields : e2e::ListFileFields(path))
     if (!fields.empty() && fields[0] == std::to_string(id)) return fields;
-  }
   return {};
 }
 
