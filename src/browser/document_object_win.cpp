@@ -6,6 +6,7 @@
 #include <oleauto.h>
 
 #include "browser/companion_class_win.h"
+#include "platform/com_owners_win.h"
 #include "platform/platform.h"
 
 namespace browser {
@@ -17,25 +18,6 @@ constexpr char kDocumentMessage[] = "WM_HTML_GETOBJECT";
 constexpr UINT kDocumentWaitMs = 1000;
 constexpr int kClassBuffer = 256;
 constexpr long kNavigateNewWindow = 1;
-
-// An interface pointer released when it goes (the core has no framework
-// to borrow the program's owner from).
-template <typename I>
-class Owned {
- public:
-  Owned() = default;
-  ~Owned() {
-    if (ptr_) ptr_->Release();
-  }
-  Owned(const Owned&) = delete;
-  Owned& operator=(const Owned&) = delete;
-  I* operator->() const { return ptr_; }
-  I* Get() const { return ptr_; }
-  I** Receive() { return &ptr_; }
-
- private:
-  I* ptr_ = nullptr;
-};
 
 // A BSTR freed when it goes.
 class OwnedText {
@@ -122,7 +104,7 @@ ObjectFromLresultProc ObjectFromLresultOfLibrary() {
 
 // The document that documentWindow hosts, into document; false when the
 // window did not hand it out.
-bool GetDocument(HWND documentWindow, Owned<IHTMLDocument2>* document) {
+bool GetDocument(HWND documentWindow, platform::ComPtr<IHTMLDocument2>* document) {
   ObjectFromLresultProc objectFromLresult = ObjectFromLresultOfLibrary();
   if (!objectFromLresult || !documentWindow) return false;
   const UINT message = RegisterWindowMessageA(kDocumentMessage);
@@ -138,9 +120,9 @@ bool GetDocument(HWND documentWindow, Owned<IHTMLDocument2>* document) {
 }
 
 // The web-browser interface of the companion library's entry for frame.
-bool GetCompanionBrowser(HWND frame, Owned<IWebBrowser2>* browser) {
+bool GetCompanionBrowser(HWND frame, platform::ComPtr<IWebBrowser2>* browser) {
   if (!frame) return false;
-  Owned<IUnknown> entry;
+  platform::ComPtr<IUnknown> entry;
   const GUID id = CompanionRunningClass(frame);
   if (FAILED(GetActiveObject(id, nullptr, entry.Receive())) || !entry.Get()) return false;
   return SUCCEEDED(entry->QueryInterface(IID_IWebBrowser2,
@@ -150,7 +132,7 @@ bool GetCompanionBrowser(HWND frame, Owned<IWebBrowser2>* browser) {
 
 void FocusOpenedWindow(IDispatch* opened) {
   if (!opened) return;
-  Owned<IHTMLWindow2> window;
+  platform::ComPtr<IHTMLWindow2> window;
   if (SUCCEEDED(
           opened->QueryInterface(IID_IHTMLWindow2, reinterpret_cast<void**>(window.Receive()))) &&
       window.Get())
@@ -174,7 +156,7 @@ HWND NextDocumentWindow(HWND frame, const std::string& documentClass, HWND after
 bool HasAccessibilityLibrary() { return ObjectFromLresultOfLibrary() != nullptr; }
 
 bool ReadDocumentPage(HWND documentWindow, PageInfo* page) {
-  Owned<IHTMLDocument2> document;
+  platform::ComPtr<IHTMLDocument2> document;
   if (!GetDocument(documentWindow, &document)) return false;
   OwnedText url, title;
   if (FAILED(document->get_URL(url.Receive())) || FAILED(document->get_title(title.Receive())))
@@ -185,16 +167,16 @@ bool ReadDocumentPage(HWND documentWindow, PageInfo* page) {
 }
 
 bool OpenFromDocument(HWND documentWindow, const std::string& url, bool newTab) {
-  Owned<IHTMLDocument2> document;
+  platform::ComPtr<IHTMLDocument2> document;
   if (!GetDocument(documentWindow, &document)) return false;
   OwnedText address(url);
   TextVariant target(newTab ? "_blank" : "_self");
   TextVariant features("");
-  Owned<IHTMLWindow2> parent;
+  platform::ComPtr<IHTMLWindow2> parent;
   if (SUCCEEDED(document->get_parentWindow(parent.Receive())) && parent.Get()) {
     OwnedText name(newTab ? "_blank" : "_self");
     OwnedText noFeatures("");
-    Owned<IHTMLWindow2> opened;
+    platform::ComPtr<IHTMLWindow2> opened;
     if (FAILED(parent->open(address.Get(), name.Get(), noFeatures.Get(), VARIANT_FALSE,
                             opened.Receive())))
       return false;
@@ -203,7 +185,7 @@ bool OpenFromDocument(HWND documentWindow, const std::string& url, bool newTab) 
   }
   VARIANT replace;
   VariantInit(&replace);
-  Owned<IDispatch> opened;
+  platform::ComPtr<IDispatch> opened;
   if (FAILED(
           document->open(address.Get(), target.Get(), features.Get(), replace, opened.Receive())))
     return false;
@@ -212,7 +194,7 @@ bool OpenFromDocument(HWND documentWindow, const std::string& url, bool newTab) 
 }
 
 bool ReadCompanionPage(HWND frame, PageInfo* page) {
-  Owned<IWebBrowser2> browser;
+  platform::ComPtr<IWebBrowser2> browser;
   if (!GetCompanionBrowser(frame, &browser)) return false;
   OwnedText url, title;
   if (FAILED(browser->get_LocationURL(url.Receive())) ||
@@ -224,7 +206,7 @@ bool ReadCompanionPage(HWND frame, PageInfo* page) {
 }
 
 bool NavigateByCompanion(HWND frame, const std::string& url, bool newTab) {
-  Owned<IWebBrowser2> browser;
+  platform::ComPtr<IWebBrowser2> browser;
   if (!GetCompanionBrowser(frame, &browser)) return false;
   OwnedText address(url);
   VARIANT flags, empty;

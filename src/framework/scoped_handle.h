@@ -101,27 +101,4 @@ using ScopedIcon = ScopedObject<HICON, IconTraits>;
 using ScopedAccelerators = ScopedObject<HACCEL, AcceleratorTraits>;
 using ScopedWindow = ScopedObject<HWND, WindowTraits>;
 
-// A COM interface pointer that releases itself.
-template <typename I>
-class ComPtr {
- public:
-  ComPtr() = default;
-  ~ComPtr() { Reset(); }
-  ComPtr(const ComPtr&) = delete;
-  ComPtr& operator=(const ComPtr&) = delete;
-  I* Get() const { return ptr_; }
-  I* operator->() const { return ptr_; }
-  I** Receive() {
-    Reset();
-    return &ptr_;
-  }
-  void Reset() {
-    if (ptr_) ptr_->Release();
-    ptr_ = nullptr;
-  }
-
- private:
-  I* ptr_ = nullptr;
-};
-
 }  // namespace framework

@@ -6,6 +6,7 @@
 #include <objidl.h>
 #include <shlobj.h>
 
+#include "platform/com_owners_win.h"
 #include "platform/platform.h"
 
 namespace platform {
@@ -15,44 +16,13 @@ constexpr int kLinkTextChars = 260;
 // IShellLink::Resolve: no dialog when the target has moved.
 constexpr DWORD kResolveNoUi = 4;
 
-// Initialises COM for a scope; a thread that already did keeps its state
-// (the program runs with OLE initialised, vellox-cli without).
-class ScopedCom {
- public:
-  ScopedCom() : result_(CoInitialize(nullptr)) {}
-  ~ScopedCom() {
-    if (SUCCEEDED(result_)) CoUninitialize();
-  }
-  ScopedCom(const ScopedCom&) = delete;
-  ScopedCom& operator=(const ScopedCom&) = delete;
-
- private:
-  HRESULT result_;
-};
-
-// Owns one interface pointer.
-template <typename T>
-class ScopedInterface {
- public:
-  ScopedInterface() = default;
-  ~ScopedInterface() {
-    if (p_) p_->Release();
-  }
-  ScopedInterface(const ScopedInterface&) = delete;
-  ScopedInterface& operator=(const ScopedInterface&) = delete;
-  void** Out() { return reinterpret_cast<void**>(&p_); }
-  T* operator->() const { return p_; }
-
- private:
-  T* p_ = nullptr;
-};
-
 // The link object and its file interface; false when COM refuses either.
-bool MakeLink(ScopedInterface<IShellLinkA>* link, ScopedInterface<IPersistFile>* file) {
+bool MakeLink(ComPtr<IShellLinkA>* link, ComPtr<IPersistFile>* file) {
   if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                              link->Out())))
+                              reinterpret_cast<void**>(link->Receive()))))
     return false;
-  return SUCCEEDED((*link)->QueryInterface(IID_IPersistFile, file->Out()));
+  return SUCCEEDED(
+      (*link)->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file->Receive())));
 }
 
 }  // namespace
@@ -62,8 +32,8 @@ bool ShellLinksAvailable() { return true; }
 int ReadShellLink(const std::string& linkPath, std::string* target) {
   target->clear();
   ScopedCom com;
-  ScopedInterface<IShellLinkA> link;
-  ScopedInterface<IPersistFile> file;
+  ComPtr<IShellLinkA> link;
+  ComPtr<IPersistFile> file;
   if (!MakeLink(&link, &file)) return -1;
   std::wstring wide = AnsiToUtf16(linkPath);
   if (FAILED(file->Load(wide.c_str(), STGM_READ))) return -1;
@@ -79,8 +49,8 @@ int ReadShellLink(const std::string& linkPath, std::string* target) {
 int WriteShellLink(const std::string& target, const std::string& linkPath,
                    const std::string& arguments) {
   ScopedCom com;
-  ScopedInterface<IShellLinkA> link;
-  ScopedInterface<IPersistFile> file;
+  ComPtr<IShellLinkA> link;
+  ComPtr<IPersistFile> file;
   if (!MakeLink(&link, &file)) return -1;
   if (FAILED(link->SetPath(target.c_str()))) return -1;
   if (!arguments.empty() && FAILED(link->SetArguments(arguments.c_str()))) return -1;

@@ -10,6 +10,7 @@
 #include "framework/dialog.h"
 #include "platform/platform.h"
 #include "resources/resource.h"
+#include "ui/dialog_corner.h"
 #include "ui/help_topics.h"
 #include "ui/help_viewer.h"
 #include "ui/main_window.h"
@@ -117,17 +118,7 @@ bool AdvancedSearchDialog::OnInit() {
   FillCombo(Item(IDC_DATE_COMPARISON), kDateComparisons);
   FillCombo(Item(IDC_STATUS_VALUE), kStatusTexts);
   SendMessageA(Item(IDC_DATE_DAYS), EM_LIMITTEXT, 5, 0);
-  // Only the top-left corner is kept: the dialog has a fixed size.
-  const Rect& stored = owner_.UserSettings().windowPositions[family_][kWinPosSearch];
-  RECT r = WindowRect();
-  int x = stored.left, y = stored.top;
-  if (stored.right <= stored.left || stored.bottom <= stored.top) {
-    RECT owner = {};
-    GetWindowRect(GetWindow(hwnd_, GW_OWNER), &owner);
-    x = (owner.left + owner.right - (r.right - r.left)) / 2;
-    y = (owner.top + owner.bottom - (r.bottom - r.top)) / 2;
-  }
-  SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  PlaceAtStoredCorner(hwnd_, owner_.UserSettings().windowPositions[family_][kWinPosSearch]);
   FillPresets();
   LoadPreset(0, true);
   EnumChildWindows(hwnd_, CatchToggleKey, reinterpret_cast<LPARAM>(&owner_));
@@ -137,9 +128,7 @@ bool AdvancedSearchDialog::OnInit() {
 
 void AdvancedSearchDialog::StorePosition() const {
   if (!shown_ || !hwnd_) return;
-  RECT r = WindowRect();
-  owner_.UserSettings().windowPositions[family_][kWinPosSearch] =
-      Rect{r.left, r.top, r.right, r.bottom};
+  owner_.UserSettings().windowPositions[family_][kWinPosSearch] = StoredRectOf(hwnd_);
 }
 
 void AdvancedSearchDialog::FillPresets() {

@@ -10,6 +10,7 @@
 #include "checker/site_checks.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
+#include "ui/dialog_corner.h"
 #include "ui/help_topics.h"
 #include "ui/help_viewer.h"
 #include "ui/main_window.h"
@@ -37,25 +38,13 @@ CheckRun* CheckingDialog::Run() const {
 }
 
 bool CheckingDialog::OnInit() {
-  // Only the top-left corner is kept; with none stored, centred on the owner.
-  const Rect& stored = owner_.UserSettings().windowPositions[family_][kWinPosChecking];
-  RECT r = WindowRect();
-  int x = stored.left, y = stored.top;
-  if (stored.right <= stored.left || stored.bottom <= stored.top) {
-    RECT owner = {};
-    GetWindowRect(GetWindow(hwnd_, GW_OWNER), &owner);
-    x = (owner.left + owner.right - (r.right - r.left)) / 2;
-    y = (owner.top + owner.bottom - (r.bottom - r.top)) / 2;
-  }
-  SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  PlaceAtStoredCorner(hwnd_, owner_.UserSettings().windowPositions[family_][kWinPosChecking]);
   return true;
 }
 
 void CheckingDialog::StorePosition() const {
   if (!hwnd_) return;
-  RECT r = WindowRect();
-  owner_.UserSettings().windowPositions[family_][kWinPosChecking] =
-      Rect{r.left, r.top, r.right, r.bottom};
+  owner_.UserSettings().windowPositions[family_][kWinPosChecking] = StoredRectOf(hwnd_);
 }
 
 void CheckingDialog::ShowRun(const CheckRun& run) {

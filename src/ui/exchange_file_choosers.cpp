@@ -1,20 +1,14 @@
 #include <windows.h>
-// The shell and dialog headers need windows.h first.
+// The dialog header needs windows.h first.
 #include <commdlg.h>
-#include <objbase.h>
-#include <shlobj.h>
 
 #include <string>
 #include <vector>
 
+#include "framework/folder_picker.h"
 #include "ui/exchange_dialogs.h"
 
 namespace {
-
-int CALLBACK SelectStart(HWND dialog, UINT msg, LPARAM, LPARAM data) {
-  if (msg == BFFM_INITIALIZED && data) SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, data);
-  return 0;
-}
 
 std::string FolderOf(const std::string& path) {
   size_t cut = path.rfind('\\');
@@ -51,21 +45,7 @@ bool ChooseExchangeFile(HWND parent, const std::string& title, const std::string
 }
 
 bool ChooseExchangeFolder(HWND parent, const std::string& title, std::string* folder) {
-  HRESULT com = CoInitialize(nullptr);
   std::string start = *folder;
   while (!start.empty() && start.back() == '\\') start.pop_back();
-  char chosen[MAX_PATH] = "";
-  BROWSEINFOA info = {};
-  info.hwndOwner = parent;
-  info.pszDisplayName = chosen;
-  info.lpszTitle = title.c_str();
-  info.ulFlags = BIF_RETURNONLYFSDIRS;
-  info.lpfn = SelectStart;
-  info.lParam = reinterpret_cast<LPARAM>(start.c_str());
-  LPITEMIDLIST picked = SHBrowseForFolderA(&info);
-  bool ok = picked && SHGetPathFromIDListA(picked, chosen) && chosen[0] != '\0';
-  if (ok) *folder = chosen;
-  if (picked) CoTaskMemFree(picked);
-  if (SUCCEEDED(com)) CoUninitialize();
-  return ok;
+  return framework::PickFolder(parent, title, framework::kWholeDesktop, start, folder);
 }

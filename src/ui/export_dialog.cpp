@@ -3,6 +3,7 @@
 // with its candidates; "&Export" checks the destination, writes and offers
 // to show the result.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "exchange/export_choices.h"
@@ -11,12 +12,12 @@
 #include "exchange/profile_paths.h"
 #include "exchange/template_export.h"
 #include "framework/controls.h"
-#include "framework/dialog.h"
 #include "list/list_slots.h"
 #include "platform/platform.h"
 #include "resources/resource.h"
 #include "settings/exchange_paths.h"
 #include "ui/exchange_dialogs.h"
+#include "ui/exchange_path_dialog.h"
 #include "util/ensure_folder.h"
 #include "util/messages.h"
 
@@ -25,10 +26,10 @@ namespace {
 constexpr int kFavoritesFormat = 0;  // rows of FavoritesTargetAt
 constexpr int kStartMenuFormat = 1;
 
-class ExportDialog : public framework::Dialog {
+class ExportDialog : public ExchangePathDialog {
  public:
   explicit ExportDialog(const ExportDialogContext& context)
-      : Dialog(IDD_EXPORT), context_(context), settings_(*context.settings) {}
+      : ExchangePathDialog(IDD_EXPORT), context_(context), settings_(*context.settings) {}
   bool exported = false;
 
  protected:
@@ -77,14 +78,8 @@ class ExportDialog : public framework::Dialog {
       case IDC_EXPORT_START_MENU:
         FormatChanged();
         return true;
-      case IDC_PROFILE:
-        if (code == CBN_SELCHANGE) ProfileChosen();
-        return true;
-      case IDC_BROWSE:
-        Browse();
-        return true;
       default:
-        return Dialog::OnCommand(id, code, control);
+        return ExchangePathDialog::OnCommand(id, code, control);
     }
   }
 
@@ -192,54 +187,32 @@ class ExportDialog : public framework::Dialog {
       sourceCode = ChosenFolderFormat()->sourceCode;
     }
     const std::string lastUsed = LastExchangePath(settings_, key);
-    candidates_.clear();
+    std::vector<ProfileCandidate> candidates;
     std::string kind;
     if (sourceCode >= 0) {
-      candidates_ = FindProfilePaths(sourceCode, UserProfileEnvironment(sourceCode, lastUsed));
+      candidates = FindProfilePaths(sourceCode, UserProfileEnvironment(sourceCode, lastUsed));
       kind = ImportSourceAt(sourceCode)->kindSuffix;
     } else if (!lastUsed.empty()) {
-      candidates_.push_back({kLastUsedLabel, lastUsed});
+      candidates.push_back({kLastUsedLabel, lastUsed});
     }
-    framework::ComboBox profiles(Item(IDC_PROFILE));
-    profiles.Clear();
-    for (const ProfileCandidate& candidate : candidates_) profiles.Add(candidate.label + kind);
-    EnableItem(IDC_PROFILE, !candidates_.empty());
-    if (candidates_.empty()) {
-      SetItemText(IDC_EXCHANGE_PATH, "");
-    } else {
-      profiles.Select(0);
-      ProfileChosen();
-    }
+    OfferCandidates(std::move(candidates), kind);
   }
 
-  void ProfileChosen() {
-    int chosen = framework::ComboBox(Item(IDC_PROFILE)).Selection();
-    if (chosen >= 0 && chosen < static_cast<int>(candidates_.size()))
-      SetItemText(IDC_EXCHANGE_PATH, candidates_[static_cast<size_t>(chosen)].path);
-  }
-
-  void Browse() {
-    std::string path = ItemText(IDC_EXCHANGE_PATH);
+  bool ChoosePath(std::string* path) override {
     const TemplateCatalogRow* row = ChosenTemplate();
-    bool chosen = false;
-    if (row) {
-      // The proposal keeps the folder of the path shown, with the
-      // template's own file name.
-      size_t cut = path.rfind('\\');
-      std::string folder = cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
-      path = folder + ProposedExportFileName(*row);
-      chosen = ChooseExchangeFile(hwnd_, "Save as " + row->name, ExportSaveFilter(*row),
-                                  row->extension, true, &path);
-    } else {
-      chosen = ChooseExchangeFolder(hwnd_, "Choose Export Folder", &path);
-    }
-    if (chosen) SetItemText(IDC_EXCHANGE_PATH, path);
+    if (!row) return ChooseExchangeFolder(hwnd_, "Choose Export Folder", path);
+    // The proposal keeps the folder of the path shown, with the template's
+    // own file name.
+    size_t cut = path->rfind('\\');
+    std::string folder = cut == std::string::npos ? std::string() : path->substr(0, cut + 1);
+    *path = folder + ProposedExportFileName(*row);
+    return ChooseExchangeFile(hwnd_, "Save as " + row->name, ExportSaveFilter(*row), row->extension,
+                              true, path);
   }
 
   const ExportDialogContext& context_;
   Settings& settings_;
   std::vector<TemplateCatalogRow> templates_;
-  std::vector<ProfileCandidate> candidates_;
 };
 
 }  // namespace

@@ -8,12 +8,12 @@
 #include "exchange/import_sources.h"
 #include "exchange/profile_paths.h"
 #include "framework/controls.h"
-#include "framework/dialog.h"
 #include "list/list_slots.h"
 #include "platform/platform.h"
 #include "resources/resource.h"
 #include "settings/exchange_paths.h"
 #include "ui/exchange_dialogs.h"
+#include "ui/exchange_path_dialog.h"
 #include "util/ensure_folder.h"
 #include "util/messages.h"
 
@@ -33,10 +33,10 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
   return folder + "\\" + name;
 }
 
-class ImportDialog : public framework::Dialog {
+class ImportDialog : public ExchangePathDialog {
  public:
   explicit ImportDialog(const ImportDialogContext& context)
-      : Dialog(IDD_IMPORT), context_(context), settings_(*context.settings) {}
+      : ExchangePathDialog(IDD_IMPORT), context_(context), settings_(*context.settings) {}
   bool imported = false;
 
  protected:
@@ -69,18 +69,12 @@ class ImportDialog : public framework::Dialog {
       case IDC_IMPORT_SOURCE:
         if (code == CBN_SELCHANGE) SourceChanged();
         return true;
-      case IDC_PROFILE:
-        if (code == CBN_SELCHANGE) ProfileChosen();
-        return true;
       case IDC_APPEND_TO_LIST:
       case IDC_SAVE_AS_NEW_LIST:
         EnableDestination();
         return true;
-      case IDC_BROWSE:
-        Browse();
-        return true;
       default:
-        return Dialog::OnCommand(id, code, control);
+        return ExchangePathDialog::OnCommand(id, code, control);
     }
   }
 
@@ -144,25 +138,8 @@ class ImportDialog : public framework::Dialog {
     SetItemText(IDC_NEW_LIST_PATH, JoinPath(settings_.listFolder, ProposedListFileName(code)));
     CheckButton(IDC_ADD_HTTP, code == kAolSource);
     ProfileEnvironment env = UserProfileEnvironment(code, LastExchangePath(settings_, source->key));
-    candidates_ = FindProfilePaths(code, env);
-    framework::ComboBox profiles(Item(IDC_PROFILE));
-    profiles.Clear();
-    for (const ProfileCandidate& candidate : candidates_)
-      profiles.Add(candidate.label + source->kindSuffix);
-    EnableItem(IDC_PROFILE, !candidates_.empty());
-    if (candidates_.empty()) {
-      SetItemText(IDC_EXCHANGE_PATH, "");
-    } else {
-      profiles.Select(0);
-      ProfileChosen();
-    }
+    OfferCandidates(FindProfilePaths(code, env), source->kindSuffix);
     EnableDestination();
-  }
-
-  void ProfileChosen() {
-    int chosen = framework::ComboBox(Item(IDC_PROFILE)).Selection();
-    if (chosen >= 0 && chosen < static_cast<int>(candidates_.size()))
-      SetItemText(IDC_EXCHANGE_PATH, candidates_[static_cast<size_t>(chosen)].path);
   }
 
   void EnableDestination() {
@@ -171,27 +148,20 @@ class ImportDialog : public framework::Dialog {
     EnableItem(IDC_NEW_LIST_PATH, toNew);
   }
 
-  void Browse() {
+  bool ChoosePath(std::string* path) override {
     const ImportSource* source = ImportSourceAt(SourceCode());
-    std::string path = ItemText(IDC_EXCHANGE_PATH);
-    bool chosen = false;
-    if (!source->pattern) {
-      chosen = ChooseExchangeFolder(hwnd_, source->displayName, &path);
-    } else {
-      std::string shown = source->pattern;
-      for (size_t at = shown.find(';'); at != std::string::npos; at = shown.find(';', at + 2))
-        shown.replace(at, 1, ", ");
-      std::string kind = source->kindSuffix;
-      if (!kind.empty() && kind[0] == ' ') kind.erase(0, 1);
-      std::string filter = kind + " (" + shown + ")|" + source->pattern + "|All files (*.*)|*.*||";
-      chosen = ChooseExchangeFile(hwnd_, source->displayName, filter, "", false, &path);
-    }
-    if (chosen) SetItemText(IDC_EXCHANGE_PATH, path);
+    if (!source->pattern) return ChooseExchangeFolder(hwnd_, source->displayName, path);
+    std::string shown = source->pattern;
+    for (size_t at = shown.find(';'); at != std::string::npos; at = shown.find(';', at + 2))
+      shown.replace(at, 1, ", ");
+    std::string kind = source->kindSuffix;
+    if (!kind.empty() && kind[0] == ' ') kind.erase(0, 1);
+    std::string filter = kind + " (" + shown + ")|" + source->pattern + "|All files (*.*)|*.*||";
+    return ChooseExchangeFile(hwnd_, source->displayName, filter, "", false, path);
   }
 
   const ImportDialogContext& context_;
   Settings& settings_;
-  std::vector<ProfileCandidate> candidates_;
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "exchange/copy_formats.h"
+#include "framework/com_object.h"
 
 namespace {
 
@@ -20,25 +21,9 @@ FORMATETC FormatOf(UINT format) {
   return FORMATETC{static_cast<CLIPFORMAT>(format), nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
 }
 
-class LinkDataObject final : public IDataObject {
+class LinkDataObject final : public framework::ComObject<LinkDataObject, IDataObject> {
  public:
   explicit LinkDataObject(std::vector<OfferedFormat> formats) : formats_(std::move(formats)) {}
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDataObject)) {
-      *object = static_cast<IDataObject*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const LONG refs = InterlockedDecrement(&refs_);
-    if (refs == 0) delete this;
-    return static_cast<ULONG>(refs);
-  }
 
   HRESULT STDMETHODCALLTYPE GetData(FORMATETC* etc, STGMEDIUM* medium) override {
     const OfferedFormat* offered = Find(etc);
@@ -87,35 +72,16 @@ class LinkDataObject final : public IDataObject {
   }
 
   std::vector<OfferedFormat> formats_;
-  LONG refs_ = 1;
 };
 
 // The drag goes on while the left button is down; Esc cancels it.
-class LinkDropSource final : public IDropSource {
+class LinkDropSource final : public framework::ComObject<LinkDropSource, IDropSource> {
  public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDropSource)) {
-      *object = static_cast<IDropSource*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const LONG refs = InterlockedDecrement(&refs_);
-    if (refs == 0) delete this;
-    return static_cast<ULONG>(refs);
-  }
   HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape, DWORD keys) override {
     if (escape) return DRAGDROP_S_CANCEL;
     return (keys & MK_LBUTTON) ? S_OK : DRAGDROP_S_DROP;
   }
   HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
-
- private:
-  LONG refs_ = 1;
 };
 
 std::string WithZero(const std::string& text) { return std::string(text.c_str(), text.size() + 1); }

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "framework/com_object.h"
 #include "resources/resource.h"
 #include "ui/main_window.h"
 
@@ -89,26 +90,10 @@ bool ReadDescriptorName(IDataObject* data, std::string* name) {
 
 // The window's side of a drop: refused while the list cannot change, and
 // once the window is gone.
-class LinkDropTarget final : public IDropTarget {
+class LinkDropTarget final : public framework::ComObject<LinkDropTarget, IDropTarget> {
  public:
   explicit LinkDropTarget(MainWindow* window) : window_(window) {}
   void Detach() { window_ = nullptr; }
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDropTarget)) {
-      *object = static_cast<IDropTarget*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const LONG refs = InterlockedDecrement(&refs_);
-    if (refs == 0) delete this;
-    return static_cast<ULONG>(refs);
-  }
 
   HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD /*keys*/, POINTL /*at*/,
                                       DWORD* effect) override {
@@ -156,7 +141,6 @@ class LinkDropTarget final : public IDropTarget {
   }
 
   MainWindow* window_;
-  LONG refs_ = 1;
   bool accepted_ = false;
 };
 

@@ -83,6 +83,21 @@ class EntryPage : public PreferencePage {
     return false;
   }
 
+  // Apply's common half: the checked entries go to *entries and the
+  // tracked one (the first when none is) to *tracked; false, with nothing
+  // stored, when an entry is incomplete.
+  bool StoreEntries(std::vector<Entry>* entries, int* tracked) {
+    if (!CheckEntries()) return false;
+    *entries = copy_.Entries();
+    *tracked = copy_.Tracked() >= 0 ? copy_.Tracked() : 0;
+    return true;
+  }
+
+  // "Browse...": the file dialog that changes the selected entry's path,
+  // and what the page does with the path chosen for entry index.
+  virtual FileChoice PathChoice() const = 0;
+  virtual void PathChosen(int index, const std::string& path) = 0;
+
   bool OnCommand(int id, int code, HWND control) override {
     if (filling_) return false;
     switch (id) {
@@ -104,6 +119,16 @@ class EntryPage : public PreferencePage {
         if (index < 0) return true;
         copy_.Remove(index);
         FillList(index < copy_.Count() ? index : copy_.Count() - 1);
+        SetChanged(true);
+        return true;
+      }
+      case IDC_BROWSE: {
+        const int index = Selected();
+        std::string path;
+        if (index < 0 || !ChooseFile(hwnd_, PathChoice(),
+                                     copy_.Entries()[static_cast<size_t>(index)].path, &path))
+          return true;
+        PathChosen(index, path);
         SetChanged(true);
         return true;
       }
@@ -203,10 +228,8 @@ class ListsPage : public EntryPage<KnownListEntry> {
                   host.UserSettings().currentListIndex) {}
 
   bool Apply() override {
-    if (!CheckEntries()) return false;
     Settings& settings = host_.UserSettings();
-    settings.lists = copy_.Entries();
-    settings.currentListIndex = copy_.Tracked() >= 0 ? copy_.Tracked() : 0;
+    if (!StoreEntries(&settings.lists, &settings.currentListIndex)) return false;
     const prefs::ListWorkingCopy applied = copy_;
     host_.KnownListsRenumbered([applied](int original) { return applied.NewIndexOf(original); });
     // The applied entries are where the next edits start from.
@@ -228,16 +251,6 @@ class ListsPage : public EntryPage<KnownListEntry> {
         FocusItem(IDC_ENTRY_NAME);
         SetChanged(true);
         return true;
-      case IDC_BROWSE: {
-        const int index = Selected();
-        std::string path;
-        if (index < 0 || !ChooseFile(hwnd_, {"Change bookmark list", kListFilter, "bkl", 0, ""},
-                                     copy_.Entries()[static_cast<size_t>(index)].path, &path))
-          return true;
-        FillList(prefs::ChooseListPath(&copy_, index, path));
-        SetChanged(true);
-        return true;
-      }
       case IDC_IMPORT:
       case IDC_EXPORT:
         // The dialog closes as with Done, then the File menu's command runs.
@@ -249,6 +262,13 @@ class ListsPage : public EntryPage<KnownListEntry> {
       default:
         return EntryPage::OnCommand(id, code, control);
     }
+  }
+
+  FileChoice PathChoice() const override {
+    return {"Change bookmark list", kListFilter, "bkl", 0, ""};
+  }
+  void PathChosen(int index, const std::string& path) override {
+    FillList(prefs::ChooseListPath(&copy_, index, path));
   }
 
  private:
@@ -273,10 +293,8 @@ class BrowsersPage : public EntryPage<BrowserEntry> {
                   host.UserSettings().defaultBrowser) {}
 
   bool Apply() override {
-    if (!CheckEntries()) return false;
     Settings& settings = host_.UserSettings();
-    settings.browsers = copy_.Entries();
-    settings.defaultBrowser = copy_.Tracked() >= 0 ? copy_.Tracked() : 0;
+    if (!StoreEntries(&settings.browsers, &settings.defaultBrowser)) return false;
     // A new or changed entry gets its DDE service, method and windows
     // from the table of known browsers.
     browser::CompleteBrowserEntries(&settings);
@@ -293,24 +311,20 @@ class BrowsersPage : public EntryPage<BrowserEntry> {
       case IDC_ADD:
         IdentifyNewBrowser();
         return true;
-      case IDC_BROWSE: {
-        const int index = Selected();
-        std::string path;
-        if (index < 0 ||
-            !ChooseFile(hwnd_, {"Change web browser", kProgramFilter, "exe", OFN_FILEMUSTEXIST, ""},
-                        copy_.Entries()[static_cast<size_t>(index)].path, &path))
-          return true;
-        copy_.At(index).path = path;
-        ShowEntry(index);
-        SetChanged(true);
-        return true;
-      }
       case IDC_DETECT_BROWSERS:
         LookForInstalledBrowsers();
         return true;
       default:
         return EntryPage::OnCommand(id, code, control);
     }
+  }
+
+  FileChoice PathChoice() const override {
+    return {"Change web browser", kProgramFilter, "exe", OFN_FILEMUSTEXIST, ""};
+  }
+  void PathChosen(int index, const std::string& path) override {
+    copy_.At(index).path = path;
+    ShowEntry(index);
   }
 
   void ShowEntry(int index) override {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "resources/resource.h"
+#include "ui/dialog_corner.h"
 #include "ui/main_window.h"
 #include "util/rect.h"
 
@@ -53,17 +54,7 @@ TipsDialog::TipsDialog(Settings& settings, int family)
       tip_(static_cast<size_t>(std::time(nullptr) / 86400) % kTipCount) {}
 
 bool TipsDialog::OnInit() {
-  // Only the top-left corner is kept: the dialog has a fixed size.
-  const Rect& stored = settings_.windowPositions[family_][kWinPosTips];
-  RECT r = WindowRect();
-  int x = stored.left, y = stored.top;
-  if (stored.right <= stored.left || stored.bottom <= stored.top) {
-    RECT owner = {};
-    GetWindowRect(GetWindow(hwnd_, GW_OWNER), &owner);
-    x = (owner.left + owner.right - (r.right - r.left)) / 2;
-    y = (owner.top + owner.bottom - (r.bottom - r.top)) / 2;
-  }
-  SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  PlaceAtStoredCorner(hwnd_, settings_.windowPositions[family_][kWinPosTips]);
   return true;
 }
 
@@ -87,8 +78,7 @@ void TipsDialog::ShowStartUpChoice() {
 
 void TipsDialog::StorePosition() const {
   if (!shown_ || !hwnd_) return;
-  RECT r = WindowRect();
-  settings_.windowPositions[family_][kWinPosTips] = Rect{r.left, r.top, r.right, r.bottom};
+  settings_.windowPositions[family_][kWinPosTips] = StoredRectOf(hwnd_);
 }
 
 bool TipsDialog::OnCommand(int id, int code, HWND control) {

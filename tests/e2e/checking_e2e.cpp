@@ -7,9 +7,7 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -22,10 +20,6 @@ namespace {
 
 constexpr DWORD kTimeout = 30000;
 constexpr char kHeader[] = "VELLOXFL/A/0/999//";
-constexpr char kColumns[] =
-    "ID\tLevel\tFlags\tTimeModified\tAliasID\tTitle\tURL\tNotes\tKeywords\tLogin\tPassword\tBrowser"
-    "\tHotkey\tRating\tTimeAdded\tVisits\tTimeLastVisit\tTimePreviousVisit\tTimeDueVisit"
-    "\tDueVisitInterval\tSiteStatus\tDateSiteUpdated\tTimeSiteChecked";
 
 std::string Environment(const char* name) {
   char value[64] = {};
@@ -47,7 +41,8 @@ struct Site {
 
 // One category and subcategory holding a bookmark per site (IDs from 100).
 std::string ListBytes(const std::vector<Site>& sites) {
-  std::string bytes = std::string(kHeader) + "\r\n" + kColumns + "\r\n0\t0\t0\t1704067200\r\n";
+  std::string bytes =
+      std::string(kHeader) + "\r\n" + e2e::kListColumns + "\r\n0\t0\t0\t1704067200\r\n";
   bytes += "10\t1\t0\t1704067200\t\tSites\r\n11\t2\t0\t1704067200\t\tAll\r\n";
   for (size_t i = 0; i < sites.size(); ++i)
     bytes += std::to_string(100 + i) + "\t3\t16\t1704067200\t\t" + sites[i].title + "\t" +
@@ -58,16 +53,8 @@ std::string ListBytes(const std::vector<Site>& sites) {
 // SiteStatus of each saved bookmark by ID.
 std::map<std::string, std::string> SavedStatuses(const std::string& path) {
   std::map<std::string, std::string> statuses;
-  std::ifstream in(path, std::ios::binary);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    std::vector<std::string> fields;
-    std::stringstream split(line);
-    std::string field;
-    while (std::getline(split, field, '\t')) fields.push_back(field);
+  for (const std::vector<std::string>& fields : e2e::ListFileFields(path))
     if (fields.size() > 20 && fields[1] == "3") statuses[fields[0]] = fields[20];
-  }
   return statuses;
 }
 
@@ -90,8 +77,8 @@ class Checking : public e2e::FreshSettingsTest {
   }
   void SimultaneousChecks(DWORD jobs) {
     HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Velloxsoft\\Vellox\\3.0", 0, nullptr, 0,
-                              KEY_WRITE, nullptr, &key, nullptr),
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, e2e::kSettingsKey, 0, nullptr, 0, KEY_WRITE,
+                              nullptr, &key, nullptr),
               ERROR_SUCCESS);
     RegSetValueExA(key, "Simultaneous checks", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&jobs),
                    sizeof jobs);

@@ -10,44 +10,17 @@
 #include <utility>
 #include <vector>
 
+#include "e2e_windows.h"
 #include "posted_marker.h"
 #include "resources/resource.h"
 #include "vellox_process.h"
 
 namespace {
 
+using e2e::kSettingsKey;
+using e2e::SampleListSource;
+
 constexpr DWORD kTimeout = 20000;
-constexpr char kSettingsKey[] = "Software\\Velloxsoft\\Vellox\\3.0";
-
-std::string SampleListSource() {
-  return std::string(VELLOX_TEST_DATA) + "\\..\\..\\src\\resources\\Default.bkl";
-}
-
-void SetString(HKEY key, const char* name, const std::string& value) {
-  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                 static_cast<DWORD>(value.size() + 1));
-}
-
-// A numbered table of records under the settings key: one subkey per row
-// with its columns, and the table's "index".
-void WriteTable(HKEY settings, const std::string& table,
-                const std::vector<std::vector<std::pair<const char*, std::string>>>& rows,
-                DWORD index) {
-  for (size_t i = 0; i < rows.size(); ++i) {
-    HKEY row;
-    if (RegCreateKeyExA(settings, (table + "\\" + std::to_string(i)).c_str(), 0, nullptr, 0,
-                        KEY_WRITE, nullptr, &row, nullptr) != ERROR_SUCCESS)
-      continue;
-    for (const auto& column : rows[i]) SetString(row, column.first, column.second);
-    RegCloseKey(row);
-  }
-  HKEY key;
-  if (RegCreateKeyExA(settings, table.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) ==
-      ERROR_SUCCESS) {
-    RegSetValueExA(key, "index", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&index), sizeof index);
-    RegCloseKey(key);
-  }
-}
 
 // One list (the sample's copy) and two browsers, "Alpha" the default.
 void WriteSettings(const std::string& listPath) {
@@ -55,8 +28,8 @@ void WriteSettings(const std::string& listPath) {
   if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
                       nullptr) != ERROR_SUCCESS)
     return;
-  WriteTable(key, "Lists", {{{"", "E2E Commands"}, {"Path", listPath}}}, 0);
-  WriteTable(
+  e2e::WriteSettingsTable(key, "Lists", {{{"", "E2E Commands"}, {"Path", listPath}}}, 0);
+  e2e::WriteSettingsTable(
       key, "Browsers",
       {{{"", "Alpha"}, {"Path", "C:\\nowhere\\alpha.exe"}, {"DDE", "alpha"}, {"Method", "DDE"}},
        {{"", "Beta"}, {"Path", "C:\\nowhere\\beta.exe"}, {"DDE", "beta"}, {"Method", "DDE"}}},
@@ -68,14 +41,6 @@ std::string ControlText(HWND dialog, int id) {
   char text[512] = {};
   SendMessageA(GetDlgItem(dialog, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
   return text;
-}
-
-// The main window (any mode has the search box); message boxes captioned
-// "Vellox" are not it.
-HWND MainOf(DWORD pid) {
-  for (HWND w : e2e::MainWindows(pid))
-    if (GetDlgItem(w, IDC_SEARCH_TEXT) && IsWindowVisible(w)) return w;
-  return nullptr;
 }
 
 // Visible dialogs other than the main window and its modeless List View,
@@ -103,7 +68,8 @@ class CommandSweep : public ::testing::Test {
     e2e::DeleteUserSettingsKey();
     WriteSettings(path_);
     ASSERT_TRUE(program_.Start(e2e::VelloxExePath(), ""));
-    ASSERT_TRUE(e2e::WaitUntil([&] { return MainOf(program_.Id()) != nullptr; }, kTimeout));
+    ASSERT_TRUE(
+        e2e::WaitUntil([&] { return e2e::VisibleMainWindow(program_.Id()) != nullptr; }, kTimeout));
   }
   void TearDown() override {
     program_.Stop();
@@ -144,7 +110,7 @@ class CommandSweep : public ::testing::Test {
           if (!dialogs.empty()) ++attempts;
           // The answers, the command and whatever they posted are handled.
           if (!e2e::WaitForPostedMessages(program_.Id())) return !Alive();
-          HWND main = MainOf(program_.Id());
+          HWND main = e2e::VisibleMainWindow(program_.Id());
           return dialogs.empty() && ModalDialogs(program_.Id()).empty() && main &&
                  IsWindowEnabled(main);
         },
@@ -153,7 +119,7 @@ class CommandSweep : public ::testing::Test {
 
   // Posts id to the main window and waits until the program has settled.
   void Run(int id, const char* mode) {
-    HWND main = MainOf(program_.Id());
+    HWND main = e2e::VisibleMainWindow(program_.Id());
     ASSERT_NE(main, nullptr) << mode << ": no main window before " << id;
     PostMessageA(main, WM_COMMAND, static_cast<WPARAM>(id), 0);
     ASSERT_TRUE(Settle()) << mode << ": the program did not settle after " << id << Describe();
@@ -161,13 +127,13 @@ class CommandSweep : public ::testing::Test {
   }
 
   void EnterMode(int modeCommand, int control, const char* mode) {
-    HWND old = MainOf(program_.Id());
+    HWND old = e2e::VisibleMainWindow(program_.Id());
     ASSERT_NE(old, nullptr);
     PostMessageA(old, WM_COMMAND, modeCommand, 0);
     ASSERT_TRUE(Settle());
     ASSERT_TRUE(e2e::WaitUntil(
         [&] {
-          HWND main = MainOf(program_.Id());
+          HWND main = e2e::VisibleMainWindow(program_.Id());
           return main && GetDlgItem(main, control) &&
                  (control != IDC_CATEGORY_TITLE || IsWindowVisible(GetDlgItem(main, control)));
         },
@@ -279,7 +245,7 @@ TEST_P(CommandSweepInMode, EveryCommandLeavesTheProgramAliveAndAnswering) {
   EnterMode(mode.command, mode.control, mode.name);
   if (HasFatalFailure()) return;
   // A line selected in each column gives the commands something to act on.
-  if (HWND main = MainOf(program_.Id())) {
+  if (HWND main = e2e::VisibleMainWindow(program_.Id())) {
     for (int level = 0; level < 3; ++level) {
       HWND box = GetDlgItem(main, IDC_CATEGORY_LIST + level);
       if (!box || SendMessageA(box, LB_GETCOUNT, 0, 0) < 2) continue;
@@ -299,7 +265,7 @@ TEST_P(CommandSweepInMode, EveryCommandLeavesTheProgramAliveAndAnswering) {
   }
   // Minimizing and restoring the program. Minimized, the program hides
   // its main window: it settles once restored.
-  HWND main = MainOf(program_.Id());
+  HWND main = e2e::VisibleMainWindow(program_.Id());
   ASSERT_NE(main, nullptr) << mode.name << ": no main window before " << ID_CMD_MINIMIZE;
   PostMessageA(main, WM_COMMAND, ID_CMD_MINIMIZE, 0);
   ASSERT_TRUE(e2e::WaitForPostedMessages(program_.Id()));
@@ -317,7 +283,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<SweptMode>& info) { return std::string(info.param.name); });
 
 TEST_F(CommandSweep, SetDefaultChangesTheBrowserThatTheStatusLineNames) {
-  HWND main = MainOf(program_.Id());
+  HWND main = e2e::VisibleMainWindow(program_.Id());
   ASSERT_NE(main, nullptr);
   ASSERT_NE(GetDlgItem(main, IDC_STATUS_LINE), nullptr);
   auto status = [&] { return ControlText(main, IDC_STATUS_LINE); };

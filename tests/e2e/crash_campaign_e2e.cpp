@@ -26,6 +26,8 @@
 
 namespace {
 
+using e2e::ListBoxLineOf;
+
 constexpr int kReplayKills = 12;
 constexpr int kBookmarks = 10000;
 constexpr char kName[] = "E2E Crash Campaign";
@@ -42,13 +44,6 @@ std::string ReadFileBytes(const std::string& path) {
   std::string bytes;
   platform::ReadWholeFile(path.c_str(), &bytes);
   return bytes;
-}
-
-int LineOf(HWND dialog, int id, const std::string& text) {
-  std::vector<std::string> lines = e2e::ListBoxLines(dialog, id);
-  for (size_t i = 0; i < lines.size(); ++i)
-    if (lines[i] == text) return static_cast<int>(i);
-  return -1;
 }
 
 // The files beside the list whose names start with "~".
@@ -97,7 +92,7 @@ class CrashCampaign : public e2e::FreshSettingsTest {
     if (!program.Start(e2e::VelloxExePath(), "\"" + path_ + "\"")) return nullptr;
     HWND main = e2e::WaitForMainTitled(program.Id(), std::string(kName) + " - Vellox");
     if (!main) return nullptr;
-    int line = LineOf(main, IDC_CATEGORY_LIST, kCategory);
+    int line = ListBoxLineOf(main, IDC_CATEGORY_LIST, kCategory);
     if (line < 0) return nullptr;
     e2e::ChooseListLine(main, IDC_CATEGORY_LIST, line);
     SendMessageA(main, WM_COMMAND, ID_CMD_EDIT_CATEGORY_BOX, 0);

@@ -15,29 +15,11 @@
 
 namespace {
 
+using e2e::ListBoxLineOf;
+using e2e::ReadFileBytes;
+
 constexpr char kName[] = "E2E Guarded";
 constexpr char kRevertTitle[] = "Revert bookmark list";
-
-std::string ReadFileBytes(const std::string& path) {
-  std::string bytes;
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return bytes;
-  char buffer[65536];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-    bytes.append(buffer, read);
-  CloseHandle(file);
-  return bytes;
-}
-
-int LineOf(HWND dialog, int id, const std::string& text) {
-  std::vector<std::string> lines = e2e::ListBoxLines(dialog, id);
-  for (size_t i = 0; i < lines.size(); ++i)
-    if (lines[i] == text) return static_cast<int>(i);
-  return -1;
-}
 
 bool Command(DWORD pid, HWND main, int id) {
   PostMessageA(main, WM_COMMAND, id, 0);
@@ -67,13 +49,14 @@ TEST_F(DeletionGuard, RevertOffersTheFileAsItWasBeforeALargeDeletion) {
   ASSERT_TRUE(e2e::Answer(pid, kRevertTitle, IDCANCEL));
 
   // "Reference" holds 15 of the list's 53 live bookmarks and containers.
-  int reference = LineOf(main, IDC_CATEGORY_LIST, "Reference");
+  int reference = ListBoxLineOf(main, IDC_CATEGORY_LIST, "Reference");
   ASSERT_GE(reference, 0);
   e2e::ChooseListLine(main, IDC_CATEGORY_LIST, reference);
   PostMessageA(main, WM_COMMAND, ID_CMD_DELETE_CATEGORY, 0);
   ASSERT_TRUE(e2e::Answer(pid, "Delete All?", IDOK));
-  ASSERT_TRUE(e2e::WaitUntil([&] { return LineOf(main, IDC_CATEGORY_LIST, "Reference") == -1; },
-                             e2e::kWindowTimeout));
+  ASSERT_TRUE(
+      e2e::WaitUntil([&] { return ListBoxLineOf(main, IDC_CATEGORY_LIST, "Reference") == -1; },
+                     e2e::kWindowTimeout));
   ASSERT_TRUE(Command(pid, main, ID_CMD_FILE_SAVE));
   EXPECT_EQ(ReadFileBytes(snapshot), original);
   EXPECT_NE(ReadFileBytes(list.Path()), original);
@@ -94,8 +77,9 @@ TEST_F(DeletionGuard, RevertOffersTheFileAsItWasBeforeALargeDeletion) {
   ASSERT_TRUE(e2e::Answer(pid, kRevertTitle, IDOK));
 
   // The category is back, and the next save writes it over the list file.
-  EXPECT_TRUE(e2e::WaitUntil([&] { return LineOf(main, IDC_CATEGORY_LIST, "Reference") >= 0; },
-                             e2e::kWindowTimeout));
+  EXPECT_TRUE(
+      e2e::WaitUntil([&] { return ListBoxLineOf(main, IDC_CATEGORY_LIST, "Reference") >= 0; },
+                     e2e::kWindowTimeout));
   EXPECT_EQ(e2e::WindowTitle(main), std::string(kName) + " - Vellox");
   ASSERT_TRUE(Command(pid, main, ID_CMD_FILE_SAVE));
   EXPECT_NE(ReadFileBytes(list.Path()).find("Encyclopaedia Britannica"), std::string::npos);

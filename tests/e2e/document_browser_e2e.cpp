@@ -16,17 +16,17 @@
 
 namespace {
 
+using e2e::kSettingsKey;
+using e2e::SetStringValue;
+
 constexpr DWORD kTimeout = 20000;
-constexpr char kSettingsKey[] = "Software\\Velloxsoft\\Vellox\\3.0";
 constexpr char kFrameClass[] = "IEFrame";
 constexpr char kPageAddress[] = "http://peer.example/page?a=1&b=2";
 
 std::string ListBytes() {
   const std::vector<std::string> lines = {
       "VELLOXFL/A/0/40//",
-      "ID\tLevel\tFlags\tTimeModified\tAliasID\tTitle\tURL\tNotes\tKeywords\tLogin\tPassword\tBrows"
-      "er\tHotkey\tRating\tTimeAdded\tVisits\tTimeLastVisit\tTimePreviousVisit\tTimeDueVisit\tDueVi"
-      "sitInterval\tSiteStatus\tDateSiteUpdated\tTimeSiteChecked",
+      e2e::kListColumns,
       "0\t0\t0\t1704067200",
       "1\t1\t8\t1704067200\t\tSmartFolders",
       "2\t2\t9\t1704067200\t\tFavorites",
@@ -34,14 +34,7 @@ std::string ListBytes() {
       "11\t2\t0\t1704067200\t\tPages",
       std::string("12\t3\t16\t1704067200\t\tPage\t") + kPageAddress,
   };
-  std::string bytes;
-  for (const std::string& line : lines) bytes += line + "\r\n";
-  return bytes;
-}
-
-void SetString(HKEY key, const char* name, const std::string& value) {
-  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                 static_cast<DWORD>(value.size() + 1));
+  return e2e::ListFileBytes(lines);
 }
 
 // One browser, the default: the engine's row ("iexplore", "COM"), started
@@ -55,10 +48,10 @@ void WriteSettings() {
   ASSERT_EQ(
       RegCreateKeyExA(settings, "Browsers\\0", 0, nullptr, 0, KEY_WRITE, nullptr, &row, nullptr),
       ERROR_SUCCESS);
-  SetString(row, "", "Engine Peer");
-  SetString(row, "Path", e2e::ProgramFolder() + "program_peer.exe");
-  SetString(row, "DDE", "iexplore");
-  SetString(row, "Method", "COM");
+  SetStringValue(row, "", "Engine Peer");
+  SetStringValue(row, "Path", e2e::ProgramFolder() + "program_peer.exe");
+  SetStringValue(row, "DDE", "iexplore");
+  SetStringValue(row, "Method", "COM");
   RegCloseKey(row);
   DWORD index = 0;
   if (RegCreateKeyExA(settings, "Browsers", 0, nullptr, 0, KEY_WRITE, nullptr, &table, nullptr) ==
@@ -146,12 +139,7 @@ class DocumentBrowser : public e2e::FreshSettingsTest {
     main_ = e2e::WaitForMainTitled(program_.Id(), "E2E Document - Vellox");
     ASSERT_NE(main_, nullptr);
   }
-  void Choose(int boxId, const std::string& line) {
-    const std::vector<std::string> lines = e2e::ListBoxLines(main_, boxId);
-    for (size_t i = 0; i < lines.size(); ++i)
-      if (lines[i] == line) return e2e::ChooseListLine(main_, boxId, static_cast<int>(i));
-    ADD_FAILURE() << "no line " << line;
-  }
+  void Choose(int boxId, const std::string& line) { e2e::ChooseLineReading(main_, boxId, line); }
   void TearDown() override {
     program_.Stop();
     FreshSettingsTest::TearDown();

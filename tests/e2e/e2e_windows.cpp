@@ -2,9 +2,11 @@
 
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 #include "app/command_window_names.h"
 #include "posted_marker.h"
+#include "resources/resource.h"
 #include "vellox_process.h"
 
 namespace e2e {
@@ -39,10 +41,69 @@ TempList::TempList(const std::string& name, const std::string& bytes)
 TempList::~TempList() {
   std::string folder = TempFolder();
   DeleteFileA(path_.c_str());
-  for (const char* prefix : {"Autobackup of ", "Backup of ", "Backup1 of ", "Backup2 of ",
-                             "Before large deletion of "})
+  for (const char* prefix :
+       {"Autobackup of ", "Backup of ", "Backup1 of ", "Backup2 of ", "Before large deletion of "})
     DeleteFileA((folder + prefix + name_ + ".bkl").c_str());
   DeleteFileA((folder + name_ + ".bak").c_str());
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::string bytes;
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return bytes;
+  char buffer[65536];
+  DWORD read = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+    bytes.append(buffer, read);
+  CloseHandle(file);
+  return bytes;
+}
+
+std::string ListFileBytes(const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const std::string& line : lines) bytes += line + "\r\n";
+  return bytes;
+}
+
+std::vector<std::vector<std::string>> ListFileFields(const std::string& path) {
+  std::vector<std::vector<std::string>> lines;
+  std::ifstream in(path, std::ios::binary);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::vector<std::string> fields;
+    std::stringstream split(line);
+    std::string field;
+    while (std::getline(split, field, '\t')) fields.push_back(field);
+    lines.push_back(fields);
+  }
+  return lines;
+}
+
+void SetStringValue(HKEY key, const char* name, const std::string& value) {
+  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                 static_cast<DWORD>(value.size() + 1));
+}
+
+void WriteSettingsTable(HKEY settings, const std::string& table,
+                        const std::vector<std::vector<std::pair<const char*, std::string>>>& rows,
+                        DWORD index) {
+  for (size_t i = 0; i < rows.size(); ++i) {
+    HKEY row;
+    if (RegCreateKeyExA(settings, (table + "\\" + std::to_string(i)).c_str(), 0, nullptr, 0,
+                        KEY_WRITE, nullptr, &row, nullptr) != ERROR_SUCCESS)
+      continue;
+    for (const auto& column : rows[i]) SetStringValue(row, column.first, column.second);
+    RegCloseKey(row);
+  }
+  HKEY key;
+  if (RegCreateKeyExA(settings, table.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) ==
+      ERROR_SUCCESS) {
+    RegSetValueExA(key, "index", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&index), sizeof index);
+    RegCloseKey(key);
+  }
 }
 
 std::string ControlText(HWND dialog, int id) {
@@ -74,6 +135,13 @@ std::vector<std::string> ListBoxLines(HWND dialog, int id) {
   return ListBoxLines(GetDlgItem(dialog, id));
 }
 
+int ListBoxLineOf(HWND dialog, int id, const std::string& text) {
+  std::vector<std::string> lines = ListBoxLines(dialog, id);
+  for (size_t i = 0; i < lines.size(); ++i)
+    if (lines[i] == text) return static_cast<int>(i);
+  return -1;
+}
+
 std::string SelectedLine(HWND dialog, int id) {
   HWND box = GetDlgItem(dialog, id);
   LRESULT line = SendMessageW(box, LB_GETCURSEL, 0, 0);
@@ -90,6 +158,21 @@ void ChooseComboEntry(HWND dialog, int id, int entry) {
   HWND combo = GetDlgItem(dialog, id);
   SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
   SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
+void ChooseLineReading(HWND dialog, int id, const std::string& text) {
+  const int line = ListBoxLineOf(dialog, id, text);
+  if (line < 0) {
+    ADD_FAILURE() << "no line " << text;
+    return;
+  }
+  ChooseListLine(dialog, id, line);
+}
+
+HWND VisibleMainWindow(DWORD pid) {
+  for (HWND w : MainWindows(pid))
+    if (GetDlgItem(w, IDC_SEARCH_TEXT) && IsWindowVisible(w)) return w;
+  return nullptr;
 }
 
 HWND WaitForMainWith(DWORD pid, int id, HWND notThis) {

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace e2e {
@@ -41,6 +42,24 @@ class TempList {
   bool written_ = false;
 };
 
+// The bytes of a file, read while the program may hold it open; empty when
+// it cannot be opened.
+std::string ReadFileBytes(const std::string& path);
+
+// The column line of a list file, and a list file's bytes from its lines
+// (each ended by CR LF).
+constexpr char kListColumns[] =
+    "ID\tLevel\tFlags\tTimeModified\tAliasID\tTitle\tURL\tNotes\tKeywords\tLogin\tPassword\tBrowser"
+    "\tHotkey\tRating\tTimeAdded\tVisits\tTimeLastVisit\tTimePreviousVisit\tTimeDueVisit\tDueVisitI"
+    "nterval\tSiteStatus\tDateSiteUpdated\tTimeSiteChecked";
+std::string ListFileBytes(const std::vector<std::string>& lines);
+// Every line of a list file as the program saved it, split at its tabs (the
+// CR of a line end dropped); empty when the file cannot be read.
+std::vector<std::vector<std::string>> ListFileFields(const std::string& path);
+
+// A text (REG_SZ) value of an open key.
+void SetStringValue(HKEY key, const char* name, const std::string& value);
+
 // The text of a control of another process (travelling as UTF-16).
 std::string ControlText(HWND dialog, int id);
 // One line of a list box, all its lines, and the selected line ("" when
@@ -48,12 +67,17 @@ std::string ControlText(HWND dialog, int id);
 std::string ListBoxLine(HWND box, int line);
 std::vector<std::string> ListBoxLines(HWND box);
 std::vector<std::string> ListBoxLines(HWND dialog, int id);
+// The first line of the list box that reads text; -1 when none does.
+int ListBoxLineOf(HWND dialog, int id, const std::string& text);
 std::string SelectedLine(HWND dialog, int id);
 
 // A choice made as a click would make it: the selection, then the
 // notification the list box or combo box sends its dialog.
 void ChooseListLine(HWND dialog, int id, int line);
 void ChooseComboEntry(HWND dialog, int id, int entry);
+// Chooses the first line of the list box that reads text; a test failure
+// ("no line ...") when none does.
+void ChooseLineReading(HWND dialog, int id, const std::string& text);
 
 // The program's main window once it differs from notThis, is visible and
 // has control id (a mode switch builds a new one); null when the time is up.
@@ -71,6 +95,16 @@ HWND WaitForDialogWithButton(DWORD pid, const std::string& caption, int button);
 // waits for the dialog to close and for the program to handle what the
 // answer set going (see WaitForPostedMessages).
 bool Answer(DWORD pid, const std::string& caption, int button);
+
+// A numbered table under an open settings key: one subkey per row ("0",
+// "1", ...) holding its text values, and the table's "index".
+void WriteSettingsTable(HKEY settings, const std::string& table,
+                        const std::vector<std::vector<std::pair<const char*, std::string>>>& rows,
+                        DWORD index);
+
+// The program's visible main window (every mode has the search box);
+// message boxes captioned "Vellox" are not it. Null when there is none.
+HWND VisibleMainWindow(DWORD pid);
 
 // Tests that start from fresh user settings and leave fresh ones behind.
 class FreshSettingsTest : public ::testing::Test {

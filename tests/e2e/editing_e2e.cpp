@@ -22,8 +22,11 @@
 
 namespace {
 
+using e2e::kSettingsKey;
+using e2e::ListBoxLineOf;
+using e2e::ReadFileBytes;
+
 constexpr DWORD kTimeout = 20000;
-constexpr char kSettingsKey[] = "Software\\Velloxsoft\\Vellox\\3.0";
 constexpr uint32_t kDefaultFlags = 0x01904C12;
 constexpr uint32_t kAskBeforeSaving = 0x10000;
 
@@ -33,20 +36,6 @@ using e2e::ControlText;
 using e2e::ListBoxLines;
 using e2e::SampleListSource;
 using e2e::SelectedLine;
-
-std::string ReadFileBytes(const std::string& path) {
-  std::string bytes;
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return bytes;
-  char buffer[65536];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-    bytes.append(buffer, read);
-  CloseHandle(file);
-  return bytes;
-}
 
 // The lines of a list file with the two clock fields (TimeModified and
 // TimeAdded) blanked: the program and the test run at different times.
@@ -118,13 +107,6 @@ void SetControlText(HWND dialog, int id, const std::string& text) {
   SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-int LineOf(HWND dialog, int id, const std::string& text) {
-  std::vector<std::string> lines = ListBoxLines(dialog, id);
-  for (size_t i = 0; i < lines.size(); ++i)
-    if (lines[i] == text) return static_cast<int>(i);
-  return -1;
-}
-
 void Command(HWND main, int id) { SendMessageA(main, WM_COMMAND, static_cast<WPARAM>(id), 0); }
 
 // The main window of the process: the dialog with the search box.
@@ -188,26 +170,9 @@ void WriteSettings(const std::vector<std::pair<std::string, std::string>>& lists
     return;
   RegSetValueExA(key, "Preferences", 0, REG_BINARY, reinterpret_cast<const BYTE*>(&flags),
                  sizeof flags);
-  for (size_t i = 0; i < lists.size(); ++i) {
-    HKEY entry;
-    std::string sub = "Lists\\" + std::to_string(i);
-    if (RegCreateKeyExA(key, sub.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &entry, nullptr) !=
-        ERROR_SUCCESS)
-      continue;
-    RegSetValueExA(entry, "", 0, REG_SZ, reinterpret_cast<const BYTE*>(lists[i].first.c_str()),
-                   static_cast<DWORD>(lists[i].first.size() + 1));
-    RegSetValueExA(entry, "Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(lists[i].second.c_str()),
-                   static_cast<DWORD>(lists[i].second.size() + 1));
-    RegCloseKey(entry);
-  }
-  HKEY table;
-  if (RegCreateKeyExA(key, "Lists", 0, nullptr, 0, KEY_WRITE, nullptr, &table, nullptr) ==
-      ERROR_SUCCESS) {
-    DWORD index = 0;
-    RegSetValueExA(table, "index", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&index),
-                   sizeof index);
-    RegCloseKey(table);
-  }
+  std::vector<std::vector<std::pair<const char*, std::string>>> rows;
+  for (const auto& list : lists) rows.push_back({{"", list.first}, {"Path", list.second}});
+  e2e::WriteSettingsTable(key, "Lists", rows, 0);
   RegCloseKey(key);
 }
 
@@ -382,8 +347,9 @@ TEST_F(EditingTest, AnAliasMadeInTheDuplicateDialogLeavesTheOriginalTitleAlone) 
   } cases[] = {{IDC_BOOKMARK_TITLE, "Reuters in the title box"},
                {IDC_ADDRESS, "Reuters in the address box"}};
   // News / Technology gets the aliases; Reuters is in News / World News.
-  ChooseListLine(main, IDC_CATEGORY_LIST, LineOf(main, IDC_CATEGORY_LIST, "News"));
-  ChooseListLine(main, IDC_SUBCATEGORY_LIST, LineOf(main, IDC_SUBCATEGORY_LIST, "Technology"));
+  ChooseListLine(main, IDC_CATEGORY_LIST, ListBoxLineOf(main, IDC_CATEGORY_LIST, "News"));
+  ChooseListLine(main, IDC_SUBCATEGORY_LIST,
+                 ListBoxLineOf(main, IDC_SUBCATEGORY_LIST, "Technology"));
   size_t lines = ListBoxLines(main, IDC_BOOKMARK_LIST).size();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.title);
@@ -415,7 +381,7 @@ TEST_F(EditingTest, MarkedItemsMoveThroughTheBuiltEditMenuAndDeletingAsksFirst) 
   ASSERT_TRUE(model.loaded);
 
   // Mark two bookmarks of News / World News.
-  ChooseListLine(main, IDC_CATEGORY_LIST, LineOf(main, IDC_CATEGORY_LIST, "News"));
+  ChooseListLine(main, IDC_CATEGORY_LIST, ListBoxLineOf(main, IDC_CATEGORY_LIST, "News"));
   ChooseListLine(main, IDC_SUBCATEGORY_LIST, 0);
   ChooseListLine(main, IDC_BOOKMARK_LIST, 0);
   Command(main, ID_CMD_MARK_BOOKMARK);
@@ -431,7 +397,7 @@ TEST_F(EditingTest, MarkedItemsMoveThroughTheBuiltEditMenuAndDeletingAsksFirst) 
   ToggleMarkSelected(model.list, 2);
 
   // The Edit menu offers them for the selected subcategory.
-  ChooseListLine(main, IDC_CATEGORY_LIST, LineOf(main, IDC_CATEGORY_LIST, "Reference"));
+  ChooseListLine(main, IDC_CATEGORY_LIST, ListBoxLineOf(main, IDC_CATEGORY_LIST, "Reference"));
   ChooseListLine(main, IDC_SUBCATEGORY_LIST, 0);
   int moveBookmarks = ID_CMD_MOVE_MARKED_BOOKMARK;
   std::string moveTitle, aliasTitle;
@@ -474,7 +440,8 @@ TEST_F(EditingTest, MarkedItemsMoveThroughTheBuiltEditMenuAndDeletingAsksFirst) 
   // instance goes.
   ChooseListLine(main, IDC_BOOKMARK_LIST, 2);
   Command(main, ID_CMD_MARK_BOOKMARK);
-  ChooseListLine(main, IDC_SUBCATEGORY_LIST, LineOf(main, IDC_SUBCATEGORY_LIST, "Dictionaries"));
+  ChooseListLine(main, IDC_SUBCATEGORY_LIST,
+                 ListBoxLineOf(main, IDC_SUBCATEGORY_LIST, "Dictionaries"));
   Command(main, ID_CMD_ALIAS_MARKED_BOOKMARK);
   EXPECT_EQ(ListBoxLines(main, IDC_BOOKMARK_LIST).back(), "Reuters");
   model.Select(2, 0, 2);
@@ -495,15 +462,15 @@ TEST_F(EditingTest, MarkedItemsMoveThroughTheBuiltEditMenuAndDeletingAsksFirst) 
   DeleteSelected(model.list, 2, false);
 
   // A subcategory with children asks "Delete All?"; Cancel keeps it.
-  int maps = LineOf(main, IDC_SUBCATEGORY_LIST, "Maps");
+  int maps = ListBoxLineOf(main, IDC_SUBCATEGORY_LIST, "Maps");
   ChooseListLine(main, IDC_SUBCATEGORY_LIST, maps);
   PostMessageA(main, WM_COMMAND, ID_CMD_DELETE_SUBCATEGORY, 0);
   ASSERT_TRUE(Answer(program.Id(), "Delete All?", IDCANCEL));
-  EXPECT_NE(LineOf(main, IDC_SUBCATEGORY_LIST, "Maps"), -1);
+  EXPECT_NE(ListBoxLineOf(main, IDC_SUBCATEGORY_LIST, "Maps"), -1);
   PostMessageA(main, WM_COMMAND, ID_CMD_DELETE_SUBCATEGORY, 0);
   ASSERT_TRUE(Answer(program.Id(), "Delete All?", IDOK));
-  ASSERT_TRUE(
-      e2e::WaitUntil([&] { return LineOf(main, IDC_SUBCATEGORY_LIST, "Maps") == -1; }, kTimeout));
+  ASSERT_TRUE(e2e::WaitUntil(
+      [&] { return ListBoxLineOf(main, IDC_SUBCATEGORY_LIST, "Maps") == -1; }, kTimeout));
   model.Select(2, maps);
   DeleteSelected(model.list, 1, false);
 
@@ -514,8 +481,9 @@ TEST_F(EditingTest, MarkedItemsMoveThroughTheBuiltEditMenuAndDeletingAsksFirst) 
   EXPECT_EQ(ListBoxLines(main, IDC_CATEGORY_LIST).front(), "SmartFolders");
 
   // Delete marked, after its question.
-  ChooseListLine(main, IDC_CATEGORY_LIST, LineOf(main, IDC_CATEGORY_LIST, "News"));
-  ChooseListLine(main, IDC_SUBCATEGORY_LIST, LineOf(main, IDC_SUBCATEGORY_LIST, "Technology"));
+  ChooseListLine(main, IDC_CATEGORY_LIST, ListBoxLineOf(main, IDC_CATEGORY_LIST, "News"));
+  ChooseListLine(main, IDC_SUBCATEGORY_LIST,
+                 ListBoxLineOf(main, IDC_SUBCATEGORY_LIST, "Technology"));
   ChooseListLine(main, IDC_BOOKMARK_LIST, 0);
   Command(main, ID_CMD_MARK_BOOKMARK);
   PostMessageA(main, WM_COMMAND, ID_CMD_DELETE_MARKED, 0);
@@ -557,16 +525,16 @@ TEST_F(EditingTest, SwitchingListsOffersToSaveAndNoReadsTheListAgain) {
   }
 
   // Rename a category in Organize mode: the list is changed.
-  ChooseListLine(main, IDC_CATEGORY_LIST, LineOf(main, IDC_CATEGORY_LIST, "News"));
+  ChooseListLine(main, IDC_CATEGORY_LIST, ListBoxLineOf(main, IDC_CATEGORY_LIST, "News"));
   Command(main, ID_CMD_EDIT_CATEGORY_BOX);
   SetControlText(main, IDC_CATEGORY_TITLE, "Changed News");
-  ASSERT_NE(LineOf(main, IDC_CATEGORY_LIST, "Changed News"), -1);
+  ASSERT_NE(ListBoxLineOf(main, IDC_CATEGORY_LIST, "Changed News"), -1);
 
   // Ctrl+2: Cancel stays; No switches without saving.
   PostMessageA(main, WM_COMMAND, 9101, 0);
   ASSERT_TRUE(Answer(program.Id(), "Vellox", IDCANCEL));
   EXPECT_EQ(e2e::WindowTitle(main), "Alpha - Vellox");
-  EXPECT_NE(LineOf(main, IDC_CATEGORY_LIST, "Changed News"), -1);
+  EXPECT_NE(ListBoxLineOf(main, IDC_CATEGORY_LIST, "Changed News"), -1);
   PostMessageA(main, WM_COMMAND, 9101, 0);
   ASSERT_TRUE(Answer(program.Id(), "Vellox", IDNO));
   main = WaitForMain(program.Id(), "Beta - Vellox");
@@ -577,14 +545,14 @@ TEST_F(EditingTest, SwitchingListsOffersToSaveAndNoReadsTheListAgain) {
   PostMessageA(main, WM_COMMAND, 9100, 0);
   main = WaitForMain(program.Id(), "Alpha - Vellox");
   ASSERT_NE(main, nullptr);
-  EXPECT_NE(LineOf(main, IDC_CATEGORY_LIST, "News"), -1);
-  EXPECT_EQ(LineOf(main, IDC_CATEGORY_LIST, "Changed News"), -1);
+  EXPECT_NE(ListBoxLineOf(main, IDC_CATEGORY_LIST, "News"), -1);
+  EXPECT_EQ(ListBoxLineOf(main, IDC_CATEGORY_LIST, "Changed News"), -1);
 
   // Exiting asks as well; No ends the program and leaves the file alone.
-  ChooseListLine(main, IDC_CATEGORY_LIST, LineOf(main, IDC_CATEGORY_LIST, "News"));
+  ChooseListLine(main, IDC_CATEGORY_LIST, ListBoxLineOf(main, IDC_CATEGORY_LIST, "News"));
   Command(main, ID_CMD_EDIT_CATEGORY_BOX);
   SetControlText(main, IDC_CATEGORY_TITLE, "Changed Again");
-  ASSERT_NE(LineOf(main, IDC_CATEGORY_LIST, "Changed Again"), -1);
+  ASSERT_NE(ListBoxLineOf(main, IDC_CATEGORY_LIST, "Changed Again"), -1);
   PostMessageA(main, WM_COMMAND, ID_CMD_APP_EXIT, 0);
   ASSERT_TRUE(Answer(program.Id(), "Vellox", IDNO));
   EXPECT_TRUE(program.WaitForExit(kTimeout));
@@ -599,7 +567,7 @@ TEST_F(EditingTest, MarksKeptInTheOtherListAreDuplicatedIntoThisOne) {
   ASSERT_TRUE(program.Start(e2e::VelloxExePath(), ""));
   HWND main = WaitForMain(program.Id(), "Alpha - Vellox");
   ASSERT_NE(main, nullptr);
-  ChooseListLine(main, IDC_CATEGORY_LIST, LineOf(main, IDC_CATEGORY_LIST, "News"));
+  ChooseListLine(main, IDC_CATEGORY_LIST, ListBoxLineOf(main, IDC_CATEGORY_LIST, "News"));
   ChooseListLine(main, IDC_SUBCATEGORY_LIST, 0);
   ChooseListLine(main, IDC_BOOKMARK_LIST, 0);
   Command(main, ID_CMD_MARK_BOOKMARK);
@@ -619,7 +587,7 @@ TEST_F(EditingTest, MarksKeptInTheOtherListAreDuplicatedIntoThisOne) {
       },
       kTimeout));
 
-  ChooseListLine(main, IDC_CATEGORY_LIST, LineOf(main, IDC_CATEGORY_LIST, "Reference"));
+  ChooseListLine(main, IDC_CATEGORY_LIST, ListBoxLineOf(main, IDC_CATEGORY_LIST, "Reference"));
   ChooseListLine(main, IDC_SUBCATEGORY_LIST, 0);
   Command(main, ID_CMD_DUPLICATE_MARKED_BOOKMARK);
   EXPECT_EQ(ListBoxLines(main, IDC_BOOKMARK_LIST),

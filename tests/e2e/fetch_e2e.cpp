@@ -13,24 +13,10 @@
 
 namespace {
 
+using e2e::kSettingsKey;
+
 constexpr DWORD kTimeout = 20000;
-constexpr char kSettingsKey[] = "Software\\Velloxsoft\\Vellox\\3.0";
 constexpr char kService[] = "VelloxFetchPeer";
-
-void SetString(HKEY key, const char* name, const std::string& value) {
-  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                 static_cast<DWORD>(value.size() + 1));
-}
-
-void SetRow(HKEY settings, const std::string& row,
-            std::initializer_list<std::pair<const char*, std::string>> columns) {
-  HKEY key;
-  if (RegCreateKeyExA(settings, row.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
-      ERROR_SUCCESS)
-    return;
-  for (const auto& column : columns) SetString(key, column.first, column.second);
-  RegCloseKey(key);
-}
 
 // One list and one browser, the peer, which is the default.
 void WriteSettings(const std::string& listPath) {
@@ -38,18 +24,10 @@ void WriteSettings(const std::string& listPath) {
   if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
                       nullptr) != ERROR_SUCCESS)
     return;
-  SetRow(key, "Lists\\0", {{"", "E2E Fetch"}, {"Path", listPath}});
-  SetRow(key, "Browsers\\0",
-         {{"", "Peer"}, {"Path", "C:\\nowhere\\peer.exe"}, {"DDE", kService}, {"Method", "DDE"}});
-  DWORD index = 0;
-  for (const char* table : {"Lists", "Browsers"}) {
-    HKEY t;
-    if (RegCreateKeyExA(key, table, 0, nullptr, 0, KEY_WRITE, nullptr, &t, nullptr) ==
-        ERROR_SUCCESS) {
-      RegSetValueExA(t, "index", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&index), sizeof index);
-      RegCloseKey(t);
-    }
-  }
+  e2e::WriteSettingsTable(key, "Lists", {{{"", "E2E Fetch"}, {"Path", listPath}}}, 0);
+  e2e::WriteSettingsTable(
+      key, "Browsers",
+      {{{"", "Peer"}, {"Path", "C:\\nowhere\\peer.exe"}, {"DDE", kService}, {"Method", "DDE"}}}, 0);
   RegCloseKey(key);
 }
 
@@ -57,12 +35,6 @@ std::string ControlText(HWND dialog, int id) {
   char text[512] = {};
   SendMessageA(GetDlgItem(dialog, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
   return text;
-}
-
-HWND MainOf(DWORD pid) {
-  for (HWND w : e2e::MainWindows(pid))
-    if (GetDlgItem(w, IDC_SEARCH_TEXT) && IsWindowVisible(w)) return w;
-  return nullptr;
 }
 
 // A key pressed and let go, as the keyboard sends it to the foreground.
@@ -100,13 +72,14 @@ TEST(Fetch, TheBrowsersFrontmostPageStartsANewBookmark) {
   e2e::VelloxProcess program;
   ASSERT_TRUE(program.Start(e2e::VelloxExePath(), ""));
   HWND main = nullptr;
-  ASSERT_TRUE(e2e::WaitUntil([&] { return (main = MainOf(program.Id())) != nullptr; }, kTimeout));
+  ASSERT_TRUE(e2e::WaitUntil(
+      [&] { return (main = e2e::VisibleMainWindow(program.Id())) != nullptr; }, kTimeout));
 
   PostMessageA(main, WM_COMMAND, ID_CMD_FETCH, 0);
   HWND organize = nullptr;
   EXPECT_TRUE(e2e::WaitUntil(
       [&] {
-        organize = MainOf(program.Id());
+        organize = e2e::VisibleMainWindow(program.Id());
         return organize && ControlText(organize, IDC_ADDRESS) == "http://fetched.example/page";
       },
       kTimeout));
@@ -140,7 +113,8 @@ TEST(Fetch, TheEditMenuListsTheOpenPagesAndFetchesTheChosenOne) {
   e2e::VelloxProcess program;
   ASSERT_TRUE(program.Start(e2e::VelloxExePath(), ""));
   HWND main = nullptr;
-  ASSERT_TRUE(e2e::WaitUntil([&] { return (main = MainOf(program.Id())) != nullptr; }, kTimeout));
+  ASSERT_TRUE(e2e::WaitUntil(
+      [&] { return (main = e2e::VisibleMainWindow(program.Id())) != nullptr; }, kTimeout));
 
   SetForegroundWindow(main);
   ASSERT_TRUE(e2e::WaitUntil([&] { return GetForegroundWindow() == main; }, kTimeout));
@@ -158,7 +132,7 @@ TEST(Fetch, TheEditMenuListsTheOpenPagesAndFetchesTheChosenOne) {
   HWND organize = nullptr;
   EXPECT_TRUE(e2e::WaitUntil(
       [&] {
-        organize = MainOf(program.Id());
+        organize = e2e::VisibleMainWindow(program.Id());
         return organize && ControlText(organize, IDC_ADDRESS) == "http://fish.example/";
       },
       kTimeout));

@@ -6,9 +6,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,11 +23,7 @@ constexpr DWORD kTimeout = 20000;
 // Home / Misc: Gamma.
 const char* const kListLines[] = {
     "VELLOXFL/A/0/30//",
-    "ID\tLevel\tFlags\tTimeModified\tAliasID\tTitle\tURL\tNotes\tKeywords\tLogin\tPassword\tBrowser"
-    "\tHotkey\t"
-    "Rating\tTimeAdded\tVisits\tTimeLastVisit\tTimePreviousVisit\tTimeDueVisit\tDueVisitInterval\tS"
-    "iteStatus\t"
-    "DateSiteUpdated\tTimeSiteChecked",
+    e2e::kListColumns,
     "0\t0\t0\t1704067200",
     "1\t1\t8\t1704067200\t\tSmartFolders",
     "2\t2\t9\t1704067200\t\tFavorites",
@@ -64,18 +58,10 @@ class KnownList : public e2e::TempList {
   // The saved lines by ID, each split at its tabs.
   std::map<std::string, std::vector<std::string>> ItemsById() const {
     std::map<std::string, std::vector<std::string>> items;
-    std::ifstream in(Path(), std::ios::binary);
-    std::string line;
-    int n = 0;
-    while (std::getline(in, line)) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      if (n++ < 2) continue;  // header and column line
-      std::vector<std::string> fields;
-      std::stringstream split(line);
-      std::string field;
-      while (std::getline(split, field, '\t')) fields.push_back(field);
-      if (!fields.empty()) items[fields[0]] = fields;
-    }
+    const std::vector<std::vector<std::string>> lines = e2e::ListFileFields(Path());
+    // After the header and the column line.
+    for (size_t n = 2; n < lines.size(); ++n)
+      if (!lines[n].empty()) items[lines[n][0]] = lines[n];
     return items;
   }
 };
@@ -154,15 +140,7 @@ class ListViewTest : public e2e::FreshSettingsTest {
     FreshSettingsTest::TearDown();
   }
 
-  void Choose(int boxId, const std::string& line) {
-    std::vector<std::string> lines = e2e::ListBoxLines(main_, boxId);
-    for (size_t i = 0; i < lines.size(); ++i) {
-      if (lines[i] != line) continue;
-      e2e::ChooseListLine(main_, boxId, static_cast<int>(i));
-      return;
-    }
-    ADD_FAILURE() << "no line " << line;
-  }
+  void Choose(int boxId, const std::string& line) { e2e::ChooseLineReading(main_, boxId, line); }
   void SelectBookmark(const std::string& category, const std::string& subcategory,
                       const std::string& bookmark) {
     Choose(IDC_CATEGORY_LIST, category);
@@ -182,9 +160,7 @@ class ListViewTest : public e2e::FreshSettingsTest {
     for (int row = 0; row < count; ++row) titles.push_back(remote.Text(table, row, kTitleColumn));
     return titles;
   }
-  void ShowEntry(int entry) {
-    e2e::ChooseComboEntry(Dialog(), IDC_VIEW_SHOW, entry);
-  }
+  void ShowEntry(int entry) { e2e::ChooseComboEntry(Dialog(), IDC_VIEW_SHOW, entry); }
   // Chooses the action at position in the drop-down and presses "&Do".
   void Do(int position) {
     HWND dialog = Dialog();

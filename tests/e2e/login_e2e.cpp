@@ -17,7 +17,7 @@ namespace {
 
 // One category, one subcategory, two bookmarks with log-ins: "^" is Tab.
 std::string ListBytes() {
-  const std::string lines[] = {
+  const std::vector<std::string> lines = {
       "VELLOXFL/A/0/20//",
       "ID\tLevel\tFlags\tTimeModified\tAliasID\tTitle\tURL\tNotes\tKeywords\tLogin\tPassword",
       "0\t0\t0\t1704067200",
@@ -26,9 +26,7 @@ std::string ListBytes() {
       "12\t3\t16\t1704067200\t\tWeb form\thttp://form.example/\t\t\t123^45\t6789",
       "13\t3\t16\t1704067200\t\tDialog\thttp://dialog.example/\t\t\tuser\tsecret",
   };
-  std::string bytes;
-  for (const std::string& line : lines) bytes += line + "\r\n";
-  return bytes;
+  return e2e::ListFileBytes(lines);
 }
 
 // The log-in form peer, started beside the tests; stopped with the object.

@@ -15,7 +15,9 @@
 
 namespace {
 
-constexpr char kSettingsKey[] = "Software\\Velloxsoft\\Vellox\\3.0";
+using e2e::kSettingsKey;
+using e2e::SetStringValue;
+
 constexpr char kCategory[] = "Hobbies & <Fun> \"Q\"";
 constexpr char kSubcategory[] = "World & Co";
 constexpr char kBrowser[] = "Fox & Co";
@@ -30,19 +32,14 @@ std::string SampleWith(const std::string& from, const std::string& to) {
   return bytes;
 }
 
-void SetString(HKEY key, const char* name, const std::string& value) {
-  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                 static_cast<DWORD>(value.size() + 1));
-}
-
 // One browser, the default, whose name the status line shows.
 void WriteDefaultBrowser(const std::string& name) {
   HKEY row;
   if (RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kSettingsKey) + "\\Browsers\\0").c_str(), 0,
                       nullptr, 0, KEY_WRITE, nullptr, &row, nullptr) != ERROR_SUCCESS)
     return;
-  SetString(row, "", name);
-  SetString(row, "Path", "C:\\nowhere\\fox.exe");
+  SetStringValue(row, "", name);
+  SetStringValue(row, "Path", "C:\\nowhere\\fox.exe");
   RegCloseKey(row);
   HKEY table;
   if (RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kSettingsKey) + "\\Browsers").c_str(), 0,

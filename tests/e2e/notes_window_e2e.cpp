@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <fstream>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -49,9 +48,7 @@ std::string ListBytes(const std::vector<Bookmark>& bookmarks, int encryption,
                       const std::string& check) {
   std::vector<std::string> lines = {
       "VELLOXFL/A/" + std::to_string(encryption) + "/99/" + kSalt + "/" + check,
-      "ID\tLevel\tFlags\tTimeModified\tAliasID\tTitle\tURL\tNotes\tKeywords\tLogin\tPassword\t"
-      "Browser\tHotkey\tRating\tTimeAdded\tVisits\tTimeLastVisit\tTimePreviousVisit\t"
-      "TimeDueVisit\tDueVisitInterval\tSiteStatus\tDateSiteUpdated\tTimeSiteChecked",
+      e2e::kListColumns,
       "0\t0\t0\t1704067200",
       "1\t1\t8\t1704067200\t\tSmartFolders",
       "2\t2\t9\t1704067200\t\tFavorites",
@@ -64,23 +61,13 @@ std::string ListBytes(const std::vector<Bookmark>& bookmarks, int encryption,
   };
   for (size_t i = 0; i < bookmarks.size(); ++i)
     lines.push_back(BookmarkLine(20 + static_cast<int>(i), bookmarks[i]));
-  std::string bytes;
-  for (const std::string& line : lines) bytes += line + "\r\n";
-  return bytes;
+  return e2e::ListFileBytes(lines);
 }
 
 // The saved fields of the item with this ID.
 std::vector<std::string> SavedItem(const std::string& path, int id) {
-  std::ifstream in(path, std::ios::binary);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    std::vector<std::string> fields;
-    std::stringstream split(line);
-    std::string field;
-    while (std::getline(split, field, '\t')) fields.push_back(field);
+  for (const std::vector<std::string>& fields : e2e::ListFileFields(path))
     if (!fields.empty() && fields[0] == std::to_string(id)) return fields;
-  }
   return {};
 }
 
@@ -192,10 +179,7 @@ class NotesWindowTest : public e2e::FreshSettingsTest {
   }
 
   void ChooseLine(int boxId, const std::string& text) {
-    std::vector<std::string> lines = e2e::ListBoxLines(main_, boxId);
-    for (size_t i = 0; i < lines.size(); ++i)
-      if (lines[i] == text) return e2e::ChooseListLine(main_, boxId, static_cast<int>(i));
-    ADD_FAILURE() << "no line " << text;
+    e2e::ChooseLineReading(main_, boxId, text);
   }
   void Select(size_t bookmark) { ChooseLine(IDC_BOOKMARK_LIST, titles_[bookmark]); }
   void Command(int id) { SendMessageA(main_, WM_COMMAND, static_cast<WPARAM>(id), 0); }

@@ -19,8 +19,10 @@
 
 namespace {
 
+using e2e::kSettingsKey;
+using e2e::SetStringValue;
+
 constexpr DWORD kTimeout = 20000;
-constexpr char kSettingsKey[] = "Software\\Velloxsoft\\Vellox\\3.0";
 constexpr char kPeerFolderName[] = "E2E Peer Tools";
 constexpr int kVisitsField = 15;
 
@@ -31,9 +33,7 @@ std::string ListBytes() {
   const std::string tools = PeerFolder();
   const std::vector<std::string> lines = {
       "VELLOXFL/A/0/40//",
-      "ID\tLevel\tFlags\tTimeModified\tAliasID\tTitle\tURL\tNotes\tKeywords\tLogin\tPassword\tBrows"
-      "er\tHotkey\tRating\tTimeAdded\tVisits\tTimeLastVisit\tTimePreviousVisit\tTimeDueVisit\tDueVi"
-      "sitInterval\tSiteStatus\tDateSiteUpdated\tTimeSiteChecked",
+      e2e::kListColumns,
       "0\t0\t0\t1704067200",
       "1\t1\t8\t1704067200\t\tSmartFolders",
       "2\t2\t9\t1704067200\t\tFavorites",
@@ -53,14 +53,7 @@ std::string ListBytes() {
       "23\t3\t16\t1704067200\t\tLatest\t" + tools + "version-1.?.exe",
       "24\t3\t16\t1704067200\t\tNone\t" + tools + "nothing-*.exe",
   };
-  std::string bytes;
-  for (const std::string& line : lines) bytes += line + "\r\n";
-  return bytes;
-}
-
-void SetString(HKEY key, const char* name, const std::string& value) {
-  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                 static_cast<DWORD>(value.size() + 1));
+  return e2e::ListFileBytes(lines);
 }
 
 // Browsers: "Peer" (the default, with an argument of its own), "Own" (the
@@ -80,8 +73,8 @@ void WriteBrowsers(DWORD defaultIndex, bool autoMinimize) {
     ASSERT_EQ(RegCreateKeyExA(settings, ("Browsers\\" + std::to_string(i)).c_str(), 0, nullptr, 0,
                               KEY_WRITE, nullptr, &row, nullptr),
               ERROR_SUCCESS);
-    for (const auto& column : rows[i]) SetString(row, column.first, column.second);
-    SetString(row, "Method", "DDE");
+    for (const auto& column : rows[i]) SetStringValue(row, column.first, column.second);
+    SetStringValue(row, "Method", "DDE");
     RegCloseKey(row);
   }
   HKEY table;
@@ -144,15 +137,7 @@ class OpeningTest : public e2e::FreshSettingsTest {
     FreshSettingsTest::TearDown();
   }
 
-  void Choose(int boxId, const std::string& line) {
-    std::vector<std::string> lines = e2e::ListBoxLines(main_, boxId);
-    for (size_t i = 0; i < lines.size(); ++i) {
-      if (lines[i] != line) continue;
-      e2e::ChooseListLine(main_, boxId, static_cast<int>(i));
-      return;
-    }
-    ADD_FAILURE() << "no line " << line;
-  }
+  void Choose(int boxId, const std::string& line) { e2e::ChooseLineReading(main_, boxId, line); }
   void Select(const std::string& category, const std::string& subcategory,
               const std::string& bookmark) {
     Choose(IDC_CATEGORY_LIST, category);

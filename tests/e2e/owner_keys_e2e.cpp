@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "e2e_windows.h"
 #include "resources/resource.h"
 #include "vellox_process.h"
 
@@ -12,9 +13,7 @@ namespace {
 
 constexpr DWORD kTimeout = 20000;
 
-std::string SampleListSource() {
-  return std::string(VELLOX_TEST_DATA) + "\\..\\..\\src\\resources\\Default.bkl";
-}
+using e2e::SampleListSource;
 
 HWND ListViewOf(DWORD pid) {
   for (HWND w : e2e::TopLevelWindows(pid, "#32770"))

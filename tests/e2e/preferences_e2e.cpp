@@ -16,17 +16,16 @@
 
 namespace {
 
+using e2e::kSettingsKey;
+
 constexpr DWORD kTimeout = 20000;
-constexpr char kSettingsKey[] = "Software\\Velloxsoft\\Vellox\\3.0";
 constexpr char kPreferencesTitle[] = "Vellox Preferences";
 
 // One web bookmark under Web > Pages.
 std::string ListBytes() {
   const std::vector<std::string> lines = {
       "VELLOXFL/A/0/40//",
-      "ID\tLevel\tFlags\tTimeModified\tAliasID\tTitle\tURL\tNotes\tKeywords\tLogin\tPassword\tBrows"
-      "er\tHotkey\tRating\tTimeAdded\tVisits\tTimeLastVisit\tTimePreviousVisit\tTimeDueVisit\tDueVi"
-      "sitInterval\tSiteStatus\tDateSiteUpdated\tTimeSiteChecked",
+      e2e::kListColumns,
       "0\t0\t0\t1704067200",
       "1\t1\t8\t1704067200\t\tSmartFolders",
       "2\t2\t9\t1704067200\t\tFavorites",
@@ -38,9 +37,7 @@ std::string ListBytes() {
       "11\t2\t0\t1704067200\t\tPages",
       "12\t3\t16\t1704067200\t\tPage\thttp://peer.example/page",
   };
-  std::string bytes;
-  for (const std::string& line : lines) bytes += line + "\r\n";
-  return bytes;
+  return e2e::ListFileBytes(lines);
 }
 
 // The behaviour word with auto-minimize off, everything else as the
@@ -110,12 +107,7 @@ class PreferencesTest : public e2e::FreshSettingsTest {
   // A click on a control of a page or of the dialog.
   void Click(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
-  void Choose(int boxId, const std::string& line) {
-    std::vector<std::string> lines = e2e::ListBoxLines(main_, boxId);
-    for (size_t i = 0; i < lines.size(); ++i)
-      if (lines[i] == line) return e2e::ChooseListLine(main_, boxId, static_cast<int>(i));
-    ADD_FAILURE() << "no line " << line;
-  }
+  void Choose(int boxId, const std::string& line) { e2e::ChooseLineReading(main_, boxId, line); }
   // Opens the bookmark with the program peer as the browser; true when the
   // whole program went to the task bar afterwards.
   bool OpeningMinimizes() {

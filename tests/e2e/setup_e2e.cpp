@@ -21,6 +21,8 @@ extern "C" BOOL WINAPI QueryFullProcessImageNameA(HANDLE process, DWORD flags, L
 
 namespace {
 
+using e2e::kSettingsKey;
+
 using e2e::VelloxProcess;
 
 constexpr DWORD kTimeout = 30000;
@@ -29,7 +31,6 @@ constexpr int kEraseBox = 2272;
 constexpr int kRemoveProgramBox = 2270;
 constexpr int kAppFolderBox = 2250;
 constexpr int kListFolderBox = 2252;
-constexpr char kSettingsKey[] = "Software\\Velloxsoft\\Vellox\\3.0";
 constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Vellox";
 constexpr char kAppPathsKey[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\VelloxFl.exe";

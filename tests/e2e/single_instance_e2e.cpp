@@ -139,8 +139,7 @@ TEST_F(SingleInstance, WithoutSettingsTheFirstRunSetupAppearsAndCancelEndsThePro
   PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
   ASSERT_TRUE(program.WaitForExit(kStartTimeout));
   HKEY key;
-  LONG opened =
-      RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Velloxsoft\\Vellox\\3.0", 0, KEY_READ, &key);
+  LONG opened = RegOpenKeyExA(HKEY_CURRENT_USER, e2e::kSettingsKey, 0, KEY_READ, &key);
   if (opened == ERROR_SUCCESS) RegCloseKey(key);
   EXPECT_NE(opened, ERROR_SUCCESS) << "cancelling the first run stored settings";
 }

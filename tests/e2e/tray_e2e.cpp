@@ -20,7 +20,8 @@
 
 namespace {
 
-constexpr char kSettingsKey[] = "Software\\Velloxsoft\\Vellox\\3.0";
+using e2e::kSettingsKey;
+
 constexpr DWORD kDefaultBehaviour = 0x01904C12;
 constexpr DWORD kUseTray = 0x100;
 constexpr DWORD kShowTips = 0x800000;

@@ -20,7 +20,10 @@
 
 namespace {
 
-constexpr char kSettingsKey[] = "Software\\Velloxsoft\\Vellox\\3.0";
+using e2e::kSettingsKey;
+using e2e::ListBoxLineOf;
+using e2e::ReadFileBytes;
+
 // Regular mode, the other behaviour bits as a new user has them.
 constexpr uint32_t kRegularFlags = (0x01904C12u & ~0xFu) | 2;
 constexpr uint32_t kAskBeforeSaving = 0x10000;
@@ -100,20 +103,6 @@ class SessionEnd {
   HANDLE thread_ = nullptr;
 };
 
-std::string ReadFileBytes(const std::string& path) {
-  std::string bytes;
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return bytes;
-  char buffer[65536];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-    bytes.append(buffer, read);
-  CloseHandle(file);
-  return bytes;
-}
-
 bool FileHoldsEdit(const std::string& path) {
   return ReadFileBytes(path).find(kEdit) != std::string::npos;
 }
@@ -126,23 +115,7 @@ void WriteSettings(const std::string& name, const std::string& path, uint32_t fl
     return;
   RegSetValueExA(key, "Preferences", 0, REG_BINARY, reinterpret_cast<const BYTE*>(&flags),
                  sizeof flags);
-  HKEY entry;
-  if (RegCreateKeyExA(key, "Lists\\0", 0, nullptr, 0, KEY_WRITE, nullptr, &entry, nullptr) ==
-      ERROR_SUCCESS) {
-    RegSetValueExA(entry, "", 0, REG_SZ, reinterpret_cast<const BYTE*>(name.c_str()),
-                   static_cast<DWORD>(name.size() + 1));
-    RegSetValueExA(entry, "Path", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
-                   static_cast<DWORD>(path.size() + 1));
-    RegCloseKey(entry);
-  }
-  HKEY table;
-  if (RegCreateKeyExA(key, "Lists", 0, nullptr, 0, KEY_WRITE, nullptr, &table, nullptr) ==
-      ERROR_SUCCESS) {
-    DWORD index = 0;
-    RegSetValueExA(table, "index", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&index),
-                   sizeof index);
-    RegCloseKey(table);
-  }
+  e2e::WriteSettingsTable(key, "Lists", {{{"", name}, {"Path", path}}}, 0);
   RegCloseKey(key);
 }
 
@@ -164,22 +137,15 @@ HWND CommandWindowOf(DWORD pid) {
   return windows.empty() ? nullptr : windows.front();
 }
 
-int LineOf(HWND dialog, int id, const std::string& text) {
-  std::vector<std::string> lines = e2e::ListBoxLines(dialog, id);
-  for (size_t i = 0; i < lines.size(); ++i)
-    if (lines[i] == text) return static_cast<int>(i);
-  return -1;
-}
-
 // Renames the category "News" in the title box, as typing there does.
 bool RenameNews(HWND main) {
-  int news = LineOf(main, IDC_CATEGORY_LIST, "News");
+  int news = ListBoxLineOf(main, IDC_CATEGORY_LIST, "News");
   if (news < 0) return false;
   e2e::ChooseListLine(main, IDC_CATEGORY_LIST, news);
   SendMessageA(main, WM_COMMAND, ID_CMD_EDIT_CATEGORY_BOX, 0);
   SendMessageA(GetDlgItem(main, IDC_CATEGORY_TITLE), WM_SETTEXT, 0,
                reinterpret_cast<LPARAM>(kEdit));
-  return LineOf(main, IDC_CATEGORY_LIST, kEdit) >= 0;
+  return ListBoxLineOf(main, IDC_CATEGORY_LIST, kEdit) >= 0;
 }
 
 // Starts the path; false when it could not be started. other: the list
@@ -278,7 +244,7 @@ void WalkPath(const Row& row, size_t i) {
   ASSERT_TRUE(e2e::WaitForPostedMessages(pid));
   EXPECT_EQ(MainOf(pid), main) << "the main window was replaced";
   EXPECT_EQ(e2e::WindowTitle(main), "Alpha - Vellox");
-  EXPECT_GE(LineOf(main, IDC_CATEGORY_LIST, kEdit), 0);
+  EXPECT_GE(ListBoxLineOf(main, IDC_CATEGORY_LIST, kEdit), 0);
   EXPECT_FALSE(FileHoldsEdit(alpha.Path()));
   EXPECT_EQ(WaitForSingleObject(program.Handle(), 0), static_cast<DWORD>(WAIT_TIMEOUT))
       << "the program ended";

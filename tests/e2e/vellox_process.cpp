@@ -5,7 +5,6 @@
 namespace e2e {
 namespace {
 
-constexpr char kSettingsKey[] = "Software\\Velloxsoft\\Vellox\\3.0";
 constexpr char kMutexName[] = "VELLOXFL-088FA840-B10D-11D3-BC36-006067709674";
 constexpr char kPeerClass[] = "VelloxTestPeer";
 
@@ -150,8 +149,8 @@ void EnsureUserSettingsKey() {
   // drive. A test of the tips sets the bit itself.
   constexpr DWORD kDefaultBehaviourWithoutTips = 0x01904C12 & ~DWORD{0x00800000};
   HKEY key;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0,
-                      KEY_WRITE | KEY_QUERY_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE | KEY_QUERY_VALUE,
+                      nullptr, &key, nullptr) != ERROR_SUCCESS)
     return;
   if (RegQueryValueExA(key, "Preferences", nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
     RegSetValueExA(key, "Preferences", 0, REG_BINARY,

@@ -10,6 +10,9 @@
 
 namespace e2e {
 
+// The user's settings key under HKEY_CURRENT_USER.
+constexpr char kSettingsKey[] = "Software\\Velloxsoft\\Vellox\\3.0";
+
 // The folder of the running test program, with a trailing backslash.
 std::string ProgramFolder();
 // Makes the program peer beside the tests the one configured browser, so
