@@ -42,6 +42,17 @@ class LineTable {
   // Each returns false when memory runs out (the table is then unchanged).
   bool Reserve(size_t count);
   bool Push(std::string_view text);
+  // Pushes a line written straight into the buffer: write(char* room) gets
+  // room for bound bytes and returns the length it wrote.
+  template <typename Write>
+  bool PushWritten(size_t bound, Write write) {
+    CompactIfWorthIt();
+    size_t offset = buffer_.Size();
+    if (!buffer_.Reserve(bound)) return false;
+    size_t length = write(buffer_.Tail());
+    buffer_.Commit(length);
+    return PushRef({static_cast<uint32_t>(offset), static_cast<uint32_t>(length)});
+  }
   bool Set(size_t index, std::string_view text);
   // Adds a line that already sits in Buffer() at [offset, offset + length).
   bool PushInBuffer(size_t offset, size_t length);

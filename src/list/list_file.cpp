@@ -206,21 +206,23 @@ void FitHeader(BookmarkList& list) {
   if (length() >= kMaxHeaderLength) list.checkValue.clear();
 }
 
-}  // namespace
-
-WriteResult RenderList(BookmarkList& list, std::string* bytes) {
+// Prepares the header's values for writing: a salt drawn, the check value
+// computed, the header fitted.
+void PrepareHeader(BookmarkList& list) {
   list.EncodeCurrentIfChanged();
   if (list.salt.empty()) list.salt = NewSalt();
   if (list.checkValue.empty() && !list.password.empty() && list.cipher)
     list.checkValue = list.cipher->ComputeCheck(list.salt, list.password);
   FitHeader(list);
+}
+
+// Renders the list into *bytes, handing them to emit (which returns a
+// WriteResult) each time they reach pieceBytes, and at the end; *bytes is
+// emptied after each hand-over.
+template <typename Emit>
+WriteResult RenderPieces(BookmarkList& list, std::string* bytes, size_t pieceBytes, Emit emit) {
   bool encrypted = (list.encryptionOptions & 2) != 0;
   try {
-    bytes->clear();
-    // Every line's text is in the line table's buffer: an upper bound.
-    bytes->reserve(list.LineBytes() * (encrypted ? 2 : 1) + 2 * (size_t{list.itemCount} + 1) +
-                   1024);
-    platform::AdviseHugePages(bytes->data(), bytes->capacity());
     bytes->append(FormatHeader(list.encryptionOptions, list.lastId, list.salt, list.checkValue));
     bytes->append(kColumnLine);
     std::string sealed;
@@ -242,6 +244,11 @@ WriteResult RenderList(BookmarkList& list, std::string* bytes) {
       }
       bytes->append(text.data(), text.size());
       bytes->append("\r\n", 2);
+      if (bytes->size() >= pieceBytes) {
+        WriteResult emitted = emit(*bytes);
+        if (emitted != WriteResult::Ok) return emitted;
+        bytes->clear();
+      }
       i = list.Link(i).next;
       if (i == 0) break;
     }
@@ -249,18 +256,49 @@ WriteResult RenderList(BookmarkList& list, std::string* bytes) {
     list.lastError = kErrorNotEnoughMemory;
     return WriteResult::CannotWrite;
   }
-  return WriteResult::Ok;
+  return emit(*bytes);
+}
+
+// What WriteList renders before each write: small enough to stay in the
+// processor's cache and to need no fresh pages, large enough that the
+// write calls cost nothing next to the copying.
+constexpr size_t kWritePieceBytes = 256 * 1024;
+
+}  // namespace
+
+WriteResult RenderList(BookmarkList& list, std::string* bytes) {
+  PrepareHeader(list);
+  bool encrypted = (list.encryptionOptions & 2) != 0;
+  try {
+    bytes->clear();
+    // Every line's text is in the line table's buffer: an upper bound.
+    bytes->reserve(list.LineBytes() * (encrypted ? 2 : 1) + 2 * (size_t{list.itemCount} + 1) +
+                   1024);
+    platform::AdviseHugePages(bytes->data(), bytes->capacity());
+  } catch (const std::bad_alloc&) {
+    list.lastError = kErrorNotEnoughMemory;
+    return WriteResult::CannotWrite;
+  }
+  return RenderPieces(list, bytes, std::string::npos,
+                      [](const std::string&) { return WriteResult::Ok; });
 }
 
 WriteResult WriteList(BookmarkList& list, platform::File& file) {
-  std::string bytes;
-  WriteResult result = RenderList(list, &bytes);
-  if (result != WriteResult::Ok) return result;
-  if (!file.Write(bytes.data(), bytes.size())) {
-    list.lastError = file.LastError();
+  PrepareHeader(list);
+  // The list goes out piece by piece through one buffer: rendering it whole
+  // first would touch as many fresh pages as the file has bytes.
+  std::string piece;
+  try {
+    piece.reserve(2 * kWritePieceBytes);
+  } catch (const std::bad_alloc&) {
+    list.lastError = kErrorNotEnoughMemory;
     return WriteResult::CannotWrite;
   }
-  return WriteResult::Ok;
+  return RenderPieces(list, &piece, kWritePieceBytes, [&list, &file](const std::string& bytes) {
+    if (bytes.empty() || file.Write(bytes.data(), bytes.size())) return WriteResult::Ok;
+    list.lastError = file.LastError();
+    return WriteResult::CannotWrite;
+  });
 }
 
 CreateResult CreateListFile(const std::string& path, bool overwrite, uint32_t* osError) {
