@@ -205,6 +205,9 @@ char* DecodeUtf8Into(const char* src, size_t n, char* dst) {
 }  // namespace
 
 std::string DecodeUtf8ToAnsi(std::string_view text) {
+  // Most values (addresses, English titles) are plain: copied as they are.
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  if (PlainRunEnd(bytes, 0, text.size()) == text.size()) return std::string(text);
   std::string out(text.size(), '\0');
   char* end = DecodeUtf8Into(text.data(), text.size(), &out[0]);
   out.resize(static_cast<size_t>(end - out.data()));

@@ -257,6 +257,17 @@ LineHead DecodeHead(std::string_view line) {
   return head;
 }
 
+uint32_t DecodeTimeModified(std::string_view line) {
+  // Whatever the first three fields hold, each ends at its tab.
+  size_t at = 0;
+  for (int tab = 0; tab < 3; ++tab) {
+    at = line.find('\t', at);
+    if (at == std::string_view::npos) return 0;
+    ++at;
+  }
+  return ParseUnsigned(line.substr(at));
+}
+
 void DecodeLine(std::string_view line, bool allFields, BookmarkItem* record) {
   record->Clear();
   FieldReader fields(line);

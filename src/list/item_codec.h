@@ -30,6 +30,8 @@ struct LineHead {
   uint32_t aliasId = 0;
 };
 LineHead DecodeHead(std::string_view line);
+// DecodeHead(line).timeModified, reading nothing after it.
+uint32_t DecodeTimeModified(std::string_view line);
 
 // Decodes a line into a cleared record: fields 0-4 only (as while loading),
 // or all 23. Level is the stored value minus one; Flags keeps bits 0-11.

@@ -64,7 +64,7 @@ uint16_t BookmarkList::AddItemTouching(uint16_t afterIndex, const BookmarkItem& 
   uint16_t parentIndex = parentKnown && IsIndex(parent) ? parent : Parent(index);
   // Appending many children within one second (an import) would rewrite
   // the parent's line with the same time again and again.
-  if (!parentKnown || DecodeHead(Line(parentIndex)).timeModified != now) Touch(parentIndex);
+  if (!parentKnown || DecodeTimeModified(Line(parentIndex)) != now) Touch(parentIndex);
   modified = true;
   return index;
 }
