@@ -211,8 +211,8 @@ class NetscapeWalk {
   int depth_ = -1, currentLevel_ = -1, scanDepth_ = -1;
   bool linkMode_ = false;
   size_t resume_ = 0;
-  std::vector<size_t> openedBy_;  // by depth: the "<dl>" token that opened it
-  std::vector<size_t> closedBy_;  // by token: the "</dl>" that ends a "<dl>"
+  std::vector<size_t> openedBy_;           // by depth: the "<dl>" token that opened it
+  platform::LargeTable<size_t> closedBy_;  // by token: the "</dl>" that ends a "<dl>"
 };
 
 }  // namespace

@@ -10,6 +10,12 @@
 #include <string_view>
 #include <vector>
 
+// Gives back an arena's block of the given size.
+struct ArenaRelease {
+  size_t bytes = 0;
+  void operator()(char* block) const;
+};
+
 // A growable byte buffer that, unlike a string, leaves new room
 // uninitialised: a file is read straight into it.
 class ByteArena {
@@ -26,7 +32,8 @@ class ByteArena {
   void Swap(ByteArena& other) noexcept;
 
  private:
-  std::unique_ptr<char[]> data_;
+  // A large block (platform.h): a file's lines are read straight into it.
+  std::unique_ptr<char[], ArenaRelease> data_;
   size_t size_ = 0;
   size_t capacity_ = 0;
 };

@@ -8,7 +8,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <ctime>
+#include <new>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -94,6 +96,34 @@ std::string TempFolder();
 // file, most of an import's time). Smaller blocks and other systems are
 // left as they are.
 void AdviseHugePages(void* block, size_t bytes);
+
+// Large tables that are filled soon after they are made. From half a
+// megabyte on, a block is taken from the system in whole huge pages where
+// it offers them, advised before anything touches it: on this kind of
+// machine a 4 KB page fault costs as much as filling a 2 MB page, and a
+// block from the C library cannot have its first huge page (the library
+// writes its header there first). nullptr when memory runs out.
+void* AllocateLarge(size_t bytes);
+void FreeLarge(void* block, size_t bytes);  // bytes as allocated
+
+// An allocator over AllocateLarge, for std::vector.
+template <typename T>
+struct LargeBlockAllocator {
+  using value_type = T;
+  LargeBlockAllocator() = default;
+  template <typename U>
+  LargeBlockAllocator(const LargeBlockAllocator<U>&) {}
+  T* allocate(size_t count) {
+    void* block = count <= SIZE_MAX / sizeof(T) ? AllocateLarge(count * sizeof(T)) : nullptr;
+    if (!block) throw std::bad_alloc();
+    return static_cast<T*>(block);
+  }
+  void deallocate(T* block, size_t count) { FreeLarge(block, count * sizeof(T)); }
+  friend bool operator==(const LargeBlockAllocator&, const LargeBlockAllocator&) { return true; }
+  friend bool operator!=(const LargeBlockAllocator&, const LargeBlockAllocator&) { return false; }
+};
+template <typename T>
+using LargeTable = std::vector<T, LargeBlockAllocator<T>>;
 
 // Path separators: the Windows build knows only the backslash; the native
 // build accepts "/" as well.

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 
@@ -195,6 +196,42 @@ void AdviseHugePages(void* block, size_t bytes) {
   uintptr_t end = (reinterpret_cast<uintptr_t>(block) + bytes) & ~(kHugePage - 1);
   // Only whole huge pages inside the block; a refusal changes nothing.
   if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+}
+
+namespace {
+
+constexpr size_t kLargeFrom = 512u << 10;
+constexpr uintptr_t kHugePageBytes = 2u << 20;
+
+size_t WholeHugePages(size_t bytes) { return (bytes + kHugePageBytes - 1) & ~(kHugePageBytes - 1); }
+
+}  // namespace
+
+void* AllocateLarge(size_t bytes) {
+  if (bytes < kLargeFrom) return std::malloc(bytes ? bytes : 1);
+  if (bytes > SIZE_MAX / 2) return nullptr;
+  size_t length = WholeHugePages(bytes);
+  // One huge page more than needed, so that a huge-page boundary lies
+  // within; the parts before it and after the block go back at once.
+  void* mapped = mmap(nullptr, length + kHugePageBytes, PROT_READ | PROT_WRITE,
+                      MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (mapped == MAP_FAILED) return nullptr;
+  uintptr_t start = reinterpret_cast<uintptr_t>(mapped);
+  uintptr_t block = (start + kHugePageBytes - 1) & ~(kHugePageBytes - 1);
+  uintptr_t end = start + length + kHugePageBytes;
+  if (block > start) munmap(mapped, block - start);
+  if (end > block + length) munmap(reinterpret_cast<void*>(block + length), end - block - length);
+  madvise(reinterpret_cast<void*>(block), length, MADV_HUGEPAGE);  // a refusal changes nothing
+  return reinterpret_cast<void*>(block);
+}
+
+void FreeLarge(void* block, size_t bytes) {
+  if (!block) return;
+  if (bytes < kLargeFrom) {
+    std::free(block);
+    return;
+  }
+  munmap(block, WholeHugePages(bytes));
 }
 
 bool FileExists(const char* path) {
