@@ -185,7 +185,7 @@ class BookmarkList {
   void Unlink(uint16_t index);
   void ForgetCurrent(uint16_t index);
 
-  std::vector<ItemLink> links_;
+  platform::LargeTable<ItemLink> links_;  // large for a large list (platform.h)
   LineTable lines_;
   size_t tableLimit_ = static_cast<size_t>(-1);
   BookmarkItem current_;

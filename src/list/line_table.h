@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/platform.h"
+
 // Gives back an arena's block of the given size.
 struct ArenaRelease {
   size_t bytes = 0;
@@ -82,6 +84,6 @@ class LineTable {
   void CompactIfWorthIt();
 
   ByteArena buffer_;
-  std::vector<Ref> refs_;
+  platform::LargeTable<Ref> refs_;  // large for a large list (platform.h)
   size_t stale_ = 0;
 };
