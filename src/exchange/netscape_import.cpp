@@ -61,6 +61,7 @@ class NetscapeWalk {
   int Run() {
     out_.List().ReserveLineText(text_.size());  // about the text the items will hold
     const auto& tokens = tags_.Tokens();
+    out_.List().ReserveItems(tokens.size());  // more than the items the tokens give
     closedBy_.assign(tokens.size(), kNone);
     size_t k = 0;
     while (k < tokens.size()) {

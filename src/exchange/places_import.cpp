@@ -324,6 +324,7 @@ class PlacesWalk {
     // line table growing and copying itself many times over.
     constexpr size_t kLineBytes = 200;
     if (rows > 0) out_.List().ReserveLineText(rows * kLineBytes);
+    out_.List().ReserveItems(rows);
     std::vector<Frame> stack;
     if (!Enter(kMenuFolder, 0, &stack)) return kImportFailed;
     while (!stack.empty() && !out_.Full()) {

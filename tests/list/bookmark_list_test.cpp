@@ -235,6 +235,9 @@ TEST_F(Outline, ProgramWrittenListIsAFixedPointOfLoadAndSave) {
 TEST(BookmarkList, TableGrowthFailureRefusesTheItem) {
   BookmarkList list;
   list.SetTableLimit(1500);
+  // Room asked beyond the limit stops at it, and changes no outcome.
+  EXPECT_TRUE(list.ReserveItems(5000));
+  EXPECT_TRUE(list.ReserveItems(static_cast<size_t>(-1)));
   uint16_t last = 0;
   for (int i = 0; i < 2000; ++i) {
     uint16_t index = list.AddItem(0, Item(kLevelCategory, "C"), 0);
