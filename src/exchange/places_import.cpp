@@ -292,7 +292,7 @@ class PlaceExtras {
   }
 
   Statement holderScan_, holderOrder_, folders_, visits_, notes_, keywords_;
-  std::vector<Holder> holders_;  // sorted by place
+  platform::LargeTable<Holder> holders_;  // sorted by place
   std::unordered_map<int64_t, uint32_t> lastVisits_;
   std::unordered_map<int64_t, FirstText> notesByItem_, keywordsByPlace_;
   std::unordered_map<int64_t, FirstText> folderTitles_;  // by id, of the folders holding places
@@ -558,15 +558,17 @@ bool HasPendingLog(const std::string& path) {
 // Reads the whole database into memory and opens that private copy, which
 // costs no temporary file and no second pass over the disk. Only for a
 // database without pending log changes, which a memory copy cannot apply.
-bool OpenMemoryCopy(const std::string& path, sqlite3** db) {
+// The copy lives in *memory, which must outlive the connection.
+bool OpenMemoryCopy(const std::string& path, std::unique_ptr<platform::LargeBlock>* memory,
+                    sqlite3** db) {
   constexpr int64_t kMostBytes = int64_t{1} << 30;
   platform::File file;
   if (file.Open(path.c_str(), platform::FileAccess::kRead) != platform::kErrorNone) return false;
   int64_t size = file.Size();
   if (size < 100 || size > kMostBytes) return false;  // smaller than a database header
-  auto* bytes = static_cast<unsigned char*>(sqlite3_malloc64(static_cast<sqlite3_uint64>(size)));
+  *memory = std::make_unique<platform::LargeBlock>(static_cast<size_t>(size));
+  unsigned char* bytes = (*memory)->Data();
   if (!bytes) return false;
-  platform::AdviseHugePages(bytes, static_cast<size_t>(size));
   int64_t done = 0;
   for (long n; done < size && (n = file.Read(bytes + done, static_cast<size_t>(size - done))) > 0;)
     done += n;
@@ -576,13 +578,10 @@ bool OpenMemoryCopy(const std::string& path, sqlite3** db) {
   if (done == size && bytes[kWriteVersion] == kWalMode) bytes[kWriteVersion] = kRollbackMode;
   if (done == size && bytes[kReadVersion] == kWalMode) bytes[kReadVersion] = kRollbackMode;
   if (done != size || sqlite3_open_v2(":memory:", db, kPrivateConnection | SQLITE_OPEN_READWRITE,
-                                      nullptr) != SQLITE_OK) {
-    sqlite3_free(bytes);
+                                      nullptr) != SQLITE_OK)
     return false;
-  }
-  // SQLite owns the bytes from here on, also when this fails.
-  return sqlite3_deserialize(*db, "main", bytes, size, size,
-                             SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY) ==
+  // Read only: SQLite reads the bytes where they are and never grows them.
+  return sqlite3_deserialize(*db, "main", bytes, size, size, SQLITE_DESERIALIZE_READONLY) ==
          SQLITE_OK;
 }
 
@@ -596,9 +595,10 @@ int WalkDatabase(BookmarkList& list, sqlite3* db, uint8_t rating) {
 int ImportPlacesDatabase(BookmarkList& list, const std::string& path, uint8_t rating) {
   sqlite3* db = nullptr;
   if (!HasPendingLog(path)) {
-    bool opened = OpenMemoryCopy(path, &db);
+    std::unique_ptr<platform::LargeBlock> memory;
+    bool opened = OpenMemoryCopy(path, &memory, &db);
     int result = opened ? WalkDatabase(list, db, rating) : kImportFailed;
-    sqlite3_close(db);
+    sqlite3_close(db);  // before the memory goes
     // A file SQLite could not read from memory may still open as a file.
     if (opened) return result;
     db = nullptr;

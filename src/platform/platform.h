@@ -110,6 +110,21 @@ void AdviseHugePages(void* block, size_t bytes);
 void* AllocateLarge(size_t bytes);
 void FreeLarge(void* block, size_t bytes);  // bytes as allocated
 
+// A large block owned for a scope; Data() is nullptr when memory ran out.
+class LargeBlock {
+ public:
+  explicit LargeBlock(size_t bytes)
+      : bytes_(bytes), data_(static_cast<unsigned char*>(AllocateLarge(bytes))) {}
+  ~LargeBlock() { FreeLarge(data_, bytes_); }
+  LargeBlock(const LargeBlock&) = delete;
+  LargeBlock& operator=(const LargeBlock&) = delete;
+  unsigned char* Data() const { return data_; }
+
+ private:
+  size_t bytes_;
+  unsigned char* data_;
+};
+
 // An allocator over AllocateLarge, for std::vector.
 template <typename T>
 struct LargeBlockAllocator {
