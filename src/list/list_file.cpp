@@ -294,22 +294,10 @@ WriteResult WriteList(BookmarkList& list, platform::File& file) {
     list.lastError = kErrorNotEnoughMemory;
     return WriteResult::CannotWrite;
   }
-  // The disk starts on each few megabytes while the next are rendered, so
-  // that the flush after the last waits for less.
-  constexpr size_t kWriteBackBytes = 2u << 20;
-  size_t unsent = 0;
-  return RenderPieces(list, &piece, kWritePieceBytes, [&](const std::string& bytes) {
-    if (bytes.empty()) return WriteResult::Ok;
-    if (!file.Write(bytes.data(), bytes.size())) {
-      list.lastError = file.LastError();
-      return WriteResult::CannotWrite;
-    }
-    unsent += bytes.size();
-    if (unsent >= kWriteBackBytes) {
-      file.StartWriteBack();
-      unsent = 0;
-    }
-    return WriteResult::Ok;
+  return RenderPieces(list, &piece, kWritePieceBytes, [&list, &file](const std::string& bytes) {
+    if (bytes.empty() || file.Write(bytes.data(), bytes.size())) return WriteResult::Ok;
+    list.lastError = file.LastError();
+    return WriteResult::CannotWrite;
   });
 }
 

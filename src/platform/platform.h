@@ -57,10 +57,6 @@ class File {
   int64_t Size();
   bool Truncate();  // at the current position
   bool Flush();
-  // Asks the system to start writing what was written so far to the disk,
-  // without waiting: a Flush that follows then waits for less. A hint only;
-  // it replaces no Flush.
-  void StartWriteBack();
   // Reads the whole file from the start into text.
   bool ReadAll(std::string* text);
   uint32_t LastError() const { return lastError_; }

@@ -172,12 +172,6 @@ bool File::Truncate() {
 
 bool File::Flush() { return fsync(static_cast<int>(handle_)) == 0; }
 
-void File::StartWriteBack() {
-#ifdef SYNC_FILE_RANGE_WRITE
-  sync_file_range(static_cast<int>(handle_), 0, 0, SYNC_FILE_RANGE_WRITE);
-#endif
-}
-
 bool File::ReadAll(std::string* text) {
   text->clear();
   if (!Seek(0)) return false;

@@ -118,8 +118,6 @@ bool File::Truncate() {
 
 bool File::Flush() { return FlushFileBuffers(AsHandle(handle_)) != 0; }
 
-void File::StartWriteBack() {}
-
 bool File::ReadAll(std::string* text) {
   text->clear();
   if (!Seek(0)) return false;
