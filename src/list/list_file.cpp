@@ -216,15 +216,21 @@ void PrepareHeader(BookmarkList& list) {
   FitHeader(list);
 }
 
-// Renders the list into *bytes, handing them to emit (which returns a
-// WriteResult) each time they reach pieceBytes, and at the end; *bytes is
-// emptied after each hand-over.
-template <typename Emit>
-WriteResult RenderPieces(BookmarkList& list, std::string* bytes, size_t pieceBytes, Emit emit) {
+// Renders the list into *bytes (a string or a large table), reserved
+// first: every line's text is in the line table's buffer, an upper bound.
+template <typename Bytes>
+WriteResult RenderInto(BookmarkList& list, Bytes* bytes) {
+  PrepareHeader(list);
   bool encrypted = (list.encryptionOptions & 2) != 0;
+  auto append = [bytes](std::string_view text) {
+    bytes->insert(bytes->end(), text.begin(), text.end());
+  };
   try {
-    bytes->append(FormatHeader(list.encryptionOptions, list.lastId, list.salt, list.checkValue));
-    bytes->append(kColumnLine);
+    bytes->clear();
+    bytes->reserve(list.LineBytes() * (encrypted ? 2 : 1) + 2 * (size_t{list.itemCount} + 1) +
+                   1024);
+    append(FormatHeader(list.encryptionOptions, list.lastId, list.salt, list.checkValue));
+    append(kColumnLine);
     std::string sealed;
     uint16_t i = 0;
     // The ring comes back to the root; the count guards against a broken one.
@@ -242,13 +248,8 @@ WriteResult RenderPieces(BookmarkList& list, std::string* bytes, size_t pieceByt
         }
         text = sealed;
       }
-      bytes->append(text.data(), text.size());
-      bytes->append("\r\n", 2);
-      if (bytes->size() >= pieceBytes) {
-        WriteResult emitted = emit(*bytes);
-        if (emitted != WriteResult::Ok) return emitted;
-        bytes->clear();
-      }
+      append(text);
+      append("\r\n");
       i = list.Link(i).next;
       if (i == 0) break;
     }
@@ -256,49 +257,24 @@ WriteResult RenderPieces(BookmarkList& list, std::string* bytes, size_t pieceByt
     list.lastError = kErrorNotEnoughMemory;
     return WriteResult::CannotWrite;
   }
-  return emit(*bytes);
+  return WriteResult::Ok;
 }
-
-// What WriteList renders before each write: small enough to stay in the
-// processor's cache and to need no fresh pages, large enough that the
-// write calls cost nothing next to the copying.
-constexpr size_t kWritePieceBytes = 256 * 1024;
 
 }  // namespace
 
-WriteResult RenderList(BookmarkList& list, std::string* bytes) {
-  PrepareHeader(list);
-  bool encrypted = (list.encryptionOptions & 2) != 0;
-  try {
-    bytes->clear();
-    // Every line's text is in the line table's buffer: an upper bound.
-    bytes->reserve(list.LineBytes() * (encrypted ? 2 : 1) + 2 * (size_t{list.itemCount} + 1) +
-                   1024);
-    platform::AdviseHugePages(bytes->data(), bytes->capacity());
-  } catch (const std::bad_alloc&) {
-    list.lastError = kErrorNotEnoughMemory;
-    return WriteResult::CannotWrite;
-  }
-  return RenderPieces(list, bytes, std::string::npos,
-                      [](const std::string&) { return WriteResult::Ok; });
-}
+WriteResult RenderList(BookmarkList& list, std::string* bytes) { return RenderInto(list, bytes); }
 
 WriteResult WriteList(BookmarkList& list, platform::File& file) {
-  PrepareHeader(list);
-  // The list goes out piece by piece through one buffer: rendering it whole
-  // first would touch as many fresh pages as the file has bytes.
-  std::string piece;
-  try {
-    piece.reserve(2 * kWritePieceBytes);
-  } catch (const std::bad_alloc&) {
-    list.lastError = kErrorNotEnoughMemory;
-    return WriteResult::CannotWrite;
-  }
-  return RenderPieces(list, &piece, kWritePieceBytes, [&list, &file](const std::string& bytes) {
-    if (bytes.empty() || file.Write(bytes.data(), bytes.size())) return WriteResult::Ok;
+  // A large table (platform.h): a fresh block of the list's size would
+  // otherwise be faulted in page by page on every save.
+  platform::LargeTable<char> bytes;
+  WriteResult result = RenderInto(list, &bytes);
+  if (result != WriteResult::Ok) return result;
+  if (!file.Write(bytes.data(), bytes.size())) {
     list.lastError = file.LastError();
     return WriteResult::CannotWrite;
-  });
+  }
+  return WriteResult::Ok;
 }
 
 CreateResult CreateListFile(const std::string& path, bool overwrite, uint32_t* osError) {
