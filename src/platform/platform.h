@@ -102,7 +102,9 @@ void AdviseHugePages(void* block, size_t bytes);
 // it offers them, advised before anything touches it: on this kind of
 // machine a 4 KB page fault costs as much as filling a 2 MB page, and a
 // block from the C library cannot have its first huge page (the library
-// writes its header there first). nullptr when memory runs out.
+// writes its header there first). A few blocks given back (96 MB at most)
+// are kept for the next tables of their size, as the C library keeps
+// freed memory. Elsewhere, plain heap blocks. nullptr when memory runs out.
 void* AllocateLarge(size_t bytes);
 void FreeLarge(void* block, size_t bytes);  // bytes as allocated
 

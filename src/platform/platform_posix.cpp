@@ -206,7 +206,7 @@ constexpr uintptr_t kHugePageBytes = 2u << 20;
 
 size_t WholeHugePages(size_t bytes) { return (bytes + kHugePageBytes - 1) & ~(kHugePageBytes - 1); }
 
-// Blocks given back are kept for the next tables of about their size, as
+// Blocks given back are kept for the next tables of their size, as
 // the C library keeps freed memory: a program that imports again and again
 // (a benchmark) then refills warm pages instead of faulting in new ones.
 // A few blocks, a bounded total.
@@ -215,7 +215,8 @@ class KeptBlocks {
   void* Take(size_t length) {
     std::lock_guard<std::mutex> lock(mutex_);
     for (Block& b : blocks_) {
-      if (b.start && b.length >= length && b.length / 2 <= length) {
+      // Only a block of the same length: its owner gives it back by size.
+      if (b.start && b.length == length) {
         void* start = b.start;
         kept_ -= b.length;
         b = Block();
