@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <new>
+#include <type_traits>
 
 #include "platform/platform.h"
 
@@ -94,8 +96,9 @@ size_t DecimalReference(std::string_view text, size_t pos, std::string* out) {
 
 char* DecodeUtf8Into(const char* src, size_t n, char* dst);
 
-// The whole file, read straight into the string.
-bool ReadFileBytes(const std::string& path, std::string* bytes) {
+// The whole file, read straight into the string or table.
+template <typename Bytes>
+bool ReadFileBytes(const std::string& path, Bytes* bytes) {
   platform::File file;
   if (file.Open(path.c_str(), platform::FileAccess::kRead) != platform::kErrorNone) return false;
   int64_t size = file.Size();
@@ -104,7 +107,8 @@ bool ReadFileBytes(const std::string& path, std::string* bytes) {
   // must come before the resize touches the memory.
   bytes->clear();
   bytes->reserve(static_cast<size_t>(size));
-  platform::AdviseHugePages(bytes->data(), bytes->capacity());
+  if constexpr (std::is_same_v<Bytes, std::string>)
+    platform::AdviseHugePages(bytes->data(), bytes->capacity());
   bytes->resize(static_cast<size_t>(size));
   size_t done = 0;
   while (done < bytes->size()) {
@@ -119,7 +123,7 @@ bool ReadFileBytes(const std::string& path, std::string* bytes) {
   char chunk[65536];
   for (long n; (n = file.Read(chunk, sizeof chunk)) != 0;) {
     if (n < 0) return false;
-    bytes->append(chunk, static_cast<size_t>(n));
+    bytes->insert(bytes->end(), chunk, chunk + n);
   }
   return true;
 }
@@ -204,7 +208,21 @@ char* DecodeUtf8Into(const char* src, size_t n, char* dst) {
 
 }  // namespace
 
+bool ReadUtf8ImportText(const std::string& path, platform::LargeTable<char>* text) {
+  try {
+    if (!ReadFileBytes(path, text)) return false;
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  char* end = DecodeUtf8Into(text->data(), text->size(), text->data());  // in place
+  text->resize(static_cast<size_t>(end - text->data()));
+  return true;
+}
+
 std::string DecodeUtf8ToAnsi(std::string_view text) {
+  // Most values (addresses, English titles) are plain: copied as they are.
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  if (PlainRunEnd(bytes, 0, text.size()) == text.size()) return std::string(text);
   std::string out(text.size(), '\0');
   char* end = DecodeUtf8Into(text.data(), text.size(), &out[0]);
   out.resize(static_cast<size_t>(end - out.data()));

@@ -7,12 +7,17 @@
 #include <string>
 #include <string_view>
 
+#include "platform/platform.h"
+
 // Reads the whole file into text. With decodeUtf8 the bytes go through
 // DecodeUtf8ToAnsi; with both flags the result then goes through
 // DecodeHtmlEntities. Returns the number of bytes read, or -1 when the file
 // cannot be opened or read (text is then empty).
 int64_t ReadImportText(const std::string& path, bool decodeUtf8, bool decodeEntities,
                        std::string* text);
+// ReadImportText with decodeUtf8 alone, into a large table (a file is the
+// largest block an import fills). False when the file cannot be read.
+bool ReadUtf8ImportText(const std::string& path, platform::LargeTable<char>* text);
 
 // UTF-8 to the ANSI code page, sequence by sequence, without checking the
 // continuation bytes: the lead byte alone decides the length. A pair of

@@ -61,6 +61,7 @@ class NetscapeWalk {
   int Run() {
     out_.List().ReserveLineText(text_.size());  // about the text the items will hold
     const auto& tokens = tags_.Tokens();
+    out_.List().ReserveItems(tokens.size());  // more than the items the tokens give
     closedBy_.assign(tokens.size(), kNone);
     size_t k = 0;
     while (k < tokens.size()) {
@@ -211,8 +212,8 @@ class NetscapeWalk {
   int depth_ = -1, currentLevel_ = -1, scanDepth_ = -1;
   bool linkMode_ = false;
   size_t resume_ = 0;
-  std::vector<size_t> openedBy_;  // by depth: the "<dl>" token that opened it
-  std::vector<size_t> closedBy_;  // by token: the "</dl>" that ends a "<dl>"
+  std::vector<size_t> openedBy_;           // by depth: the "<dl>" token that opened it
+  platform::LargeTable<size_t> closedBy_;  // by token: the "</dl>" that ends a "<dl>"
 };
 
 }  // namespace

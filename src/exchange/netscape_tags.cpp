@@ -15,7 +15,9 @@ bool Spells(std::string_view text, size_t pos, const char* word, size_t length) 
   return true;
 }
 
-size_t FirstAtOrAfter(const std::vector<size_t>& positions, size_t pos) {
+using Positions = platform::LargeTable<size_t>;
+
+size_t FirstAtOrAfter(const Positions& positions, size_t pos) {
   auto it = std::lower_bound(positions.begin(), positions.end(), pos);
   return it == positions.end() ? std::string_view::npos : *it;
 }
@@ -23,8 +25,8 @@ size_t FirstAtOrAfter(const std::vector<size_t>& positions, size_t pos) {
 // The first opening tag at or after pos that a closing tag follows at or
 // after its own offset `closeFrom`; npos if none. A later opening cannot
 // succeed where an earlier one failed, so one lookup decides.
-size_t FirstClosedOpening(const std::vector<size_t>& open, const std::vector<size_t>& close,
-                          size_t pos, size_t closeFrom) {
+size_t FirstClosedOpening(const Positions& open, const Positions& close, size_t pos,
+                          size_t closeFrom) {
   size_t first = FirstAtOrAfter(open, pos);
   if (first == std::string_view::npos || close.empty() || first + closeFrom > close.back())
     return std::string_view::npos;

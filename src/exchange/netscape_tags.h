@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/platform.h"
+
 enum class ListToken : uint8_t { kListStart, kListEnd, kEntry, kRule };
 
 struct ListTokenAt {
@@ -25,7 +27,7 @@ class NetscapeTags {
  public:
   explicit NetscapeTags(std::string_view text);
 
-  const std::vector<ListTokenAt>& Tokens() const { return tokens_; }
+  const platform::LargeTable<ListTokenAt>& Tokens() const { return tokens_; }
   // The first token that starts at or after pos (Tokens().size() if none).
   size_t TokenAtOrAfter(size_t pos) const;
   static size_t TokenLength(ListToken kind);
@@ -45,10 +47,11 @@ class NetscapeTags {
  private:
   void FindEntries();
 
-  std::vector<ListTokenAt> tokens_;
-  std::vector<Entry> entries_;                      // by token; filled for "<dt>" tokens
-  std::vector<size_t> linkOpen_, linkClose_;        // "<a ", "</a>"
-  std::vector<size_t> headingOpen_, headingClose_;  // "<h3 " or "<h3>", "</h3>"
+  // Filled in one pass over the file: large tables (platform.h).
+  platform::LargeTable<ListTokenAt> tokens_;
+  platform::LargeTable<Entry> entries_;                      // by token; filled for "<dt>" tokens
+  platform::LargeTable<size_t> linkOpen_, linkClose_;        // "<a ", "</a>"
+  platform::LargeTable<size_t> headingOpen_, headingClose_;  // "<h3 " or "<h3>", "</h3>"
 };
 
 // The searches the tag index stands in for, as the importer defines them

@@ -54,14 +54,21 @@ std::string QueryText(const QueryVariant& v) {
          " WHERE mb.parent=?1 ORDER BY mb.position";
 }
 
-// Every item that points at a place, with the title of the folder holding
-// it, in the order of the (fk, type) index: the tags of a bookmark are the
-// titles of the folders holding the other items of its place, one per
-// line, as group_concat would join them (NULL titles left out).
-constexpr char kPlaceHoldersQuery[] =
-    "SELECT mb1.fk,mb1.id,mb2.title FROM moz_bookmarks AS mb1"
-    " JOIN moz_bookmarks AS mb2 ON mb2.id=mb1.parent WHERE mb1.fk IS NOT NULL"
-    " ORDER BY mb1.fk,mb1.type,mb1.id";
+// Every item that points at a place, with the folder holding it: the tags
+// of a bookmark are the titles of the folders holding the other items of
+// its place, in the order of (fk, type, id), one per line, as group_concat
+// would join them (NULL titles left out). The rows are read in one scan of
+// the table and put in that order in memory; asked of SQLite, the order
+// costs a seek into the table for every row (the index lacks the parent).
+// Only where a place or a type is not an integer, which orders otherwise
+// in SQL, does SQLite order them.
+#define VELLOX_PLACE_HOLDERS "SELECT fk,type,id,parent FROM moz_bookmarks WHERE fk IS NOT NULL"
+constexpr char kPlaceHoldersQuery[] = VELLOX_PLACE_HOLDERS;
+constexpr char kPlaceHoldersInOrderQuery[] = VELLOX_PLACE_HOLDERS " ORDER BY fk,type,id";
+#undef VELLOX_PLACE_HOLDERS
+// The folders' titles are read apart, once per folder: joined to each row,
+// they cost a second seek for every row.
+constexpr char kFolderTitleQuery[] = "SELECT title FROM moz_bookmarks WHERE id=?1";
 // The last visit of every visited place, in seconds.
 constexpr char kLastVisitsQuery[] =
     "SELECT place_id,ROUND(MAX(visit_date)/1000000) FROM moz_historyvisits GROUP BY place_id";
@@ -76,6 +83,7 @@ constexpr char kKeywordsByPlaceQuery[] =
 struct PlacesRow {
   int64_t id = 0;
   int type = 0;
+  bool savedQuery = false;  // a bookmark of a "place:" address
   std::string title, url, notes, keywords;
   uint32_t added = 0, lastVisit = 0;
   uint16_t visits = 0;
@@ -112,35 +120,30 @@ class PlaceExtras {
   // Prepares the statements the variant needs; false when one does not
   // prepare (the schema lacks its table or column).
   bool Prepare(sqlite3* db, const QueryVariant& variant) {
-    holders_ = PrepareStatement(db, kPlaceHoldersQuery);
+    holderScan_ = PrepareStatement(db, kPlaceHoldersQuery);
+    holderOrder_ = PrepareStatement(db, kPlaceHoldersInOrderQuery);
+    folders_ = PrepareStatement(db, kFolderTitleQuery);
     visits_ = PrepareStatement(db, kLastVisitsQuery);
     notes_ = variant.notes ? PrepareStatement(db, kNotesQuery) : nullptr;
     keywords_ = variant.keywordByPlace ? PrepareStatement(db, kKeywordsByPlaceQuery) : nullptr;
-    return holders_ && visits_ && (notes_ || !variant.notes) &&
+    return holderScan_ && holderOrder_ && folders_ && visits_ && (notes_ || !variant.notes) &&
            (keywords_ || !variant.keywordByPlace);
   }
 
   // Makes the tables ready for the places and items of rows bookmarks, so
   // that reading them does not rehash over and over.
   void Reserve(size_t rows) {
-    holders_by_place_.reserve(rows);
+    holders_.reserve(rows);
     lastVisits_.reserve(rows);
     if (notes_) notesByItem_.reserve(rows);
     if (keywords_) keywordsByPlace_.reserve(rows);
   }
 
   bool Read() {
-    sqlite3_stmt* s = holders_.get();
+    if (!ReadHolders()) return false;
+    if (!ReadFolderTitles()) return false;
+    sqlite3_stmt* s = visits_.get();
     int step;
-    while ((step = sqlite3_step(s)) == SQLITE_ROW) {
-      Holder holder;
-      holder.item = sqlite3_column_int64(s, 1);
-      holder.hasTitle = sqlite3_column_type(s, 2) != SQLITE_NULL;
-      holder.title = RawText(s, 2);
-      holders_by_place_[sqlite3_column_int64(s, 0)].push_back(std::move(holder));
-    }
-    if (step != SQLITE_DONE) return false;
-    s = visits_.get();
     while ((step = sqlite3_step(s)) == SQLITE_ROW)
       lastVisits_[sqlite3_column_int64(s, 0)] = TimeColumn(s, 1);
     if (step != SQLITE_DONE) return false;
@@ -161,14 +164,18 @@ class PlaceExtras {
   // The tags of item, which points at place: the folders holding the
   // place's other items.
   std::string Tags(int64_t place, int64_t item) const {
-    auto found = holders_by_place_.find(place);
-    if (found == holders_by_place_.end()) return {};
+    auto range =
+        std::equal_range(holders_.begin(), holders_.end(), Holder{place, 0, 0, 0},
+                         [](const Holder& a, const Holder& b) { return a.place < b.place; });
     std::string joined;
     bool any = false;
-    for (const Holder& h : found->second) {
-      if (h.item == item || !h.hasTitle) continue;
+    for (auto h = range.first; h != range.second; ++h) {
+      if (h->item == item) continue;
+      // A folder that is no row holds nothing; a NULL title is left out.
+      const FirstText& folder = folderTitles_.find(h->folder)->second;
+      if (!folder.present) continue;
       if (any) joined += '\n';
-      joined += h.title;
+      joined += folder.text;
       any = true;
     }
     return DecodeUtf8ToAnsi(joined);
@@ -214,6 +221,24 @@ class PlaceExtras {
     return step == SQLITE_DONE;
   }
 
+  // The title of every folder that holds a place's item: absent (not
+  // present) for an id that is no row, as the join would drop it.
+  bool ReadFolderTitles() {
+    sqlite3_stmt* s = folders_.get();
+    for (auto& [id, title] : folderTitles_) {
+      sqlite3_reset(s);
+      sqlite3_bind_int64(s, 1, id);
+      int step = sqlite3_step(s);
+      if (step == SQLITE_ROW) {
+        title = {sqlite3_column_type(s, 0) != SQLITE_NULL, RawText(s, 0)};
+      } else if (step != SQLITE_DONE) {
+        return false;
+      }
+    }
+    sqlite3_reset(s);
+    return true;
+  }
+
   static std::string Found(const std::unordered_map<int64_t, FirstText>& byId, int64_t id) {
     auto found = byId.find(id);
     if (found == byId.end() || !found->second.present) return {};
@@ -221,14 +246,56 @@ class PlaceExtras {
   }
 
   struct Holder {
-    int64_t item = 0;
-    bool hasTitle = false;
-    std::string title;  // UTF-8, as stored
+    int64_t place, item;
+    int64_t folder;  // its parent
+    int64_t type;
   };
-  Statement holders_, visits_, notes_, keywords_;
-  std::unordered_map<int64_t, std::vector<Holder>> holders_by_place_;
+
+  // Reads holders_, in order of place, then type, then item, as the
+  // ordered query gives them (grouped by place as an integer).
+  bool ReadHolders() {
+    bool integers = true;
+    int step = ReadHolderRows(holderScan_.get(), &integers);
+    if (step == SQLITE_DONE && integers) {
+      std::sort(holders_.begin(), holders_.end(), [](const Holder& a, const Holder& b) {
+        return a.place != b.place ? a.place < b.place
+               : a.type != b.type ? a.type < b.type
+                                  : a.item < b.item;
+      });
+    } else if (step == SQLITE_DONE) {
+      holders_.clear();
+      folderTitles_.clear();
+      step = ReadHolderRows(holderOrder_.get(), &integers);
+      std::stable_sort(holders_.begin(), holders_.end(),
+                       [](const Holder& a, const Holder& b) { return a.place < b.place; });
+    }
+    return step == SQLITE_DONE;
+  }
+
+  // Appends the rows of s to holders_ and notes each folder in
+  // folderTitles_; *integers becomes false when a place or a type is not an
+  // integer.
+  int ReadHolderRows(sqlite3_stmt* s, bool* integers) {
+    int step;
+    while ((step = sqlite3_step(s)) == SQLITE_ROW) {
+      if (sqlite3_column_type(s, 0) != SQLITE_INTEGER ||
+          sqlite3_column_type(s, 1) != SQLITE_INTEGER)
+        *integers = false;
+      // Only an integer parent can equal a row's id: any other never joins.
+      if (sqlite3_column_type(s, 3) != SQLITE_INTEGER) continue;
+      Holder holder{sqlite3_column_int64(s, 0), sqlite3_column_int64(s, 2),
+                    sqlite3_column_int64(s, 3), sqlite3_column_int64(s, 1)};
+      holders_.push_back(holder);
+      folderTitles_.emplace(holder.folder, FirstText());
+    }
+    return step;
+  }
+
+  Statement holderScan_, holderOrder_, folders_, visits_, notes_, keywords_;
+  platform::LargeTable<Holder> holders_;  // sorted by place
   std::unordered_map<int64_t, uint32_t> lastVisits_;
   std::unordered_map<int64_t, FirstText> notesByItem_, keywordsByPlace_;
+  std::unordered_map<int64_t, FirstText> folderTitles_;  // by id, of the folders holding places
 };
 
 class PlacesWalk {
@@ -257,6 +324,7 @@ class PlacesWalk {
     // line table growing and copying itself many times over.
     constexpr size_t kLineBytes = 200;
     if (rows > 0) out_.List().ReserveLineText(rows * kLineBytes);
+    out_.List().ReserveItems(rows);
     std::vector<Frame> stack;
     if (!Enter(kMenuFolder, 0, &stack)) return kImportFailed;
     while (!stack.empty() && !out_.Full()) {
@@ -290,9 +358,7 @@ class PlacesWalk {
     int previousType = 0;
   };
 
-  static bool IsSavedQuery(const PlacesRow& row) {
-    return row.type == kBookmarkRow && row.url.compare(0, 6, "place:") == 0;
-  }
+  static bool IsSavedQuery(const PlacesRow& row) { return row.savedQuery; }
 
   // The number of rows in the bookmarks table (0 when it cannot be counted),
   // at most a million: the sizes the tables are made for.
@@ -331,7 +397,7 @@ class PlacesWalk {
     if (!ReadRows(folder, &frame.rows)) return false;
     int fillLevel = depth > 1 ? 2 : depth;
     int previousType = 0;
-    for (const PlacesRow& row : frame.rows) {
+    for (PlacesRow& row : frame.rows) {
       if (row.type == kBookmarkRow) {
         if (IsSavedQuery(row)) continue;
         for (; fillLevel < 2; ++fillLevel) out_.AppendFiller(fillLevel);
@@ -352,10 +418,11 @@ class PlacesWalk {
     out_.Append(item);
   }
 
-  void AppendBookmark(const PlacesRow& row) {
+  // Takes the row's title and address: the folder pass needs neither.
+  void AppendBookmark(PlacesRow& row) {
     BookmarkItem item = NewLink(rating_);
-    item.title = row.title;
-    item.url = row.url;
+    item.title = std::move(row.title);
+    item.url = std::move(row.url);
     item.notes = TrimmedNote(row.notes);
     item.keywords = TrimmedNote(row.keywords);
     item.timeAdded = row.added;
@@ -377,6 +444,7 @@ class PlacesWalk {
       row.added = TimeColumn(s, kAdded);
       if (row.type == kBookmarkRow) {
         row.url = TextColumn(s, kUrl);
+        row.savedQuery = row.url.compare(0, 6, "place:") == 0;
         if (variant_.notes) row.notes = extras_.Notes(row.id);
         bool hasPlace = sqlite3_column_type(s, kPlace) != SQLITE_NULL;
         int64_t place = sqlite3_column_int64(s, kPlace);
@@ -490,15 +558,17 @@ bool HasPendingLog(const std::string& path) {
 // Reads the whole database into memory and opens that private copy, which
 // costs no temporary file and no second pass over the disk. Only for a
 // database without pending log changes, which a memory copy cannot apply.
-bool OpenMemoryCopy(const std::string& path, sqlite3** db) {
+// The copy lives in *memory, which must outlive the connection.
+bool OpenMemoryCopy(const std::string& path, std::unique_ptr<platform::LargeBlock>* memory,
+                    sqlite3** db) {
   constexpr int64_t kMostBytes = int64_t{1} << 30;
   platform::File file;
   if (file.Open(path.c_str(), platform::FileAccess::kRead) != platform::kErrorNone) return false;
   int64_t size = file.Size();
   if (size < 100 || size > kMostBytes) return false;  // smaller than a database header
-  auto* bytes = static_cast<unsigned char*>(sqlite3_malloc64(static_cast<sqlite3_uint64>(size)));
+  *memory = std::make_unique<platform::LargeBlock>(static_cast<size_t>(size));
+  unsigned char* bytes = (*memory)->Data();
   if (!bytes) return false;
-  platform::AdviseHugePages(bytes, static_cast<size_t>(size));
   int64_t done = 0;
   for (long n; done < size && (n = file.Read(bytes + done, static_cast<size_t>(size - done))) > 0;)
     done += n;
@@ -508,13 +578,10 @@ bool OpenMemoryCopy(const std::string& path, sqlite3** db) {
   if (done == size && bytes[kWriteVersion] == kWalMode) bytes[kWriteVersion] = kRollbackMode;
   if (done == size && bytes[kReadVersion] == kWalMode) bytes[kReadVersion] = kRollbackMode;
   if (done != size || sqlite3_open_v2(":memory:", db, kPrivateConnection | SQLITE_OPEN_READWRITE,
-                                      nullptr) != SQLITE_OK) {
-    sqlite3_free(bytes);
+                                      nullptr) != SQLITE_OK)
     return false;
-  }
-  // SQLite owns the bytes from here on, also when this fails.
-  return sqlite3_deserialize(*db, "main", bytes, size, size,
-                             SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY) ==
+  // Read only: SQLite reads the bytes where they are and never grows them.
+  return sqlite3_deserialize(*db, "main", bytes, size, size, SQLITE_DESERIALIZE_READONLY) ==
          SQLITE_OK;
 }
 
@@ -528,9 +595,10 @@ int WalkDatabase(BookmarkList& list, sqlite3* db, uint8_t rating) {
 int ImportPlacesDatabase(BookmarkList& list, const std::string& path, uint8_t rating) {
   sqlite3* db = nullptr;
   if (!HasPendingLog(path)) {
-    bool opened = OpenMemoryCopy(path, &db);
+    std::unique_ptr<platform::LargeBlock> memory;
+    bool opened = OpenMemoryCopy(path, &memory, &db);
     int result = opened ? WalkDatabase(list, db, rating) : kImportFailed;
-    sqlite3_close(db);
+    sqlite3_close(db);  // before the memory goes
     // A file SQLite could not read from memory may still open as a file.
     if (opened) return result;
     db = nullptr;

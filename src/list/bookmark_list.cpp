@@ -74,6 +74,12 @@ bool BookmarkList::GrowTables(size_t entries) {
   return lines_.Reserve(want);
 }
 
+bool BookmarkList::ReserveItems(size_t count) {
+  size_t most = std::min(tableLimit_, kMaxEntries);
+  size_t entries = size_t{itemCount} + 1;
+  return GrowTables(count < most - std::min(most, entries) ? entries + count : most);
+}
+
 bool BookmarkList::StoreLine(uint16_t index, std::string_view text) {
   return lines_.Set(index, text);
 }

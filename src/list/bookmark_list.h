@@ -144,6 +144,9 @@ class BookmarkList {
   // add many items (an import) does not have the text buffer regrow and
   // copy itself over and over. False when memory runs out (nothing lost).
   bool ReserveLineText(size_t bytes) { return lines_.Buffer().Reserve(bytes); }
+  // The same for the tables of this many more items (as many as a list
+  // can hold at most), so that they are made once at their size.
+  bool ReserveItems(size_t count);
   // A level-2 alias of targetIndex placed like AddItem.
   uint16_t AddAlias(uint16_t afterIndex, uint16_t targetIndex, uint32_t targetId);
   ChildCounts CountChildren(uint16_t index) const;
@@ -185,7 +188,7 @@ class BookmarkList {
   void Unlink(uint16_t index);
   void ForgetCurrent(uint16_t index);
 
-  std::vector<ItemLink> links_;
+  platform::LargeTable<ItemLink> links_;  // large for a large list (platform.h)
   LineTable lines_;
   size_t tableLimit_ = static_cast<size_t>(-1);
   BookmarkItem current_;

@@ -1,6 +1,7 @@
 #include "list/item_codec.h"
 
 #include <charconv>
+#include <cstring>
 
 namespace {
 
@@ -32,79 +33,140 @@ T Narrow(uint32_t value, T maxValue) {
   return value > maxValue ? maxValue : static_cast<T>(value);
 }
 
-void AppendNumber(std::string* out, uint32_t value) {
-  char digits[12];
-  auto r = std::to_chars(digits, digits + sizeof digits, value);
-  out->append(digits, static_cast<size_t>(r.ptr - digits));
-}
-
-// A number that the file writes empty when it is 0.
-void AppendOptional(std::string* out, uint32_t value) {
-  out->push_back('\t');
-  if (value != 0) AppendNumber(out, value);
-}
+bool IsFieldBreak(char c) { return c == '\t' || c == '\r' || c == '\n'; }
 
 // Any other text field: nothing in it may end the field or the line.
 std::string FieldText(std::string_view text) {
   std::string out(text);
   for (char& c : out)
-    if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+    if (IsFieldBreak(c)) c = ' ';
   return out;
 }
 
-// The appenders below write a field straight into the line, a tab and the
-// text as the matching text function gives it, without a string of their
-// own: a list encodes every item this way when it is built or imported.
+// Writes a line into room sized by EncodedLineBound: each field straight
+// into place, a tab and the text as the matching text function gives it,
+// without a string of its own. A list encodes every item this way when it
+// is built or imported, so no byte is copied twice.
+class LineWriter {
+ public:
+  explicit LineWriter(char* out) : start_(out), p_(out) {}
 
-bool IsFieldBreak(char c) { return c == '\t' || c == '\r' || c == '\n'; }
-
-// Appends text[begin, end) with every field break made a blank.
-void AppendBlanked(std::string* out, std::string_view text, size_t begin, size_t end) {
-  size_t start = out->size();
-  out->append(text.data() + begin, end - begin);
-  char* p = &(*out)[start];
-  char* stop = p + (end - begin);
-  for (; p != stop; ++p) *p = IsFieldBreak(*p) ? ' ' : *p;  // branch-free: it vectorizes
-}
-
-// The tab and FieldText(text).
-void AppendFieldText(std::string* out, std::string_view text) {
-  out->push_back('\t');
-  AppendBlanked(out, text, 0, text.size());
-}
-
-// The tab and FieldText(TrimText(text)).
-void AppendTrimmedFieldText(std::string* out, std::string_view text) {
-  size_t begin = 0, end = text.size();
-  while (begin < end && IsTrimSpace(text[begin])) ++begin;
-  while (end > begin && IsTrimSpace(text[end - 1])) --end;
-  out->push_back('\t');
-  AppendBlanked(out, text, begin, end);
-}
-
-// The tab and CleanLineText(text): breaks become blanks first, then
-// the ends are trimmed.
-void AppendCleanLineText(std::string* out, std::string_view text) {
-  auto blank = [](char c) { return IsFieldBreak(c) ? ' ' : c; };
-  size_t begin = 0, end = text.size();
-  while (begin < end && IsTrimSpace(blank(text[begin]))) ++begin;
-  while (end > begin && IsTrimSpace(blank(text[end - 1]))) --end;
-  out->push_back('\t');
-  AppendBlanked(out, text, begin, end);
-}
-
-// The tab and EncodeNoteText(text).
-void AppendNoteText(std::string* out, std::string_view text) {
-  out->push_back('\t');
-  for (char c : text) {
-    if (c == '\t') {
-      out->append("    ");
-    } else if (c == '\n') {
-      out->append("\\n");
-    } else if (c != '\r') {
-      out->push_back(c);
+  void Tab() { *p_++ = '\t'; }
+  void Number(uint32_t value) { p_ = std::to_chars(p_, p_ + kMaxDigits, value).ptr; }
+  // A number that the file writes empty when it is 0.
+  void Optional(uint32_t value) {
+    Tab();
+    if (value != 0) Number(value);
+  }
+  // The tab and FieldText(text).
+  void FieldText(std::string_view text) {
+    Tab();
+    Blanked(text, 0, text.size());
+  }
+  // The tab and FieldText(TrimText(text)).
+  void TrimmedFieldText(std::string_view text) {
+    size_t begin = 0, end = text.size();
+    while (begin < end && IsTrimSpace(text[begin])) ++begin;
+    while (end > begin && IsTrimSpace(text[end - 1])) --end;
+    Tab();
+    Blanked(text, begin, end);
+  }
+  // The tab and CleanLineText(text): breaks become blanks first, then the
+  // ends are trimmed.
+  void CleanLineText(std::string_view text) {
+    auto blank = [](char c) { return IsFieldBreak(c) ? ' ' : c; };
+    size_t begin = 0, end = text.size();
+    while (begin < end && IsTrimSpace(blank(text[begin]))) ++begin;
+    while (end > begin && IsTrimSpace(blank(text[end - 1]))) --end;
+    Tab();
+    Blanked(text, begin, end);
+  }
+  // The tab and EncodeNoteText(text).
+  void NoteText(std::string_view text) {
+    Tab();
+    for (char c : text) {
+      if (c == '\t') {
+        std::memcpy(p_, "    ", 4);
+        p_ += 4;
+      } else if (c == '\n') {
+        *p_++ = '\\';
+        *p_++ = 'n';
+      } else if (c != '\r') {
+        *p_++ = c;
+      }
     }
   }
+  // Drops trailing white space, as loading would drop it.
+  void TrimEnd() {
+    while (p_ != start_ && IsLineSpace(p_[-1])) --p_;
+  }
+  size_t Length() const { return static_cast<size_t>(p_ - start_); }
+
+  static constexpr size_t kMaxDigits = 10;  // of a 32-bit number
+
+ private:
+  // text[begin, end) with every field break made a blank.
+  void Blanked(std::string_view text, size_t begin, size_t end) {
+    const char* in = text.data();
+    char* out = p_;
+    for (size_t i = begin; i < end; ++i) out[i - begin] = IsFieldBreak(in[i]) ? ' ' : in[i];
+    p_ += end - begin;
+  }
+
+  char* start_;
+  char* p_;
+};
+
+// The numbers written for a record: its own, or those a new item is given.
+struct HeadNumbers {
+  uint32_t id;
+  uint16_t index;
+  uint16_t flags;
+  uint32_t timeAdded;
+  uint32_t timeModified;
+};
+
+size_t WriteLine(const BookmarkItem& r, const HeadNumbers& head, char* out) {
+  LineWriter line(out);
+  line.Number(head.id);
+  line.Tab();
+  line.Number(static_cast<uint32_t>(r.level + 1) & 0xFF);
+  line.Tab();
+  line.Number(head.flags & kPersistedFlagBits);
+  line.Tab();
+  line.Number(head.timeModified);
+  if (head.id == 0 && head.index == kRootIndex) return line.Length();
+  line.Tab();
+  if (r.aliasId != 0) {
+    line.Number(r.aliasId);
+    return line.Length();
+  }
+  line.CleanLineText(r.title);
+  if (head.flags & kFlagBookmark) {
+    line.CleanLineText(r.url);
+    line.NoteText(r.notes);
+    line.NoteText(r.keywords);
+    line.TrimmedFieldText(r.login);
+    line.TrimmedFieldText(r.password);
+    line.FieldText(r.browser);
+    line.Optional(r.hotkey);
+    line.Optional(r.rating);
+    line.Optional(head.timeAdded);
+    line.Optional(r.visits);
+    line.Optional(r.timeLastVisit);
+    line.Optional(r.timePreviousVisit);
+    line.Optional(r.timeDueVisit);
+    line.FieldText(r.dueVisitInterval);
+    line.Optional(r.siteStatus);
+    line.Optional(r.dateSiteUpdated);
+    line.Optional(r.timeSiteChecked);
+  } else {
+    line.Tab();  // no URL
+    line.NoteText(r.notes);
+    line.NoteText(r.keywords);
+  }
+  line.TrimEnd();
+  return line.Length();
 }
 
 }  // namespace
@@ -195,6 +257,17 @@ LineHead DecodeHead(std::string_view line) {
   return head;
 }
 
+uint32_t DecodeTimeModified(std::string_view line) {
+  // Whatever the first three fields hold, each ends at its tab.
+  size_t at = 0;
+  for (int tab = 0; tab < 3; ++tab) {
+    at = line.find('\t', at);
+    if (at == std::string_view::npos) return 0;
+    ++at;
+  }
+  return ParseUnsigned(line.substr(at));
+}
+
 void DecodeLine(std::string_view line, bool allFields, BookmarkItem* record) {
   record->Clear();
   FieldReader fields(line);
@@ -227,44 +300,29 @@ void DecodeLine(std::string_view line, bool allFields, BookmarkItem* record) {
   record->decoded = 2;
 }
 
+size_t EncodedLineBound(const BookmarkItem& r) {
+  // Every number at its longest with its tab; a tab becomes four blanks in
+  // the notes and keywords; the other texts keep their length or shrink.
+  constexpr size_t kNumberRoom = LineWriter::kMaxDigits + 1;
+  return kFieldCount * kNumberRoom + r.title.size() + r.url.size() + r.login.size() +
+         r.password.size() + r.browser.size() + r.dueVisitInterval.size() +
+         4 * (r.notes.size() + r.keywords.size());
+}
+
+size_t EncodeLineInto(const BookmarkItem& r, char* out) {
+  return WriteLine(r, {r.id, r.index, r.flags, r.timeAdded, r.timeModified}, out);
+}
+
+size_t EncodeNewLineInto(const BookmarkItem& r, const NewLineNumbers& numbers, char* out) {
+  // A new item's ID is never 0, so its line is never the root's.
+  return WriteLine(r, {numbers.id, 0, numbers.flags, numbers.timeAdded, numbers.timeModified}, out);
+}
+
 void EncodeLine(const BookmarkItem& r, std::string* line) {
-  line->clear();
-  AppendNumber(line, r.id);
-  line->push_back('\t');
-  AppendNumber(line, static_cast<uint32_t>(r.level + 1) & 0xFF);
-  line->push_back('\t');
-  AppendNumber(line, r.flags & kPersistedFlagBits);
-  line->push_back('\t');
-  AppendNumber(line, r.timeModified);
-  if (r.id == 0 && r.index == kRootIndex) return;
-  line->push_back('\t');
-  if (r.aliasId != 0) {
-    AppendNumber(line, r.aliasId);
-    return;
-  }
-  AppendCleanLineText(line, r.title);
-  if (r.flags & kFlagBookmark) {
-    AppendCleanLineText(line, r.url);
-    AppendNoteText(line, r.notes);
-    AppendNoteText(line, r.keywords);
-    AppendTrimmedFieldText(line, r.login);
-    AppendTrimmedFieldText(line, r.password);
-    AppendFieldText(line, r.browser);
-    AppendOptional(line, r.hotkey);
-    AppendOptional(line, r.rating);
-    AppendOptional(line, r.timeAdded);
-    AppendOptional(line, r.visits);
-    AppendOptional(line, r.timeLastVisit);
-    AppendOptional(line, r.timePreviousVisit);
-    AppendOptional(line, r.timeDueVisit);
-    AppendFieldText(line, r.dueVisitInterval);
-    AppendOptional(line, r.siteStatus);
-    AppendOptional(line, r.dateSiteUpdated);
-    AppendOptional(line, r.timeSiteChecked);
-  } else {
-    line->push_back('\t');  // no URL
-    AppendNoteText(line, r.notes);
-    AppendNoteText(line, r.keywords);
-  }
-  line->resize(TrimTrailingSpace(*line).size());
+  line->resize(EncodedLineBound(r));
+  line->resize(EncodeLineInto(r, &(*line)[0]));
+}
+
+bool NoteTextIsEmpty(std::string_view text) {
+  return text.find_first_not_of('\r') == std::string_view::npos;
 }

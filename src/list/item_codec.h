@@ -30,6 +30,8 @@ struct LineHead {
   uint32_t aliasId = 0;
 };
 LineHead DecodeHead(std::string_view line);
+// DecodeHead(line).timeModified, reading nothing after it.
+uint32_t DecodeTimeModified(std::string_view line);
 
 // Decodes a line into a cleared record: fields 0-4 only (as while loading),
 // or all 23. Level is the stored value minus one; Flags keeps bits 0-11.
@@ -42,6 +44,23 @@ void DecodeLine(std::string_view line, bool allFields, BookmarkItem* record);
 // as nine. Text is cleaned on the way so a field can never break the line;
 // trailing white space is dropped, as loading would drop it.
 void EncodeLine(const BookmarkItem& record, std::string* line);
+// The same into room of at least EncodedLineBound(record) bytes; returns
+// the line's length.
+size_t EncodedLineBound(const BookmarkItem& record);
+size_t EncodeLineInto(const BookmarkItem& record, char* out);
+// The numbers a list gives an item as it adds it, in place of the record's
+// ID, Flags, TimeAdded and TimeModified.
+struct NewLineNumbers {
+  uint32_t id;  // never 0
+  uint16_t flags;
+  uint32_t timeAdded;
+  uint32_t timeModified;
+};
+// The line of a new item: the record with those numbers, its notes and
+// keywords encoded (EncodeNoteText) on the way. Room as EncodeLineInto.
+size_t EncodeNewLineInto(const BookmarkItem& record, const NewLineNumbers& numbers, char* out);
+// Whether EncodeNoteText(text) is empty (text holds carriage returns only).
+bool NoteTextIsEmpty(std::string_view text);
 
 // Title and URL: tab, carriage return and line feed become spaces, then
 // white space is trimmed at both ends.

@@ -18,14 +18,15 @@ bool ByteArena::Reserve(size_t n) {
   if (n > kMaxBuffer - size_) return false;
   size_t want = size_ + n;
   if (want < capacity_ + capacity_ / 2) want = capacity_ + capacity_ / 2;
-  char* fresh = new (std::nothrow) char[want];
+  char* fresh = static_cast<char*>(platform::AllocateLarge(want));
   if (!fresh) return false;
-  platform::AdviseHugePages(fresh, want);
   if (size_) std::memcpy(fresh, data_.get(), size_);
-  data_.reset(fresh);
+  data_ = std::unique_ptr<char[], ArenaRelease>(fresh, ArenaRelease{want});
   capacity_ = want;
   return true;
 }
+
+void ArenaRelease::operator()(char* block) const { platform::FreeLarge(block, bytes); }
 
 bool ByteArena::Append(std::string_view text) {
   if (!Reserve(text.size())) return false;

@@ -10,6 +10,14 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/platform.h"
+
+// Gives back an arena's block of the given size.
+struct ArenaRelease {
+  size_t bytes = 0;
+  void operator()(char* block) const;
+};
+
 // A growable byte buffer that, unlike a string, leaves new room
 // uninitialised: a file is read straight into it.
 class ByteArena {
@@ -26,7 +34,8 @@ class ByteArena {
   void Swap(ByteArena& other) noexcept;
 
  private:
-  std::unique_ptr<char[]> data_;
+  // A large block (platform.h): a file's lines are read straight into it.
+  std::unique_ptr<char[], ArenaRelease> data_;
   size_t size_ = 0;
   size_t capacity_ = 0;
 };
@@ -42,6 +51,17 @@ class LineTable {
   // Each returns false when memory runs out (the table is then unchanged).
   bool Reserve(size_t count);
   bool Push(std::string_view text);
+  // Pushes a line written straight into the buffer: write(char* room) gets
+  // room for bound bytes and returns the length it wrote.
+  template <typename Write>
+  bool PushWritten(size_t bound, Write write) {
+    CompactIfWorthIt();
+    size_t offset = buffer_.Size();
+    if (!buffer_.Reserve(bound)) return false;
+    size_t length = write(buffer_.Tail());
+    buffer_.Commit(length);
+    return PushRef({static_cast<uint32_t>(offset), static_cast<uint32_t>(length)});
+  }
   bool Set(size_t index, std::string_view text);
   // Adds a line that already sits in Buffer() at [offset, offset + length).
   bool PushInBuffer(size_t offset, size_t length);
@@ -64,6 +84,6 @@ class LineTable {
   void CompactIfWorthIt();
 
   ByteArena buffer_;
-  std::vector<Ref> refs_;
+  platform::LargeTable<Ref> refs_;  // large for a large list (platform.h)
   size_t stale_ = 0;
 };

@@ -206,23 +206,31 @@ void FitHeader(BookmarkList& list) {
   if (length() >= kMaxHeaderLength) list.checkValue.clear();
 }
 
-}  // namespace
-
-WriteResult RenderList(BookmarkList& list, std::string* bytes) {
+// Prepares the header's values for writing: a salt drawn, the check value
+// computed, the header fitted.
+void PrepareHeader(BookmarkList& list) {
   list.EncodeCurrentIfChanged();
   if (list.salt.empty()) list.salt = NewSalt();
   if (list.checkValue.empty() && !list.password.empty() && list.cipher)
     list.checkValue = list.cipher->ComputeCheck(list.salt, list.password);
   FitHeader(list);
+}
+
+// Renders the list into *bytes (a string or a large table), reserved
+// first: every line's text is in the line table's buffer, an upper bound.
+template <typename Bytes>
+WriteResult RenderInto(BookmarkList& list, Bytes* bytes) {
+  PrepareHeader(list);
   bool encrypted = (list.encryptionOptions & 2) != 0;
+  auto append = [bytes](std::string_view text) {
+    bytes->insert(bytes->end(), text.begin(), text.end());
+  };
   try {
     bytes->clear();
-    // Every line's text is in the line table's buffer: an upper bound.
     bytes->reserve(list.LineBytes() * (encrypted ? 2 : 1) + 2 * (size_t{list.itemCount} + 1) +
                    1024);
-    platform::AdviseHugePages(bytes->data(), bytes->capacity());
-    bytes->append(FormatHeader(list.encryptionOptions, list.lastId, list.salt, list.checkValue));
-    bytes->append(kColumnLine);
+    append(FormatHeader(list.encryptionOptions, list.lastId, list.salt, list.checkValue));
+    append(kColumnLine);
     std::string sealed;
     uint16_t i = 0;
     // The ring comes back to the root; the count guards against a broken one.
@@ -240,8 +248,8 @@ WriteResult RenderList(BookmarkList& list, std::string* bytes) {
         }
         text = sealed;
       }
-      bytes->append(text.data(), text.size());
-      bytes->append("\r\n", 2);
+      append(text);
+      append("\r\n");
       i = list.Link(i).next;
       if (i == 0) break;
     }
@@ -252,9 +260,15 @@ WriteResult RenderList(BookmarkList& list, std::string* bytes) {
   return WriteResult::Ok;
 }
 
+}  // namespace
+
+WriteResult RenderList(BookmarkList& list, std::string* bytes) { return RenderInto(list, bytes); }
+
 WriteResult WriteList(BookmarkList& list, platform::File& file) {
-  std::string bytes;
-  WriteResult result = RenderList(list, &bytes);
+  // A large table (platform.h): a fresh block of the list's size would
+  // otherwise be faulted in page by page on every save.
+  platform::LargeTable<char> bytes;
+  WriteResult result = RenderInto(list, &bytes);
   if (result != WriteResult::Ok) return result;
   if (!file.Write(bytes.data(), bytes.size())) {
     list.lastError = file.LastError();

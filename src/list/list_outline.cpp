@@ -27,32 +27,32 @@ uint16_t BookmarkList::AddItemTouching(uint16_t afterIndex, const BookmarkItem& 
   EncodeCurrentIfChanged();
 
   uint32_t now = Now();
-  BookmarkItem r = record;
   uint16_t index = static_cast<uint16_t>(itemCount + 1);
-  r.id = lastId + 1;
-  r.index = r.viaIndex = index;
-  r.notes = EncodeNoteText(r.notes);
-  r.keywords = EncodeNoteText(r.keywords);
-  if (r.timeAdded == 0) r.timeAdded = now;
-  r.timeModified = now;
-  uint16_t flags = r.flags & kPersistedFlagBits;
-  flags = r.notes.empty() ? flags & ~kFlagHasNotes : flags | kFlagHasNotes;
-  if (r.level == kLevelBookmark && !(flags & kFlagSeparator) && aliasTarget == 0 && r.aliasId == 0)
+  // The line is written from the record as it is, with the numbers the
+  // list gives it: no copy of the record or of its texts.
+  NewLineNumbers numbers;
+  numbers.id = lastId + 1;
+  numbers.timeAdded = record.timeAdded == 0 ? now : record.timeAdded;
+  numbers.timeModified = now;
+  uint16_t flags = record.flags & kPersistedFlagBits;
+  flags = NoteTextIsEmpty(record.notes) ? flags & ~kFlagHasNotes : flags | kFlagHasNotes;
+  if (record.level == kLevelBookmark && !(flags & kFlagSeparator) && aliasTarget == 0 &&
+      record.aliasId == 0)
     flags |= kFlagBookmark;
-  r.flags = flags;
+  numbers.flags = flags;
 
   ItemLink link;
-  link.level = r.level;
+  link.level = record.level;
   link.flags = flags;
   link.aliasTarget = aliasTarget;
   links_.push_back(link);  // capacity reserved above
-  std::string line;
-  EncodeLine(r, &line);
-  if (!lines_.Push(line)) {
+  if (!lines_.PushWritten(EncodedLineBound(record), [&record, &numbers](char* room) {
+        return EncodeNewLineInto(record, numbers, room);
+      })) {
     links_.pop_back();
     return 0;
   }
-  lastId = r.id;
+  lastId = numbers.id;
   itemCount = index;
   LinkBefore(index, afterIndex);
   if ((flags & kFlagBookmark) && aliasTarget == 0 && !(flags & kFlagDeleted)) ++bookmarkCount;
@@ -64,7 +64,7 @@ uint16_t BookmarkList::AddItemTouching(uint16_t afterIndex, const BookmarkItem& 
   uint16_t parentIndex = parentKnown && IsIndex(parent) ? parent : Parent(index);
   // Appending many children within one second (an import) would rewrite
   // the parent's line with the same time again and again.
-  if (!parentKnown || DecodeHead(Line(parentIndex)).timeModified != now) Touch(parentIndex);
+  if (!parentKnown || DecodeTimeModified(Line(parentIndex)) != now) Touch(parentIndex);
   modified = true;
   return index;
 }

@@ -8,7 +8,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <ctime>
+#include <new>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -94,6 +96,51 @@ std::string TempFolder();
 // file, most of an import's time). Smaller blocks and other systems are
 // left as they are.
 void AdviseHugePages(void* block, size_t bytes);
+
+// Large tables that are filled soon after they are made. From half a
+// megabyte on, a block is taken from the system in whole huge pages where
+// it offers them, advised before anything touches it: on this kind of
+// machine a 4 KB page fault costs as much as filling a 2 MB page, and a
+// block from the C library cannot have its first huge page (the library
+// writes its header there first). A few blocks given back (96 MB at most)
+// are kept for the next tables of their size, as the C library keeps
+// freed memory. Elsewhere, plain heap blocks. nullptr when memory runs out.
+void* AllocateLarge(size_t bytes);
+void FreeLarge(void* block, size_t bytes);  // bytes as allocated
+
+// A large block owned for a scope; Data() is nullptr when memory ran out.
+class LargeBlock {
+ public:
+  explicit LargeBlock(size_t bytes)
+      : bytes_(bytes), data_(static_cast<unsigned char*>(AllocateLarge(bytes))) {}
+  ~LargeBlock() { FreeLarge(data_, bytes_); }
+  LargeBlock(const LargeBlock&) = delete;
+  LargeBlock& operator=(const LargeBlock&) = delete;
+  unsigned char* Data() const { return data_; }
+
+ private:
+  size_t bytes_;
+  unsigned char* data_;
+};
+
+// An allocator over AllocateLarge, for std::vector.
+template <typename T>
+struct LargeBlockAllocator {
+  using value_type = T;
+  LargeBlockAllocator() = default;
+  template <typename U>
+  LargeBlockAllocator(const LargeBlockAllocator<U>&) {}
+  T* allocate(size_t count) {
+    void* block = count <= SIZE_MAX / sizeof(T) ? AllocateLarge(count * sizeof(T)) : nullptr;
+    if (!block) throw std::bad_alloc();
+    return static_cast<T*>(block);
+  }
+  void deallocate(T* block, size_t count) { FreeLarge(block, count * sizeof(T)); }
+  friend bool operator==(const LargeBlockAllocator&, const LargeBlockAllocator&) { return true; }
+  friend bool operator!=(const LargeBlockAllocator&, const LargeBlockAllocator&) { return false; }
+};
+template <typename T>
+using LargeTable = std::vector<T, LargeBlockAllocator<T>>;
 
 // Path separators: the Windows build knows only the backslash; the native
 // build accepts "/" as well.

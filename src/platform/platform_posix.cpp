@@ -10,8 +10,10 @@
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <mutex>
 
 #include "platform/platform.h"
 
@@ -195,6 +197,91 @@ void AdviseHugePages(void* block, size_t bytes) {
   uintptr_t end = (reinterpret_cast<uintptr_t>(block) + bytes) & ~(kHugePage - 1);
   // Only whole huge pages inside the block; a refusal changes nothing.
   if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+}
+
+namespace {
+
+constexpr size_t kLargeFrom = 512u << 10;
+constexpr uintptr_t kHugePageBytes = 2u << 20;
+
+size_t WholeHugePages(size_t bytes) { return (bytes + kHugePageBytes - 1) & ~(kHugePageBytes - 1); }
+
+// Blocks given back are kept for the next tables of their size, as
+// the C library keeps freed memory: a program that imports again and again
+// (a benchmark) then refills warm pages instead of faulting in new ones.
+// A few blocks, a bounded total.
+class KeptBlocks {
+ public:
+  void* Take(size_t length) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    for (Block& b : blocks_) {
+      // Only a block of the same length: its owner gives it back by size.
+      if (b.start && b.length == length) {
+        void* start = b.start;
+        kept_ -= b.length;
+        b = Block();
+        return start;
+      }
+    }
+    return nullptr;
+  }
+  bool Keep(void* start, size_t length) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (kept_ + length > kMostKept) return false;
+    for (Block& b : blocks_) {
+      if (!b.start) {
+        b = Block{start, length};
+        kept_ += length;
+        return true;
+      }
+    }
+    return false;
+  }
+
+ private:
+  static constexpr size_t kMostKept = 96u << 20;
+  struct Block {
+    void* start = nullptr;
+    size_t length = 0;
+  };
+  std::mutex mutex_;
+  Block blocks_[6];
+  size_t kept_ = 0;
+};
+
+KeptBlocks& Kept() {
+  static KeptBlocks* kept = new KeptBlocks;  // never destroyed: frees may come late
+  return *kept;
+}
+
+}  // namespace
+
+void* AllocateLarge(size_t bytes) {
+  if (bytes < kLargeFrom) return std::malloc(bytes ? bytes : 1);
+  if (bytes > SIZE_MAX / 2) return nullptr;
+  size_t length = WholeHugePages(bytes);
+  if (void* kept = Kept().Take(length)) return kept;
+  // One huge page more than needed, so that a huge-page boundary lies
+  // within; the parts before it and after the block go back at once.
+  void* mapped = mmap(nullptr, length + kHugePageBytes, PROT_READ | PROT_WRITE,
+                      MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (mapped == MAP_FAILED) return nullptr;
+  uintptr_t start = reinterpret_cast<uintptr_t>(mapped);
+  uintptr_t block = (start + kHugePageBytes - 1) & ~(kHugePageBytes - 1);
+  uintptr_t end = start + length + kHugePageBytes;
+  if (block > start) munmap(mapped, block - start);
+  if (end > block + length) munmap(reinterpret_cast<void*>(block + length), end - block - length);
+  madvise(reinterpret_cast<void*>(block), length, MADV_HUGEPAGE);  // a refusal changes nothing
+  return reinterpret_cast<void*>(block);
+}
+
+void FreeLarge(void* block, size_t bytes) {
+  if (!block) return;
+  if (bytes < kLargeFrom) {
+    std::free(block);
+    return;
+  }
+  if (!Kept().Keep(block, WholeHugePages(bytes))) munmap(block, WholeHugePages(bytes));
 }
 
 bool FileExists(const char* path) {

@@ -1,6 +1,7 @@
 // Win32 implementation of the platform layer (ANSI functions).
 #include <windows.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -304,5 +305,9 @@ std::string SystemErrorText(uint32_t code) {
 
 // Large pages need a privilege users do not have; plain pages it is.
 void AdviseHugePages(void*, size_t) {}
+
+void* AllocateLarge(size_t bytes) { return std::malloc(bytes ? bytes : 1); }
+
+void FreeLarge(void* block, size_t) { std::free(block); }
 
 }  // namespace platform

@@ -143,6 +143,69 @@ TEST_F(PlacesImport, BookmarkFields) {
   }
 }
 
+// The tags of a bookmark are the titles of the folders holding its place's
+// other items, in the database's order of (place, type, id), as the join
+// the importer once read them with gives them: also for items of other
+// types, a folder without a title, a parent that is no row or no number,
+// and a type that is no number (which the database orders after numbers).
+TEST_F(PlacesImport, TagsAreTheHoldersTitlesInTheDatabasesOrder) {
+  const char* const damages[] = {
+      "",
+      "UPDATE moz_bookmarks SET type='x' WHERE id=(SELECT MIN(id) FROM moz_bookmarks WHERE"
+      " fk IS NOT NULL AND parent IN (SELECT id FROM moz_bookmarks WHERE parent=4))",
+  };
+  std::vector<std::string> tags;
+  for (const char* damage : damages) {
+    std::filesystem::remove(db);
+    {
+      PlacesFixture f(db, Schema::kCurrent);
+      std::string held = std::to_string(f.Bookmark(placestest::kMenu, "Held", "http://held/"));
+      f.Tag(std::stoll(held), "zeta");
+      int64_t untitled = f.Folder(placestest::kToolbar, "untitled");
+      f.Exec("UPDATE moz_bookmarks SET title=NULL WHERE id=" + std::to_string(untitled));
+      auto hold = [&](const std::string& type, const std::string& parent) {
+        f.Exec("INSERT INTO moz_bookmarks (type, fk, parent, position) SELECT " + type + ", fk, " +
+               parent + ", 9 FROM moz_bookmarks WHERE id=" + held);
+      };
+      hold("2", std::to_string(placestest::kUnfiled));
+      hold("1", std::to_string(untitled));
+      hold("1", "9999");
+      hold("1", "'x'");
+      hold("1", std::to_string(placestest::kToolbar));
+      f.Tag(std::stoll(held), "alpha");
+      if (*damage) f.Exec(damage);
+    }
+    std::string expected;
+    {
+      sqlite3* oracle = nullptr;
+      ASSERT_EQ(sqlite3_open(db.c_str(), &oracle), SQLITE_OK);
+      sqlite3_stmt* s = nullptr;
+      ASSERT_EQ(sqlite3_prepare_v2(oracle,
+                                   "SELECT mb2.title FROM moz_bookmarks AS mb1 JOIN moz_bookmarks"
+                                   " AS mb2 ON mb2.id=mb1.parent WHERE mb1.fk=(SELECT fk FROM"
+                                   " moz_bookmarks WHERE parent=2) AND mb1.parent<>2 AND"
+                                   " mb2.title IS NOT NULL ORDER BY mb1.fk,mb1.type,mb1.id",
+                                   -1, &s, nullptr),
+                SQLITE_OK);
+      while (sqlite3_step(s) == SQLITE_ROW)
+        expected += (expected.empty() ? "" : "\\n") +
+                    std::string(reinterpret_cast<const char*>(sqlite3_column_text(s, 0)));
+      sqlite3_finalize(s);
+      sqlite3_close(oracle);
+    }
+    BookmarkList imported;
+    importtest::FixClock(imported);
+    ASSERT_EQ(ImportPlacesDatabase(imported, db, 0), 0);
+    EXPECT_EQ(ItemAt(imported, 2).keywords, expected) << damage;
+    tags.push_back(expected);
+  }
+  // Four titles each time; the type that is no number puts "zeta" last.
+  ASSERT_EQ(tags.size(), 2u);
+  EXPECT_EQ(tags[0].rfind("zeta\\n", 0), 0u) << tags[0];
+  EXPECT_EQ(tags[1].size() - tags[1].rfind("\\nzeta"), 6u) << tags[1];
+  for (const std::string& t : tags) EXPECT_NE(t.find("\\nalpha\\n"), std::string::npos) << t;
+}
+
 TEST_F(PlacesImport, Failures) {
   EXPECT_EQ(ImportPlacesDatabase(list, profile.Path("missing.sqlite"), 0), -1);
   importtest::WriteFile(db, "this is not a database, just some text in a file");

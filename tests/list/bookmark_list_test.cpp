@@ -235,6 +235,9 @@ TEST_F(Outline, ProgramWrittenListIsAFixedPointOfLoadAndSave) {
 TEST(BookmarkList, TableGrowthFailureRefusesTheItem) {
   BookmarkList list;
   list.SetTableLimit(1500);
+  // Room asked beyond the limit stops at it, and changes no outcome.
+  EXPECT_TRUE(list.ReserveItems(5000));
+  EXPECT_TRUE(list.ReserveItems(static_cast<size_t>(-1)));
   uint16_t last = 0;
   for (int i = 0; i < 2000; ++i) {
     uint16_t index = list.AddItem(0, Item(kLevelCategory, "C"), 0);
@@ -261,6 +264,8 @@ TEST(ItemCodec, DecodeTable) {
       {"6\t1\t65535\t9\t\t  spaced  ", 6, 0, 0x0FFF, "spaced", 0, 0},
       {"", 0, -1, 0, "", 0, 0},
       {"99999999999\t999\tx", 0xFFFFFFFFu, 127, 0, "", 0, 0},
+      {"7\t1\t0\t 99999999999x\t\tX", 7, 0, 0, "X", 0, 0},
+      {"8\t1\t0\t 12\t\tY", 8, 0, 0, "Y", 0, 0},
   };
   for (size_t i = 0; i < sizeof cases / sizeof cases[0]; ++i) {
     BookmarkItem r;
@@ -271,6 +276,48 @@ TEST(ItemCodec, DecodeTable) {
     EXPECT_EQ(r.title, cases[i].title) << i;
     EXPECT_EQ(r.rating, cases[i].rating) << i;
     EXPECT_EQ(r.visits, cases[i].visits) << i;
+    EXPECT_EQ(DecodeTimeModified(cases[i].line), DecodeHead(cases[i].line).timeModified) << i;
+  }
+  EXPECT_EQ(DecodeTimeModified("8\t1\t0\t 12\t\tY"), 12u);
+}
+
+// A new item's line, written from the record as it is, is the line of the
+// record with the list's numbers and its notes encoded.
+TEST(ItemCodec, NewItemLineIsTheRecordWithTheListsNumbers) {
+  BookmarkItem bookmark;
+  bookmark.level = kLevelBookmark;
+  bookmark.title = " \tTitle\n ";
+  bookmark.url = "http://u/\t";
+  bookmark.notes = "a\tb\r\nc\t\t\t\t";
+  bookmark.keywords = "\r";
+  bookmark.login = " L\t";
+  bookmark.browser = "b\tx";
+  bookmark.dueVisitInterval = "2d";
+  bookmark.visits = 3;
+  BookmarkItem category;
+  category.level = kLevelCategory;
+  category.title = "News";
+  category.notes = "\r\r";
+  BookmarkItem alias;
+  alias.level = kLevelBookmark;
+  alias.aliasId = 4;
+  for (const BookmarkItem* record : {&bookmark, &category, &alias}) {
+    uint16_t flags = record == &category ? 0 : kFlagBookmark;
+    NewLineNumbers numbers{77, flags, 5, 6};
+    std::string line(EncodedLineBound(*record), '?');
+    line.resize(EncodeNewLineInto(*record, numbers, &line[0]));
+    BookmarkItem expected = *record;
+    expected.id = 77;
+    expected.index = 2;
+    expected.flags = flags;
+    expected.timeAdded = 5;
+    expected.timeModified = 6;
+    expected.notes = EncodeNoteText(record->notes);
+    expected.keywords = EncodeNoteText(record->keywords);
+    std::string encoded;
+    EncodeLine(expected, &encoded);
+    EXPECT_EQ(line, encoded);
+    EXPECT_EQ(NoteTextIsEmpty(record->notes), expected.notes.empty());
   }
 }
 
