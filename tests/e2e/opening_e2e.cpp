@@ -155,11 +155,13 @@ class OpeningTest : public e2e::FreshSettingsTest {
 
   // The log of the peer copy once it is written ("" when it never is).
   std::string PeerLog(const std::string& copy) {
+    // The peer writes its log whole, never empty; a read that comes as the
+    // file appears may still find nothing under Wine, so the wait is for
+    // the text.
     const std::string log = PeerFolder() + copy + ".log";
-    if (!e2e::WaitUntil([&] { return GetFileAttributesA(log.c_str()) != INVALID_FILE_ATTRIBUTES; },
-                        kTimeout))
-      return "";
-    return ReadFile(log);
+    std::string text;
+    e2e::WaitUntil([&] { return !(text = ReadFile(log)).empty(); }, kTimeout);
+    return text;
   }
   bool PeerStarted(const std::string& copy) {
     return GetFileAttributesA((PeerFolder() + copy + ".log").c_str()) != INVALID_FILE_ATTRIBUTES;
