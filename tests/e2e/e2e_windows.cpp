@@ -61,6 +61,18 @@ std::string ReadFileBytes(const std::string& path) {
   return bytes;
 }
 
+std::vector<std::string> ListHeadLines(const std::string& header) {
+  return {header,
+          kListColumns,
+          "0\t0\t0\t1704067200",
+          "1\t1\t8\t1704067200\t\tSmartFolders",
+          "2\t2\t9\t1704067200\t\tFavorites",
+          "3\t2\t10\t1704067200\t\tDue to visit",
+          "4\t2\t11\t1704067200\t\tFrequently visited",
+          "5\t2\t12\t1704067200\t\tRecently added",
+          "6\t2\t13\t1704067200\t\tRecently visited"};
+}
+
 std::string ListFileBytes(const std::vector<std::string>& lines) {
   std::string bytes;
   for (const std::string& line : lines) bytes += line + "\r\n";

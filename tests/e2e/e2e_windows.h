@@ -53,6 +53,9 @@ constexpr char kListColumns[] =
     "\tHotkey\tRating\tTimeAdded\tVisits\tTimeLastVisit\tTimePreviousVisit\tTimeDueVisit\tDueVisitI"
     "nterval\tSiteStatus\tDateSiteUpdated\tTimeSiteChecked";
 std::string ListFileBytes(const std::vector<std::string>& lines);
+// The first lines of a list file: the header given, the column line, the
+// root and the SmartFolders with their five folders.
+std::vector<std::string> ListHeadLines(const std::string& header);
 // Every line of a list file as the program saved it, split at its tabs (the
 // CR of a line end dropped); empty when the file cannot be read.
 std::vector<std::vector<std::string>> ListFileFields(const std::string& path);

@@ -46,19 +46,12 @@ std::string BookmarkLine(int id, const Bookmark& b) {
 // Work / Mail holding the bookmarks, after the SmartFolders.
 std::string ListBytes(const std::vector<Bookmark>& bookmarks, int encryption,
                       const std::string& check) {
-  std::vector<std::string> lines = {
-      "VELLOXFL/A/" + std::to_string(encryption) + "/99/" + kSalt + "/" + check,
-      e2e::kListColumns,
-      "0\t0\t0\t1704067200",
-      "1\t1\t8\t1704067200\t\tSmartFolders",
-      "2\t2\t9\t1704067200\t\tFavorites",
-      "3\t2\t10\t1704067200\t\tDue to visit",
-      "4\t2\t11\t1704067200\t\tFrequently visited",
-      "5\t2\t12\t1704067200\t\tRecently added",
-      "6\t2\t13\t1704067200\t\tRecently visited",
-      "10\t1\t0\t1704067200\t\tWork",
-      "11\t2\t0\t1704067200\t\tMail",
-  };
+  std::vector<std::string> lines =
+      e2e::ListHeadLines("VELLOXFL/A/" + std::to_string(encryption) + "/99/" + kSalt + "/" + check);
+  lines.insert(lines.end(), {
+                                "10\t1\t0\t1704067200\t\tWork",
+                                "11\t2\t0\t1704067200\t\tMail",
+                            });
   for (size_t i = 0; i < bookmarks.size(); ++i)
     lines.push_back(BookmarkLine(20 + static_cast<int>(i), bookmarks[i]));
   return e2e::ListFileBytes(lines);

@@ -31,28 +31,22 @@ std::string PeerFolder() { return e2e::TempFolder() + kPeerFolderName + "\\"; }
 // The list: web bookmarks under Web > Pages, programs under Files > Programs.
 std::string ListBytes() {
   const std::string tools = PeerFolder();
-  const std::vector<std::string> lines = {
-      "VELLOXFL/A/0/40//",
-      e2e::kListColumns,
-      "0\t0\t0\t1704067200",
-      "1\t1\t8\t1704067200\t\tSmartFolders",
-      "2\t2\t9\t1704067200\t\tFavorites",
-      "3\t2\t10\t1704067200\t\tDue to visit",
-      "4\t2\t11\t1704067200\t\tFrequently visited",
-      "5\t2\t12\t1704067200\t\tRecently added",
-      "6\t2\t13\t1704067200\t\tRecently visited",
-      "10\t1\t0\t1704067200\t\tWeb",
-      "11\t2\t0\t1704067200\t\tPages",
-      "12\t3\t16\t1704067200\t\tPage\thttp://peer.example/page\t\t\t\t\t\t\t\t1704067200\t4",
-      "13\t3\t16\t1704067200\t\tMail\tMAILTO:someone@example.org",
-      "14\t3\t16\t1704067200\t\tOwn\thttp://own.example/\t\t\t\t\townpeer",
-      "15\t3\t16\t1704067200\t\tWeather\thttp://q.example/?city={{prompt:City}}&day=1",
-      "20\t1\t0\t1704067200\t\tFiles",
-      "21\t2\t0\t1704067200\t\tPrograms",
-      "22\t3\t16\t1704067200\t\tTool\t" + tools + "tool.exe -a \"b c\"",
-      "23\t3\t16\t1704067200\t\tLatest\t" + tools + "version-1.?.exe",
-      "24\t3\t16\t1704067200\t\tNone\t" + tools + "nothing-*.exe",
-  };
+  std::vector<std::string> lines = e2e::ListHeadLines("VELLOXFL/A/0/40//");
+  lines.insert(
+      lines.end(),
+      {
+          "10\t1\t0\t1704067200\t\tWeb",
+          "11\t2\t0\t1704067200\t\tPages",
+          "12\t3\t16\t1704067200\t\tPage\thttp://peer.example/page\t\t\t\t\t\t\t\t1704067200\t4",
+          "13\t3\t16\t1704067200\t\tMail\tMAILTO:someone@example.org",
+          "14\t3\t16\t1704067200\t\tOwn\thttp://own.example/\t\t\t\t\townpeer",
+          "15\t3\t16\t1704067200\t\tWeather\thttp://q.example/?city={{prompt:City}}&day=1",
+          "20\t1\t0\t1704067200\t\tFiles",
+          "21\t2\t0\t1704067200\t\tPrograms",
+          "22\t3\t16\t1704067200\t\tTool\t" + tools + "tool.exe -a \"b c\"",
+          "23\t3\t16\t1704067200\t\tLatest\t" + tools + "version-1.?.exe",
+          "24\t3\t16\t1704067200\t\tNone\t" + tools + "nothing-*.exe",
+      });
   return e2e::ListFileBytes(lines);
 }
 

@@ -23,20 +23,12 @@ constexpr char kPreferencesTitle[] = "Vellox Preferences";
 
 // One web bookmark under Web > Pages.
 std::string ListBytes() {
-  const std::vector<std::string> lines = {
-      "VELLOXFL/A/0/40//",
-      e2e::kListColumns,
-      "0\t0\t0\t1704067200",
-      "1\t1\t8\t1704067200\t\tSmartFolders",
-      "2\t2\t9\t1704067200\t\tFavorites",
-      "3\t2\t10\t1704067200\t\tDue to visit",
-      "4\t2\t11\t1704067200\t\tFrequently visited",
-      "5\t2\t12\t1704067200\t\tRecently added",
-      "6\t2\t13\t1704067200\t\tRecently visited",
-      "10\t1\t0\t1704067200\t\tWeb",
-      "11\t2\t0\t1704067200\t\tPages",
-      "12\t3\t16\t1704067200\t\tPage\thttp://peer.example/page",
-  };
+  std::vector<std::string> lines = e2e::ListHeadLines("VELLOXFL/A/0/40//");
+  lines.insert(lines.end(), {
+                                "10\t1\t0\t1704067200\t\tWeb",
+                                "11\t2\t0\t1704067200\t\tPages",
+                                "12\t3\t16\t1704067200\t\tPage\thttp://peer.example/page",
+                            });
   return e2e::ListFileBytes(lines);
 }
 
